@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Fails when the game's code has mutable globals: "extern" declarations of
+# non-const data or non-const variables at namespace scope. The platform and
+# app layers are exempt.
+set -u
+root="${1:-.}"
+cd "$root/src" || exit 1
+files=$(find base media alpha_object type_window enemy script main -name '*.cpp' -o -name '*.h' | sort)
+bad=0
+for f in $files; do
+  # extern data that is not const
+  if grep -nE '^\s*extern\s+(?!const)' -P "$f" | grep -v '"C"' ; then echo "  in $f"; bad=1; fi
+  # namespace-scope 'static' or plain variables: lines at column 0 that look like
+  # a variable definition (type name = ... ; or type name;), not const/constexpr.
+  if grep -nP '^(static\s+)?(?!const|constexpr|using|typedef|return|namespace|struct|class|enum|template|extern|#|//|\})[A-Za-z_][\w:<>, ]*[\s\*&]+[A-Za-z_]\w*(\[[^\]]*\])?\s*(=[^=(]|;|\{)' "$f" \
+      | grep -vP '\(|^\d+:\s*(inline|static)?\s*(const|constexpr)' ; then
+    echo "  in $f"; bad=1
+  fi
+done
+[ $bad -eq 0 ] && echo "no mutable globals"
+exit $bad

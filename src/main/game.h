@@ -1,0 +1,117 @@
+// The whole game's state: the shell's game-wide fields, the scenes' state, the
+// media objects and the state of every subsystem. One Game is one run; tests
+// make fresh ones.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "alpha_object/alpha_object.h"
+#include "base/random.h"
+#include "enemy/enemy.h"
+#include "media/keyboard.h"
+#include "media/music.h"
+#include "media/picture_list.h"
+#include "media/platform.h"
+#include "media/surface.h"
+#include "media/text_canvas.h"
+#include "media/wave_list.h"
+#include "script/script.h"
+#include "type_window/type_window.h"
+
+// One line of the result and ending roll.
+struct TRole {
+  int32_t LineY = 0;
+  std::string LineText;  // CP932
+};
+
+struct TBloodSplash {
+  double X = 0, Y = 0;
+  int Pattern = 0;
+};
+struct TBloodDrop {
+  double X = 0, StartY = 0, CurrentY = 0, Speed = 0;  // active when Speed > 0
+};
+
+// State of the scenes (title, curtain, play, game over, roll, ranking).
+struct TSceneState {
+  // Curtain.
+  double CurtainPos = 0;
+  double CurtainSpeed = 0;
+  int8_t CurtainState = 0;
+  int BgScroll = 0;
+  // Game over.
+  double CloseLeft = 0, CloseTop = 0, CloseRight = 0, CloseBottom = 0;
+  double StepLeft = 0, StepTop = 0, StepRight = 0, StepBottom = 0;
+  double Growth = 0, Opacity = 0, OpacityStep = 0;
+  int OverTimer = 0;
+  int RankPos = -1;
+  std::array<TBloodSplash, 13> Splashes;
+  std::array<TBloodDrop, 13> Drops;
+  // Ending roll.
+  std::array<TRole, 200> Roll;
+  int RollCount = 0;
+  int DancerCount = 0;
+  double DanceAngle = 0;
+  int DanceTick = 0, DanceFrame = 0;
+  int EndingTimer = 0;
+};
+
+struct Game {
+  // Platform and media.
+  IPlatform* Platform = nullptr;
+  IGlyphSource* Glyphs = nullptr;
+  std::string DataDir = ".";  // the folder that holds dat/, abc/ and bgm/
+  Surface Screen;             // the screen surface of the drawing device
+  std::array<Surface, 2> StockSurface;
+  TPictureList List;
+  TWaveList Waves;
+  TMusic Music;
+  TKeyboard Inputer;
+  TRandom Rng;
+
+  // Game-wide state.
+  int32_t Scene = 0, Stage = 0, Part = 0, Score = 0, Rate = 0, ClearTimer = 0, MissBlink = 0;
+  int32_t FrameNo = 0, Cursor = 1, StageCount = 0, ContinueChoice = 0;
+  uint8_t LastPart = 0, BannerPending = 0;
+  uint8_t ArrowKey = 0, SpaceKey = 0, SpaceHeld = 0;
+  uint8_t SoundOn = 1, MusicOn = 1, MusicState = 0, AlphaOn = 1, FpsShow = 0;
+  std::array<int8_t, 41> WaveCooldown{};
+  std::array<uint8_t, 20> Cleared{};
+  std::array<int32_t, 5> Ranking{};
+
+  // Frame timing.
+  uint8_t Ready = 0;
+  uint8_t FirstFramePending = 1;
+  int32_t FrameRate = 20, FrameInterval = 50, SleepMargin = 3;
+  uint32_t NextFrameTime = 0, FpsWindowStart = 0;
+  int32_t FramesInWindow = 0, FpsShown = 0;
+  uint32_t Seed = 0;          // the seed used at the first frame
+  bool SeedGiven = false;     // --seed given: use Seed instead of the clock
+
+  // Subsystems.
+  TSceneState Scenes;
+  TTypingEngine Typing;
+  TEnemySystem Enemies;
+  TScript Script;
+  TEffects Effects;
+
+  // Run statistics for summaries and traces.
+  int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;
+  std::string TryScriptPath;       // --try-script: played as part 1 of the stage
+  std::vector<int> StagesCleared;  // stages finished in this run
+  std::string LastError;           // the last error reported
+};
+
+// Shell services used by the other subsystems.
+void BlitStock(Game& g, TRect rect, int index, int opacity);
+void BlitStockRect(Game& g, TRect destRect, TRect srcRect, int index, int opacity);
+void LoadBackdropTile(Game& g, const std::string& name);
+void PlaySoundThrottled(Game& g, const std::string& name, int frames);
+// Plays a catalog sound when sound effects are on (not throttled).
+void PlaySound(Game& g, const std::string& name);
+void ResetFrameClock(Game& g);
+// A data path under the data folder, e.g. DataPath(g, "dat/clear.clr").
+std::string DataPath(const Game& g, const std::string& relative);
+// Reports an error to the user once and keeps it for the summary.
+void ReportError(Game& g, const std::string& utf8);

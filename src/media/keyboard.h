@@ -1,0 +1,41 @@
+// The keyboard device: a snapshot of held keys by virtual-key code, taken once
+// per frame; all keys read as up while the window is not in front.
+#pragma once
+#include <array>
+
+// Virtual-key codes the game uses.
+namespace vk {
+constexpr int Backspace = 8, Escape = 27, Pause = 19, Space = 32;
+constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
+constexpr int A = 65, Z = 90;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116;
+constexpr int Minus = 189;
+}  // namespace vk
+
+// A key going down or up, as the platform reports it.
+struct KeyEvent {
+  int Code = 0;
+  bool Down = false;
+};
+
+class TKeyboard {
+ public:
+  // Fed by the platform from its key events and focus changes.
+  void SetHeld(int code, bool down) {
+    if (code > 0 && code < 256) held_[code] = down;
+  }
+  void SetFocus(bool focused) { focused_ = focused; }
+  void ReleaseAll() { held_.fill(false); }
+
+  void PollKeyboard() {
+    state_.fill(false);
+    if (!focused_) return;
+    state_ = held_;
+  }
+  bool IsKeyDown(int code) const { return code >= 1 && code <= 255 && state_[code]; }
+
+ private:
+  std::array<bool, 256> held_{};
+  std::array<bool, 256> state_{};
+  bool focused_ = true;
+};

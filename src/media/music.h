@@ -1,0 +1,36 @@
+// The music player: one MIDI piece at a time with the mode numbers the shell
+// asks for (0 not ready, 1 stopped, 2 playing, 5 paused, 6 open).
+#pragma once
+#include <string>
+
+#include "media/music_device.h"
+
+class TMusic {
+ public:
+  IMusicDevice* Device = nullptr;  // null: no MIDI output, every open fails
+
+  // Closes the open piece, then opens the file at its start. Raises
+  // GameError with the device's description when it cannot be opened.
+  void OpenMusic(const std::string& path);
+  // Plays from the current position; rewinds first when at the end.
+  void PlayMusic();
+  // Playing -> paused, paused -> playing; raises "MCI デバイスがありません"
+  // when nothing is open; otherwise nothing.
+  void PauseMusic();
+  void RewindMusic();
+  int MusicMode();
+  void CloseMusic();
+  bool IsOpen() const { return open_; }
+  const std::string& FileName() const { return fileName_; }
+
+ private:
+  bool open_ = false;
+  bool playing_ = false;
+  bool paused_ = false;
+  bool atEnd_ = false;
+  std::string fileName_;
+};
+
+// Length in milliseconds of a standard MIDI file (delta times summed under its
+// tempo changes); a negative value when the data is not a MIDI file.
+double MidiLengthMs(const std::string& bytes);

@@ -1,0 +1,37 @@
+// Stage scripts: the loader, the per-frame runner and the line interpreter
+// that spawns enemies (also for lines that bosses build at run time).
+#pragma once
+#include <string>
+#include <vector>
+
+struct Game;
+class TEnemy;
+
+struct TScript {
+  std::vector<std::string> ScriptLines;  // [0] = count as text, [1..n] = lines
+  int ScriptPos = 0;
+  int ScriptClock = 0;
+  int NextTrigger = 0;
+  bool SceneWait = false;
+  bool Finished = false;  // standing on "end;" (or stopped by a broken script)
+};
+
+// Kind number 1..22 of a CP932 script name, or 0.
+int KindOfScriptName(const std::string& sjisName);
+// Field reader: the text up to the next "," or ";"; the text keeps the rest.
+// With neither separator the field is empty and the text unchanged.
+std::string NextField(std::string& text);
+int FieldToInt(const std::string& field);       // raises "'%s' は整数ではありません"
+double FieldToReal(const std::string& field);   // raises "'%s' は浮動小数点数ではありません"
+
+void StartScript(Game& g);
+// Loads dat/<Stage>_stage<Part>.lin (or the try-out file when one is set).
+void LoadStageScript(Game& g);
+// Loads a script from a path (CP932, CR LF or LF).
+void LoadStageScriptFile(Game& g, const std::string& path);
+void RunStageScript(Game& g);
+TEnemy* SpawnFromLine(Game& g, const std::string& line);
+
+// Checks a whole script file for the data checker: messages "file:line: ...".
+bool CheckScriptLines(const std::vector<std::string>& lines, const std::string& fileName,
+                      std::vector<std::string>& errors);

@@ -1,0 +1,24 @@
+// Shared helpers of the test suites: a fresh game on the headless backend
+// with the built-in catalogs and the generated runtime folder.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "main/game.h"
+#include "platform/headless/headless_platform.h"
+
+struct TestGame {
+  HeadlessPlatform Platform;
+  HeadlessSoundDevice Sound{Platform};
+  HeadlessMusicDevice MusicDevice{Platform};
+  Game G;
+};
+
+// A game with platform, devices, catalogs and the glyph source attached, the
+// data folder set to the generated runtime folder, FormCreate and the drawing
+// device initialised; InitGame not yet run (call RunFrame once for it).
+std::unique_ptr<TestGame> MakeTestGame(const std::string& dataDir = MIRUTENA_GAME_DIR);
+// A game after its first frame (InitGame done), seeded with the given seed.
+std::unique_ptr<TestGame> MakeStartedGame(uint32_t seed = 1);
+// Path under the generated runtime folder.
+std::string GameDataPath(const std::string& relative);
