@@ -64,6 +64,11 @@ struct TEnemySystem {
   std::vector<std::unique_ptr<TEnemy>> EnemyList;
   std::array<TBak, 7> Bombs;  // 1..6
   int BombClock = 0;
+  // Catalog positions + 1 of the pictures drawn every frame (0 = not looked
+  // up yet): kinds 1..22, then effect_finish, abunai and bakudan.
+  std::array<int32_t, 26> PictureCache{};
+  // CP932 script names of the kinds, for the lines that bosses build.
+  std::array<std::string, 23> ScriptNames;
 };
 
 constexpr int DangerLine = 269;
@@ -93,7 +98,6 @@ void HitEnemy(Game& g, TEnemy& e);
 bool StepDying(Game& g, size_t index);
 void UpdateDangerWarnings(Game& g);
 void ResetBombs(Game& g);
-void LaunchRandomBomb(Game& g);
 void UpdateBombs(Game& g);
 
 // Per-kind behaviour dispatch (ordinary kinds and bosses).

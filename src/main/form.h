@@ -1,8 +1,23 @@
 // The shell's start-up, frame loop and window key handlers.
 #pragma once
 #include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "media/keyboard.h"
 
 struct Game;
+
+// Raised out of the first frame when the game cannot start (broken data): the
+// program reports it and exits instead of running with half-loaded tables.
+class StartupError : public std::runtime_error {
+ public:
+  explicit StartupError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// The captions of the main window (UTF-8).
+inline constexpr const char* kLoadingCaption = "ただ今 読み込み中";
+inline constexpr const char* kGameCaption = "ミルテナ ver1.3";
 
 // Window created: timing set up, flags on, Ready := 1.
 void FormCreate(Game& g);
@@ -10,8 +25,11 @@ void FormCreate(Game& g);
 // and tiled with the default backdrop.
 void drawnInitialize(Game& g);
 void drawnRestoreSurface(Game& g);
+// The drawing device shut down: both stock surfaces released.
+void drawnFinalize(Game& g);
 // One idle notification: runs a frame when it is due, sleeps until shortly
-// before the next one. Returns true when a frame ran.
+// before the next one. Returns true when a frame ran. A GameError of the frame
+// is reported and the game goes on; StartupError leaves the call.
 bool MainEventIdle(Game& g);
 void RunFrame(Game& g);
 void InitGame(Game& g);
@@ -23,3 +41,6 @@ void FormClose(Game& g);
 void drawnKeyDown(Game& g, int code);
 void drawnKeyUp(Game& g, int code);
 void EnterFullScreen(Game& g);
+// One key event as the window receives it: the keyboard device's held state
+// is updated and the matching handler runs; errors are reported.
+void DeliverKeyEvent(Game& g, const KeyEvent& e);

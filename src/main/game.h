@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "alpha_object/alpha_object.h"
 #include "base/random.h"
@@ -55,6 +56,14 @@ struct TSceneState {
   double DanceAngle = 0;
   int DanceTick = 0, DanceFrame = 0;
   int EndingTimer = 0;
+  // The two ranking texts of the continue screen (CP932), made at the game over.
+  std::string RankText1, RankText2;
+  // Music files whose failure to open was already reported.
+  std::vector<std::string> MusicReported;
+  // A failed write of the ranking or cleared-stages file was reported; a
+  // later successful write clears the flag.
+  bool RankingWriteReported = false;
+  bool ClearedWriteReported = false;
 };
 
 struct Game {

@@ -1,6 +1,7 @@
 // Scene flow: title and stage select, curtain, play, ranking; the transitions
 // between them and the scrolling background.
 #pragma once
+#include <string>
 
 struct Game;
 
@@ -24,3 +25,11 @@ bool OpenAndPlayMusic(Game& g, const char* name);
 
 int PartsPerStage(int stage);
 const char* MusicName(int stage, int column);
+// Pauses the playing piece when the game has it playing (MusicState 0) and
+// marks it paused by the game (255).
+void PauseGameMusic(Game& g);
+// The description of a stage on the stage-select screen (CP932, "<-" between
+// lines); empty outside 1..10.
+const std::string& StageNote(int stage);
+// The pattern of "haikei" behind background index 0..3.
+int BackdropPattern(int index);

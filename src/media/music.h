@@ -27,7 +27,9 @@ class TMusic {
   bool open_ = false;
   bool playing_ = false;
   bool paused_ = false;
-  bool atEnd_ = false;
+  bool started_ = false;  // played or rewound since it was opened
+  // Played at least its length since the last rewind.
+  bool AtEnd() const;
   std::string fileName_;
 };
 

@@ -27,7 +27,9 @@ enum class TBrushStyle { Solid, Clear };
 
 class TextCanvas {
  public:
-  explicit TextCanvas(Surface& surface) : surface_(surface) {}
+  explicit TextCanvas(Surface& surface) : surface_(&surface) {}
+  // Points the canvas at another surface (used when a surface is moved).
+  void Rebind(Surface& surface) { surface_ = &surface; }
 
   // Font, brush and pen keep their values between uses.
   TRgb FontColor{255, 255, 255};
@@ -38,6 +40,7 @@ class TextCanvas {
   TRgb PenColor{0, 128, 0};
 
   void SetGlyphSource(IGlyphSource* source) { glyphs_ = source; }
+  IGlyphSource* GlyphSource() const { return glyphs_; }
   // Text is CP932 bytes; (x, y) is the top-left corner of the text.
   void TextOut(int x, int y, const std::string& sjis);
   // Outline in the pen colour; the inside filled with the brush unless Clear.
@@ -50,7 +53,7 @@ class TextCanvas {
 
  private:
   void Plot(int x, int y, uint16_t pixel);
-  Surface& surface_;
+  Surface* surface_;
   IGlyphSource* glyphs_ = nullptr;
   int penX_ = 0, penY_ = 0;
 };

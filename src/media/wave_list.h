@@ -6,6 +6,8 @@
 
 #include "media/sound_device.h"
 
+class IPlatform;
+
 struct TWaveItem {
   std::string Name;
   TWaveFormat Format;
@@ -19,6 +21,7 @@ class TWaveList {
  public:
   std::vector<TWaveItem> Items;
   ISoundDevice* Device = nullptr;  // may be null: silent
+  IPlatform* Clock = nullptr;      // sleeps of a waiting PlayWave; none: no waiting
   // Every play request that reached a running device, for traces and tests.
   std::vector<std::string> PlayLog;
 

@@ -22,11 +22,15 @@ int LetterNumber(const std::string& text);
 // Reads the table from a CP932 file; on a broken file returns false and sets
 // error to "file:line: message" (the table is left empty).
 bool LoadKanaTable(TKanaTable& table, const std::string& path, std::string& error);
-// Parses table lines (without line ends); firstLine is the line number of
-// lines[0] for messages.
+// Parses table lines (without line ends); lines[0] is line 1 in messages.
 bool ParseKanaTable(TKanaTable& table, const std::vector<std::string>& lines,
                     const std::string& fileName, std::string& error);
 
+// Reads a data file into lines, dropping the CR of CR LF line ends; false with
+// the game's "cannot open" message when the file cannot be read.
+bool ReadDataLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
+
+// The last entry whose key equals kana, or nullptr.
 KanaEntry* FindKana(TKanaTable& table, const std::string& kana);
 std::vector<std::string> KanaFirstLetters(TKanaTable& table, const std::string& kana);
 std::vector<std::string> FirstLetters(const std::vector<std::string>& list);
@@ -42,5 +46,20 @@ void BuildFirstCandidates(TKanaTable& table, const std::vector<std::string>& uni
 // table's "ん" and "っ" entries as it goes).
 void BuildRestCandidates(TKanaTable& table, const std::vector<std::string>& units,
                          std::vector<std::string>& candidates);
+// One unit's step of the second call: applies the "ん"/"っ" rewrites for unit
+// k and returns its entry (nullptr when the table lacks it); RestoreUnit
+// writes the entry back as the builder leaves it.
+KanaEntry* PrepareUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k);
+void RestoreUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k);
+
+// The number of whole-word candidates of a cut reading and candidate 0,
+// without building the list (the table's entries change as in the builder).
+struct TCandidateMeasure {
+  double Count = 0;
+  std::string FirstRomaji;
+};
+TCandidateMeasure MeasureCandidates(TKanaTable& table, const std::vector<std::string>& units);
+
 // Both calls: the whole-word romaji of a reading, in the game's order.
+// The reading is CP932.
 std::vector<std::string> RomajiCandidates(TKanaTable& table, const std::string& reading);

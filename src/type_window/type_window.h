@@ -17,7 +17,10 @@ enum : uint8_t { Opening = 0, Active = 10, Closing = 30 };
 
 class TTypeWindow {
  public:
-  // Creates the window and appends it to the engine's WindowList.
+  // Creates the window and appends it to the engine's WindowList, which owns
+  // it from then on: create windows with new (or NewTypeWindow), never on the
+  // stack. A level whose word list is empty or outside 1..8 takes the nearest
+  // list that holds words.
   TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int level, int timeLimit);
 
   uint8_t Locked = 0;
@@ -52,7 +55,7 @@ struct TTypingEngine {
   std::vector<std::unique_ptr<TTypeWindow>> WindowList;
   TTypeWindow* Target = nullptr;
   std::deque<int> KeyQueue;
-  std::array<uint8_t, 28> KeyReady{};  // 1..27
+  std::array<uint8_t, 28> KeyReady{};                 // 1..27
   std::array<std::vector<std::string>, 9> WordLists;  // 1..8, CP932 lines
   std::array<int, 9> WordCounts{};
   TKanaTable KanaTable;
@@ -63,6 +66,13 @@ struct TTypingEngine {
   double DriftSpeedX = 0, DriftSpeedY = 0;
   std::array<uint8_t, 28> TakenLetters{};  // 1 free, 0 taken
 };
+
+// Creates a window (owned by WindowList) and returns it.
+TTypeWindow& NewTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int level,
+                           int timeLimit);
+// The word list a window of this level draws from: the level's own list when it
+// holds words, else the nearest one that does (lower first); 0 when none does.
+int WordListForLevel(const TTypingEngine& t, int level);
 
 // Loads letters, word lists and the kana table. Raises GameError with
 // "file:line: message" for broken or missing data.
@@ -79,6 +89,10 @@ void PackWindows(Game& g);
 void FollowEnemy(Game& g, TTypeWindow& w);
 void StepWindows(Game& g);
 void DrawTypeWindow(Game& g, TTypeWindow& w);
+// The open/close outline at the window's AnimStep.
+void DrawWindowOutline(Game& g, const TTypeWindow& w);
+// The x of the first letter of the window's letter row.
+int LetterRowLeft(const Game& g, const TTypeWindow& w);
 // Sets or clears Locked on every window of the enemy.
 void LockWindows(Game& g, const TEnemy* enemy, bool locked);
 bool SwitchRomaji(TTypeWindow& w, char letter);
@@ -93,3 +107,15 @@ void TypingMiss(Game& g);
 // "file:line: message" in error.
 bool ParseWordList(const std::vector<std::string>& lines, const std::string& fileName,
                    std::vector<std::string>& words, std::string& error);
+// Checks a word list's readings against the kana table (a copy is used, so the
+// table's entries stay as they are): every reading cuts fully into units with
+// romaji and does not end in "っ". Errors go to errors, doubtful words (huge
+// candidate lists, windows wider than the field) to warnings, each as
+// "file:line: message" in UTF-8.
+void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& words,
+                       const std::string& fileName, int letterWidth,
+                       std::vector<std::string>& errors, std::vector<std::string>& warnings);
+// Validates the kana table and the eight word lists under dataDir (dat/...);
+// messages are "file:line: message" (warnings say "warning:"). False when
+// some data file is broken.
+bool CheckTypingData(const std::string& dataDir, std::vector<std::string>& messages);

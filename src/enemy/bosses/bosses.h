@@ -1,0 +1,25 @@
+// Spawn values and behaviours of the bosses and the companions they bring in.
+#pragma once
+#include <string>
+
+struct Game;
+class TEnemy;
+
+void SpawnJumper(Game& g, TEnemy& e);  // kind 5
+void StepJumper(Game& g, TEnemy& e);
+void SpawnClown(Game& g, TEnemy& e);  // kind 11
+void StepClown(Game& g, TEnemy& e);
+void SpawnUncle(Game& g, TEnemy& e);  // kind 15
+void StepUncle(Game& g, TEnemy& e);
+void SpawnUncleDouble(Game& g, TEnemy& e, std::string& f);  // kind 16
+void StepDropIn(Game& g, TEnemy& e);                        // kinds 15 and 16
+void SpawnRobot(Game& g, TEnemy& e);                        // kind 18
+void StepRobot(Game& g, TEnemy& e);
+void SpawnMouse(Game& g, TEnemy& e, std::string& f);  // kind 19
+void StepMouse(Game& g, TEnemy& e);
+void SpawnFloater(Game& g, TEnemy& e, std::string& f);  // kind 20
+void StepFloater(Game& g, TEnemy& e);
+void SpawnSinkingOption(Game& g, TEnemy& e, std::string& f);  // kind 21
+void StepSinkingOption(Game& g, TEnemy& e);
+void SpawnRisingOption(Game& g, TEnemy& e, std::string& f);  // kind 22
+void StepRisingOption(Game& g, TEnemy& e);

@@ -1,0 +1,213 @@
+// The autoplay bot's decisions, one frame at a time.
+#include "main/autoplay.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "main/game.h"
+#include "main/scenes.h"
+
+namespace {
+
+int LetterCode(char c) {
+  if (c >= 'A' && c <= 'Z') return vk::A + (c - 'A');
+  if (c == '-') return vk::Minus;
+  return 0;
+}
+
+void Press(std::vector<KeyEvent>& out, int code) {
+  out.push_back({code, true});
+  out.push_back({code, false});
+}
+
+// How urgent a window is: the lower its enemy, the sooner it must go.
+double Danger(const TTypeWindow& w) {
+  if (!w.Enemy) return 0;
+  const TEnemy& e = *w.Enemy;
+  double bottom = e.Y + e.Height;
+  double d = bottom;
+  if (e.State == 100) d -= 1000;  // already dying
+  if (w.TimeLimit > 0) d += 40.0 * (1.0 - static_cast<double>(w.TimeLeft) / w.TimeLimit);
+  return d;
+}
+
+bool CanTake(const TTypeWindow& w) {
+  return w.State == Active && !w.Locked;
+}
+
+// The first window in list order that a first letter would select.
+const TTypeWindow* SelectedBy(const Game& g, char letter) {
+  for (const auto& p : g.Typing.WindowList) {
+    if (!p || !CanTake(*p)) continue;
+    if (!p->CurrentRomaji.empty() && p->CurrentRomaji[0] == letter) return p.get();
+    for (const auto& c : p->Candidates)
+      if (!c.empty() && c[0] == letter) return p.get();
+  }
+  return nullptr;
+}
+
+// A first letter that selects this window, or 0.
+char LetterSelecting(const Game& g, const TTypeWindow& w) {
+  if (!w.CurrentRomaji.empty() && SelectedBy(g, w.CurrentRomaji[0]) == &w)
+    return w.CurrentRomaji[0];
+  for (const auto& c : w.Candidates)
+    if (!c.empty() && SelectedBy(g, c[0]) == &w) return c[0];
+  return 0;
+}
+
+char WrongLetter(TAutoplay& bot, const Game& g) {
+  const TTypeWindow* t = g.Typing.Target;
+  for (int tries = 0; tries < 26; ++tries) {
+    char c = static_cast<char>('A' + bot.Rng.Random(26));
+    bool fits = false;
+    if (t) {
+      for (const auto& cand : t->Candidates)
+        if (static_cast<int>(cand.size()) >= t->Position && cand[t->Position - 1] == c) fits = true;
+    } else {
+      fits = SelectedBy(g, c) != nullptr;
+    }
+    if (!fits) return c;
+  }
+  return 'Q';
+}
+
+// The letters to type next in play (up to max): the rest of the target's
+// romaji, or a first letter that selects the most dangerous window followed
+// by the romaji that letter switches it to.
+std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<KeyEvent>& out) {
+  const TTypeWindow* t = g.Typing.Target;
+  if (t && t->Locked) {
+    out.push_back({vk::Escape, true});
+    bot.EscapeFrames = 1;
+    return "";
+  }
+  if (t && CanTake(*t)) {
+    if (t->Position < 1 || t->Position > static_cast<int>(t->CurrentRomaji.size())) return "";
+    return t->CurrentRomaji.substr(t->Position - 1, max);
+  }
+  const TTypeWindow* best = nullptr;
+  char bestLetter = 0;
+  double bestDanger = -1e9;
+  for (const auto& p : g.Typing.WindowList) {
+    if (!p || !CanTake(*p)) continue;
+    char l = LetterSelecting(g, *p);
+    double d = Danger(*p);
+    if (l && d > bestDanger) {
+      best = p.get();
+      bestLetter = l;
+      bestDanger = d;
+    }
+  }
+  if (!best) return "";
+  std::string romaji = best->CurrentRomaji;
+  if (romaji.empty() || romaji[0] != bestLetter) {
+    for (const auto& c : best->Candidates)
+      if (!c.empty() && c[0] == bestLetter) {
+        romaji = c;
+        break;
+      }
+  }
+  return romaji.substr(0, max);
+}
+
+}  // namespace
+
+bool ParseAutoplaySpec(const char* spec, TAutoplay& bot) {
+  char* end = nullptr;
+  double kps = std::strtod(spec, &end);
+  if (end == spec || kps <= 0 || kps > 200) return false;
+  int miss = 0;
+  if (*end == ':') {
+    char* end2 = nullptr;
+    long m = std::strtol(end + 1, &end2, 10);
+    if (end2 == end + 1 || *end2 != '\0' || m < 0 || m > 100) return false;
+    miss = static_cast<int>(m);
+  } else if (*end != '\0') {
+    return false;
+  }
+  bot.KeysPerSecond = kps;
+  bot.MissPercent = miss;
+  return true;
+}
+
+std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
+  std::vector<KeyEvent> out;
+  if (bot.EscapeFrames > 0 && --bot.EscapeFrames == 0) out.push_back({vk::Escape, false});
+  if (bot.MenuSpaceHeld) {
+    out.push_back({vk::Space, false});
+    bot.MenuSpaceHeld = false;
+    return out;
+  }
+  auto pressSpace = [&] {
+    out.push_back({vk::Space, true});
+    bot.MenuSpaceHeld = true;  // released before the next frame
+  };
+
+  switch (g.Scene) {
+    case 0:
+      if (g.Scenes.CurtainState != 0) break;
+      if (g.Cursor < 10) {
+        if (g.Cursor != 1)
+          Press(out, vk::Up);
+        else
+          pressSpace();
+      } else {
+        int want = bot.StageToPlay;
+        if (want <= 0) {
+          want = 1;
+          while (want < g.StageCount && g.Cleared[want - 1] == 1) ++want;
+        }
+        if (want > g.StageCount) want = g.StageCount;
+        int cur = g.Cursor - 10;
+        if (cur == want)
+          pressSpace();
+        else if (want - cur >= 5)
+          Press(out, vk::Down);
+        else if (cur - want >= 5)
+          Press(out, vk::Up);
+        else if (want > cur)
+          Press(out, vk::Right);
+        else
+          Press(out, vk::Left);
+      }
+      break;
+    case 5:
+      if (g.Scenes.CurtainState == 3) pressSpace();
+      break;
+    case 22: {
+      bool yes = bot.Continues < bot.MaxContinues;
+      if ((g.ContinueChoice == 0) != yes) {
+        Press(out, vk::Down);
+      } else {
+        if (yes) ++bot.Continues;
+        pressSpace();
+      }
+      break;
+    }
+    case 40:
+      pressSpace();
+      break;
+    case 10: {
+      // Speed: a credit of keys grows every frame; a short burst is allowed
+      // after a pause, as a person catches up, but not a flood.
+      double perFrame = bot.KeysPerSecond / 20.0;
+      bot.KeyCredit += perFrame;
+      if (bot.KeyCredit > 1.0 + perFrame) bot.KeyCredit = 1.0 + perFrame;
+      int budget = static_cast<int>(bot.KeyCredit);
+      if (budget <= 0) break;
+      std::string letters = NextPlayLetters(bot, g, budget, out);
+      for (char c : letters) {
+        bool miss = bot.MissPercent > 0 && bot.Rng.Random(100) < bot.MissPercent;
+        if (miss) c = WrongLetter(bot, g);
+        Press(out, LetterCode(c));
+        bot.KeyCredit -= 1.0;
+        if (miss) break;  // the game drops the rest of the frame's letters after a miss
+      }
+      if (letters.empty() && bot.KeyCredit > 1.0) bot.KeyCredit = 1.0;
+      break;
+    }
+    default:
+      break;
+  }
+  return out;
+}

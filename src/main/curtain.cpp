@@ -1,0 +1,105 @@
+// The black curtain between parts (closing, holding, opening, with the part
+// and ending banners), the curtain scene and the scrolling background.
+#include <cmath>
+
+#include "alpha_object/alpha_object.h"
+#include "main/game.h"
+#include "main/scenes.h"
+
+namespace {
+
+// Part banner, or the ending banner after the final part: still effects that
+// fade in and out over the opening curtain.
+void ShowBanner(Game& g) {
+  if (!g.BannerPending) return;
+  g.BannerPending = 0;
+  if (g.LastPart) {
+    SpawnStillEffect(g, 0, 172, 187, "ending", 0, 150, 11, -0.3, 0, 0, 0, 0, 100);
+  } else {
+    SpawnStillEffect(g, 0, 178, 193, "stage", 0, 100, 11, -0.5, 0, 0, 0, 0, 100);
+    SpawnStillEffect(g, 0, 241, 193, "0123456789", g.Part, 100, 11, -0.5, 0, 0, 0, 0, 100);
+  }
+}
+
+void DrawPushSpace(Game& g) {
+  const TPictureItem& item = g.List.FindPicture("push_space");
+  DrawPattern(item, g.Screen, (430 - item.PictureWidth()) / 2, (400 - item.PictureHeight()) / 2, 0);
+}
+
+}  // namespace
+
+// Waits for the closed curtain: the first part starts at once, a following
+// part on a space press, and after the final part the result follows.
+void SceneCurtain(Game& g) {
+  if (g.Scenes.CurtainState != 3) return;
+  int parts = PartsPerStage(g.Stage);
+  if (g.SpaceKey == 1 || g.Part == 0 || g.Part == parts) {
+    if (parts > g.Part)
+      StartNextPart(g);
+    else
+      FinishStage(g);
+  }
+}
+
+void StepCurtain(Game& g) {
+  TSceneState& s = g.Scenes;
+  if (s.CurtainState == 0) return;
+  int h = static_cast<int>(s.CurtainPos);
+  BlitStock(g, MakeRect(0, 0, 430, h), 0, 255);
+  BlitStock(g, MakeRect(0, 400 - h, 430, 400), 0, 255);
+
+  if (s.CurtainState >= 1 && s.CurtainState <= 3) {
+    s.CurtainPos += s.CurtainSpeed;
+    if (s.CurtainState == 1) {
+      s.CurtainSpeed -= 0.09;
+      if (s.CurtainPos > 180) {
+        s.CurtainSpeed = 1.1;
+        s.CurtainState = 2;
+      }
+    }
+    if (s.CurtainState == 3 || s.CurtainPos >= 200) {
+      FillSurface(g.Screen, 0);
+      s.CurtainSpeed = 0;
+      s.CurtainPos = 200;
+      s.CurtainState = 3;
+      if (g.Part >= 1 && g.Part < PartsPerStage(g.Stage)) DrawPushSpace(g);
+    }
+  } else if (s.CurtainState <= -10) {
+    // Held fully closed for 21 frames (the position is 201).
+    if (s.CurtainState == -30)
+      s.CurtainState = -1;
+    else
+      s.CurtainState -= 1;
+  } else if (s.CurtainState < 0) {
+    s.CurtainPos -= s.CurtainSpeed;
+    if (s.CurtainState == -1 && s.CurtainPos <= 180) {
+      s.CurtainState = -2;
+      s.CurtainSpeed = 2.0;
+      PlaySound(g, "bell");
+      ShowBanner(g);
+    }
+    if (s.CurtainState == -2) s.CurtainSpeed += 1;
+    if (s.CurtainPos < 0) s.CurtainState = 0;
+  }
+}
+
+// Tiles of "haikei" 40 pixels apart, scrolled down (index up to 2) or
+// diagonally (index 3) by half a pixel per frame.
+void DrawBackground(Game& g, int index) {
+  TSceneState& s = g.Scenes;
+  s.BgScroll += 1;
+  int offset = static_cast<int>(0.5 * s.BgScroll);
+  const TPictureItem& item = g.List.FindPicture("haikei");
+  int pattern = BackdropPattern(index);
+  int lastCol = g.Screen.Width / 40 + 2;
+  int lastRow = g.Screen.Height / 40 + 2;
+  for (int c = -1; c <= lastCol; ++c) {
+    for (int r = -1; r <= lastRow; ++r) {
+      if (index <= 2)
+        DrawPattern(item, g.Screen, 40 * c, 40 * r + offset, pattern);
+      else
+        DrawPattern(item, g.Screen, 40 * c + offset, 40 * r + offset, pattern);
+    }
+  }
+  if (s.BgScroll == 80) s.BgScroll = 0;
+}

@@ -1,0 +1,199 @@
+// The main window's life: creation, the drawing device's notifications, the
+// first-frame initialisation, the paced frame loop and closing.
+#include "main/form.h"
+
+#include <string>
+
+#include "base/game_error.h"
+#include "main/game.h"
+#include "main/scenes.h"
+#include "main/score.h"
+
+namespace {
+
+constexpr int kScreenWidth = 430, kScreenHeight = 400;
+constexpr int32_t kFrameNoLimit = 214748364;  // FrameNo wraps to 1 here
+
+// Signed distance a - b of two readings of the millisecond clock, correct
+// across the 32-bit wrap (about every 49.7 days).
+int64_t ClockDiff(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
+
+std::string FpsText(const Game& g) { return "FPS:" + std::to_string(g.FpsShown); }
+
+// The frame-rate display: the caption in a window, a corner box in full screen.
+void ShowFrameRate(Game& g) {
+  if (!g.FpsShow || !g.Platform) return;
+  if (g.Platform->IsFullScreen()) {
+    FillArea(g.Screen, MakeRect(370, 380, 430, 400), 0);
+    TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
+    canvas.TextOut(372, 382, FpsText(g));
+    ReleaseCanvas(g.Screen);
+  } else {
+    g.Platform->SetCaption(FpsText(g));
+  }
+}
+
+void StartMusic(Game& g) {
+  try {
+    g.Music.OpenMusic(DataPath(g, "bgm/event8.mid"));
+    g.Music.PlayMusic();
+  } catch (const GameError& e) {
+    // The game runs on without music.
+    ReportError(g, e.what());
+  }
+}
+
+// Runs a start-up step; a failure there means the game cannot run.
+template <typename F>
+void StartStep(F&& step) {
+  try {
+    step();
+  } catch (const GameError& e) {
+    throw StartupError(e.what());
+  }
+}
+
+}  // namespace
+
+void FormCreate(Game& g) {
+  g.FirstFramePending = 1;
+  SetFrameRate(g, 20);
+  ResetFrameClock(g);
+  g.Ready = 1;
+  g.MusicOn = 1;
+  g.SoundOn = 1;
+  g.SleepMargin = 3;
+  if (g.Platform) g.Platform->SetCaption(kLoadingCaption);
+}
+
+void drawnInitialize(Game& g) {
+  if (g.Screen.Width == 0) ResizeSurface(g.Screen, kScreenWidth, kScreenHeight);
+  for (Surface& s : g.StockSurface) s = Surface(kScreenWidth, kScreenHeight);
+}
+
+void drawnRestoreSurface(Game& g) {
+  for (Surface& s : g.StockSurface) ResizeSurface(s, kScreenWidth, kScreenHeight);
+  FillSurface(g.StockSurface[0], 0);
+  LoadBackdropTile(g, "blue");
+}
+
+void drawnFinalize(Game& g) {
+  for (Surface& s : g.StockSurface) s = Surface();
+}
+
+void SetFrameRate(Game& g, int rate) {
+  if (rate <= 0) return;
+  g.FrameRate = rate;
+  g.FrameInterval = RoundHalfUp(1000.0 / rate);
+}
+
+int RoundHalfUp(double x) {
+  int whole = static_cast<int>(x);
+  double fraction = x - whole;
+  return fraction >= 0.5 ? whole + 1 : whole;
+}
+
+// Pacing: a frame starts when due and the next is due one interval after this
+// one started, so a late frame is never made up by hurrying the next. Between
+// frames the loop sleeps until SleepMargin before the next frame (sleeps
+// overshoot a little), then yields until it is due.
+bool MainEventIdle(Game& g) {
+  IPlatform& p = *g.Platform;
+  uint32_t now = p.NowMs();
+  bool ran = false;
+  if (ClockDiff(now, g.NextFrameTime) < 0) {
+    p.SleepMs(0);
+  } else {
+    g.NextFrameTime = now + static_cast<uint32_t>(g.FrameInterval);
+    RunFrame(g);
+    ++g.FramesInWindow;
+    ran = true;
+    int64_t wait = ClockDiff(g.NextFrameTime, p.NowMs()) - g.SleepMargin;
+    if (wait > 0) p.SleepMs(static_cast<uint32_t>(wait));
+  }
+  if (ClockDiff(now, g.FpsWindowStart) >= 1000) {
+    g.FpsWindowStart = now;
+    g.FpsShown = g.FramesInWindow;
+    g.FramesInWindow = 0;
+  }
+  return ran;
+}
+
+void RunFrame(Game& g) {
+  if (!g.Ready) return;
+  if (g.FirstFramePending) {
+    InitGame(g);
+    return;
+  }
+  try {
+    if (g.MusicState == 0 && g.Music.MusicMode() == 1) {
+      g.Music.RewindMusic();
+      g.Music.PlayMusic();
+    }
+  } catch (const GameError& e) {
+    ReportError(g, e.what());
+  }
+  g.Inputer.PollKeyboard();
+  if (++g.FrameNo >= kFrameNoLimit) g.FrameNo = 1;
+  // An error abandons the scene's work for this frame; the frame's own
+  // bookkeeping below still runs so that key flags and cooldowns move on.
+  try {
+    RunSceneStep(g);
+    StepCurtain(g);
+  } catch (const GameError& e) {
+    ReportError(g, e.what());
+  }
+  ShowFrameRate(g);
+  for (int8_t& c : g.WaveCooldown)
+    if (c > 0) --c;
+  if (g.Platform) g.Platform->Present(g.Screen);
+  if (g.SpaceKey == 1) g.SpaceKey = 255;
+  g.ArrowKey = 0;
+}
+
+void InitGame(Game& g) {
+  g.AlphaOn = 1;
+  g.FpsShow = 0;
+  g.FpsWindowStart = g.Platform ? g.Platform->NowMs() : 0;
+  g.Cleared.fill(0);
+  try {
+    LoadCleared(g);
+  } catch (const GameError& e) {
+    g.Cleared.fill(0);
+    ReportError(g, e.what());
+  }
+  g.WaveCooldown.fill(0);
+  g.MusicState = g.MusicOn ? 0 : 246;
+  if (g.MusicState == 0) StartMusic(g);
+  try {
+    LoadRanking(g);
+  } catch (const GameError& e) {
+    g.Ranking.fill(0);
+    ReportError(g, e.what());
+  }
+  g.LastPart = 0;
+  g.BannerPending = 0;
+  g.Scene = 0;
+  g.Cursor = 1;
+  ResizeSurface(g.Screen, kScreenWidth, kScreenHeight);
+  if (!g.SeedGiven) g.Seed = g.Platform ? g.Platform->NowMs() : 0;
+  g.Rng.Seed(g.Seed);
+  StartStep([&] { LoadTypingData(g, DataPath(g, "abc"), "huti"); });
+  StartStep([&] { StartEffects(g); });
+  StartStep([&] { StartEnemies(g); });
+  StartStep([&] { StartScript(g); });
+  g.FirstFramePending = 0;
+  g.FrameNo = 0;
+  if (g.Platform) g.Platform->SetCaption(kGameCaption);
+  ResetFrameClock(g);
+}
+
+void FormClose(Game& g) {
+  FreeTypingData(g);
+  g.Music.CloseMusic();
+  try {
+    SaveCleared(g);
+  } catch (const GameError& e) {
+    ReportError(g, e.what());
+  }
+}

@@ -1,0 +1,129 @@
+// The main window's key handlers: input flags for the frames, typed letters
+// for the typing engine, and the function keys acted on at once.
+#include <string>
+
+#include "base/game_error.h"
+#include "main/form.h"
+#include "main/game.h"
+#include "main/scenes.h"
+
+namespace {
+
+bool IsTypingKey(int code) { return (code >= vk::A && code <= vk::Z) || code == vk::Minus; }
+
+// Letter number 1..27 of a typing key, or 0 when the engine gives none usable.
+int TypingLetter(int code) {
+  int n = KeyToLetter(code);
+  return (n >= 1 && n <= 27) ? n : 0;
+}
+
+void ToggleMusic(Game& g) {
+  g.MusicOn = !g.MusicOn;
+  if (!g.MusicOn) {
+    g.MusicState = 246;
+    if (g.Music.MusicMode() == 2) g.Music.PauseMusic();
+  } else {
+    g.MusicState = 0;
+    g.Music.RewindMusic();
+    g.Music.PlayMusic();
+  }
+}
+
+}  // namespace
+
+void drawnKeyDown(Game& g, int code) {
+  switch (code) {
+    case vk::Up:
+      g.ArrowKey = 1;
+      return;
+    case vk::Right:
+      g.ArrowKey = 2;
+      return;
+    case vk::Down:
+      g.ArrowKey = 3;
+      return;
+    case vk::Left:
+      g.ArrowKey = 4;
+      return;
+    case vk::Space:
+      // Auto-repeat does not press the space bar again.
+      if (g.SpaceKey == 0) {
+        g.SpaceKey = 1;
+        g.SpaceHeld = 1;
+      }
+      return;
+    case vk::F4:
+      ToggleMusic(g);
+      return;
+    case vk::F5:
+      g.SoundOn = !g.SoundOn;
+      return;
+    default:
+      break;
+  }
+  if (IsTypingKey(code)) {
+    int n = TypingLetter(code);
+    // The latch types a held key once, however long auto-repeat runs.
+    if (n && g.Typing.KeyReady[n] == 1) {
+      g.Typing.KeyQueue.push_back(n);
+      g.Typing.KeyReady[n] = 0;
+    }
+  }
+}
+
+void drawnKeyUp(Game& g, int code) {
+  switch (code) {
+    case vk::F1:
+      g.FpsShow = !g.FpsShow;
+      if (!g.FpsShow && g.Platform) g.Platform->SetCaption(kGameCaption);
+      return;
+    case vk::F2:
+      EnterFullScreen(g);
+      return;
+    case vk::F3:
+      g.AlphaOn = !g.AlphaOn;
+      return;
+    case vk::Pause:
+      ReturnToTitle(g);
+      return;
+    case vk::Space:
+      g.SpaceKey = 0;
+      g.SpaceHeld = 0;
+      return;
+    default:
+      break;
+  }
+  if (IsTypingKey(code)) {
+    int n = TypingLetter(code);
+    if (n) g.Typing.KeyReady[n] = 1;
+  }
+}
+
+// Full screen re-creates the drawing device: the stock surfaces are rebuilt
+// (the backdrop from "blue" again) and the canvas style set anew. There is no
+// way back to the window.
+void EnterFullScreen(Game& g) {
+  if (!g.Platform || g.Platform->IsFullScreen()) return;
+  if (!g.Platform->EnterFullScreen()) return;
+  drawnFinalize(g);
+  drawnInitialize(g);
+  try {
+    drawnRestoreSurface(g);
+  } catch (const GameError& e) {
+    ReportError(g, e.what());  // the backdrop stays black; the game goes on
+  }
+  ResetCanvasStyle(g);
+  ResetFrameClock(g);
+}
+
+void DeliverKeyEvent(Game& g, const KeyEvent& e) {
+  g.Inputer.SetHeld(e.Code, e.Down);
+  try {
+    if (e.Down)
+      drawnKeyDown(g, e.Code);
+    else
+      drawnKeyUp(g, e.Code);
+  } catch (const GameError& err) {
+    ReportError(g, err.what());
+  }
+}

@@ -1,0 +1,240 @@
+// Key-script and record files: key names, line parsing and formatting.
+#include "main/key_script.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct TKeyName {
+  const char* Name;
+  int Code;
+};
+
+constexpr std::array<TKeyName, 14> kNamedKeys = {{
+    {"minus", vk::Minus},
+    {"space", vk::Space},
+    {"up", vk::Up},
+    {"down", vk::Down},
+    {"left", vk::Left},
+    {"right", vk::Right},
+    {"escape", vk::Escape},
+    {"backspace", vk::Backspace},
+    {"pause", vk::Pause},
+    {"f1", vk::F1},
+    {"f2", vk::F2},
+    {"f3", vk::F3},
+    {"f4", vk::F4},
+    {"f5", vk::F5},
+}};
+
+constexpr int64_t kMaxFrame = 1000000000000LL;
+
+std::string Lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+std::string Trim(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t\r\n");
+  if (b == std::string::npos) return "";
+  size_t e = s.find_last_not_of(" \t\r\n");
+  return s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> Words(const std::string& s) {
+  std::vector<std::string> out;
+  std::istringstream in(s);
+  std::string w;
+  while (in >> w) out.push_back(w);
+  return out;
+}
+
+bool ParseCount(const std::string& text, int64_t& value) {
+  if (text.empty()) return false;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+int LetterKey(char c) {
+  if (c >= 'a' && c <= 'z') return vk::A + (c - 'a');
+  if (c >= 'A' && c <= 'Z') return vk::A + (c - 'A');
+  if (c == '-') return vk::Minus;
+  return 0;
+}
+
+std::string Where(const std::string& fileName, size_t lineNo) {
+  return fileName + ":" + std::to_string(lineNo) + ": ";
+}
+
+// One key line; appends its events in the order they happen.
+bool ParseKeyLine(const std::string& line, std::vector<TTimedKey>& out, std::string& message) {
+  std::vector<std::string> w = Words(line);
+  int64_t frame = 0;
+  if (w.size() < 2 || !ParseCount(w[0], frame) || frame < 1 || frame > kMaxFrame) {
+    message = "expected \"FRAME down|up|press|type ...\" with FRAME 1 or more";
+    return false;
+  }
+  std::string action = Lower(w[1]);
+  if (action == "type") {
+    if (w.size() != 3) {
+      message = "\"type\" needs one word of letters";
+      return false;
+    }
+    int64_t f = frame;
+    for (char c : w[2]) {
+      int code = LetterKey(c);
+      if (!code) {
+        message = std::string("cannot type '") + c + "'";
+        return false;
+      }
+      out.push_back({f, {code, true}});
+      out.push_back({f + 1, {code, false}});
+      ++f;
+    }
+    return true;
+  }
+  if (action != "down" && action != "up" && action != "press") {
+    message = "unknown action \"" + w[1] + "\"";
+    return false;
+  }
+  if (w.size() != 3) {
+    message = "\"" + action + "\" needs one key name";
+    return false;
+  }
+  int code = KeyCodeOfName(w[2]);
+  if (!code) {
+    message = "unknown key \"" + w[2] + "\"";
+    return false;
+  }
+  if (action == "down" || action == "press") out.push_back({frame, {code, true}});
+  if (action == "up") out.push_back({frame, {code, false}});
+  if (action == "press") out.push_back({frame + 1, {code, false}});
+  return true;
+}
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = path + ": cannot be opened";
+    return false;
+  }
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return true;
+}
+
+void SortByFrame(std::vector<TTimedKey>& events) {
+  std::stable_sort(events.begin(), events.end(),
+                   [](const TTimedKey& a, const TTimedKey& b) { return a.Frame < b.Frame; });
+}
+
+}  // namespace
+
+int KeyCodeOfName(const std::string& name) {
+  std::string n = Lower(name);
+  if (n.size() == 1 && n[0] >= 'a' && n[0] <= 'z') return vk::A + (n[0] - 'a');
+  for (const TKeyName& k : kNamedKeys)
+    if (n == k.Name) return k.Code;
+  return 0;
+}
+
+std::string KeyNameOfCode(int code) {
+  if (code >= vk::A && code <= vk::Z) return std::string(1, static_cast<char>('a' + code - vk::A));
+  for (const TKeyName& k : kNamedKeys)
+    if (k.Code == code) return k.Name;
+  return "";
+}
+
+bool ParseKeyScript(const std::vector<std::string>& lines, const std::string& fileName,
+                    std::vector<TTimedKey>& events, std::string& error) {
+  std::vector<TTimedKey> out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string line = Trim(lines[i]);
+    if (line.empty() || line[0] == '#') continue;
+    std::string message;
+    if (!ParseKeyLine(line, out, message)) {
+      error = Where(fileName, i + 1) + message;
+      return false;
+    }
+  }
+  SortByFrame(out);
+  events = std::move(out);
+  return true;
+}
+
+bool LoadKeyScript(const std::string& path, std::vector<TTimedKey>& events, std::string& error) {
+  std::vector<std::string> lines;
+  return ReadLines(path, lines, error) && ParseKeyScript(lines, path, events, error);
+}
+
+std::string FormatRecordingHead(const TRecording& r) {
+  std::string s = std::string(kRecordHeader) + "\nseed " + std::to_string(r.Seed) + "\n";
+  if (r.Stage > 0) s += "stage " + std::to_string(r.Stage) + "\n";
+  if (!r.TryScriptPath.empty()) s += "try-script " + r.TryScriptPath + "\n";
+  return s;
+}
+
+std::string FormatRecordedKey(const TTimedKey& k) {
+  std::string name = KeyNameOfCode(k.Key.Code);
+  if (name.empty()) return "";  // keys the game ignores are not worth keeping
+  return std::to_string(k.Frame) + (k.Key.Down ? " down " : " up ") + name + "\n";
+}
+
+std::string FormatRecordingEnd(int64_t frames) { return "end " + std::to_string(frames) + "\n"; }
+
+bool ParseRecording(const std::vector<std::string>& lines, const std::string& fileName,
+                    TRecording& r, std::string& error) {
+  TRecording out;
+  bool seedSeen = false;
+  if (lines.empty() || Trim(lines[0]) != kRecordHeader) {
+    error = Where(fileName, 1) + "not a record file (expected \"" + kRecordHeader + "\")";
+    return false;
+  }
+  for (size_t i = 1; i < lines.size(); ++i) {
+    std::string line = Trim(lines[i]);
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> w = Words(line);
+    std::string message;
+    int64_t value = 0;
+    if (w[0] == "seed" || w[0] == "stage" || w[0] == "end") {
+      if (w.size() != 2 || !ParseCount(w[1], value) ||
+          (w[0] == "seed" && value > 0xFFFFFFFFLL) || (w[0] == "stage" && (value < 1 || value > 10)) ||
+          (w[0] == "end" && value > kMaxFrame)) {
+        message = "bad \"" + w[0] + "\" line";
+      } else if (w[0] == "seed") {
+        out.Seed = static_cast<uint32_t>(value);
+        seedSeen = true;
+      } else if (w[0] == "stage") {
+        out.Stage = static_cast<int>(value);
+      } else {
+        out.EndFrame = value;
+      }
+    } else if (w[0] == "try-script") {
+      out.TryScriptPath = Trim(line.substr(10));
+      if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";
+    } else {
+      ParseKeyLine(line, out.Keys, message);
+    }
+    if (!message.empty()) {
+      error = Where(fileName, i + 1) + message;
+      return false;
+    }
+  }
+  if (!seedSeen) {
+    error = Where(fileName, lines.size()) + "no \"seed\" line";
+    return false;
+  }
+  SortByFrame(out.Keys);
+  r = std::move(out);
+  return true;
+}
+
+bool LoadRecording(const std::string& path, TRecording& r, std::string& error) {
+  std::vector<std::string> lines;
+  return ReadLines(path, lines, error) && ParseRecording(lines, path, r, error);
+}

@@ -1,0 +1,53 @@
+// Scripted key events: the key-script file format of headless runs and the
+// record file that replays a run (its seed, start options and every key event
+// with the frame it came before).
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "media/keyboard.h"
+
+// A key event due before the given frame runs (frames count from 1, the
+// first frame being the start-up one).
+struct TTimedKey {
+  int64_t Frame = 0;
+  KeyEvent Key;
+};
+
+// Virtual-key code of a key name ("a".."z", "minus", "space", "up", "down",
+// "left", "right", "escape", "backspace", "pause", "f1".."f5"), or 0.
+int KeyCodeOfName(const std::string& name);
+// The name of a code the scripts know, or "" for others.
+std::string KeyNameOfCode(int code);
+
+// Parses key-script lines: "FRAME down KEY", "FRAME up KEY", "FRAME press KEY"
+// (down before FRAME, up before FRAME + 1), "FRAME type TEXT" (letters and
+// "-" pressed on consecutive frames from FRAME); "#" starts a comment line.
+// Events come out ordered by frame, in file order within a frame. On a bad
+// line: false with "file:line: message" in error.
+bool ParseKeyScript(const std::vector<std::string>& lines, const std::string& fileName,
+                    std::vector<TTimedKey>& events, std::string& error);
+// Reads and parses a key-script file.
+bool LoadKeyScript(const std::string& path, std::vector<TTimedKey>& events, std::string& error);
+
+// A recorded run.
+struct TRecording {
+  uint32_t Seed = 0;
+  int Stage = 0;              // 0: not started directly
+  std::string TryScriptPath;  // empty: none
+  std::vector<TTimedKey> Keys;
+  std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
+};
+
+inline constexpr const char* kRecordHeader = "mirutena-record 1";
+
+// The record file's text.
+std::string FormatRecordingHead(const TRecording& r);
+std::string FormatRecordedKey(const TTimedKey& k);
+std::string FormatRecordingEnd(int64_t frames);
+// Parses a record file's lines; false with "file:line: message" in error.
+bool ParseRecording(const std::vector<std::string>& lines, const std::string& fileName,
+                    TRecording& r, std::string& error);
+bool LoadRecording(const std::string& path, TRecording& r, std::string& error);

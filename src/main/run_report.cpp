@@ -1,0 +1,179 @@
+// Trace and summary lines of a run, written as compact JSON.
+#include "main/run_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "main/game.h"
+
+namespace {
+
+// Appends "key":value pairs with the commas between them.
+class JsonObject {
+ public:
+  JsonObject& Raw(const char* key, const std::string& value) {
+    text_ += first_ ? "{" : ",";
+    first_ = false;
+    text_ += '"';
+    text_ += key;
+    text_ += "\":";
+    text_ += value;
+    return *this;
+  }
+  JsonObject& Int(const char* key, int64_t v) { return Raw(key, std::to_string(v)); }
+  JsonObject& Real(const char* key, double v) { return Raw(key, JsonNumber(v)); }
+  std::string Close() { return first_ ? "{}" : text_ + "}"; }
+
+ private:
+  std::string text_;
+  bool first_ = true;
+};
+
+template <typename List, typename F>
+std::string JsonArray(const List& list, F&& item) {
+  std::string s = "[";
+  bool first = true;
+  for (const auto& x : list) {
+    std::string one = item(x);
+    if (one.empty()) continue;
+    if (!first) s += ",";
+    s += one;
+    first = false;
+  }
+  return s + "]";
+}
+
+std::string EnemyJson(const std::unique_ptr<TEnemy>& p) {
+  if (!p) return "";
+  const TEnemy& e = *p;
+  return JsonObject()
+      .Int("kind", e.Kind)
+      .Int("state", e.State)
+      .Real("x", e.X)
+      .Real("y", e.Y)
+      .Int("life", e.Life)
+      .Int("boss", e.IsBoss)
+      .Int("age", e.Age)
+      .Close();
+}
+
+std::string WindowJson(const Game& g, const std::unique_ptr<TTypeWindow>& p) {
+  if (!p) return "";
+  const TTypeWindow& w = *p;
+  return JsonObject()
+      .Int("state", w.State)
+      .Int("cx", w.CenterX)
+      .Int("cy", w.CenterY)
+      .Int("width", w.Width)
+      .Int("height", w.Height)
+      .Raw("romaji", JsonString(w.CurrentRomaji))
+      .Int("position", w.Position)
+      .Int("locked", w.Locked)
+      .Int("target", g.Typing.Target == p.get() ? 1 : 0)
+      .Close();
+}
+
+std::string BombsJson(const Game& g) {
+  std::string s = "[";
+  for (size_t i = 1; i < g.Enemies.Bombs.size(); ++i) {
+    const TBak& b = g.Enemies.Bombs[i];
+    if (i > 1) s += ",";
+    s += JsonObject().Int("present", b.Present).Int("x", b.X).Int("y", b.Y).Close();
+  }
+  return s + "]";
+}
+
+// Length of the well-formed UTF-8 sequence of two to four bytes at i, or 0.
+size_t Utf8SequenceLength(const std::string& s, size_t i) {
+  unsigned char c = static_cast<unsigned char>(s[i]);
+  size_t len = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c <= 0xDF ? 2 : 0;
+  if (c >= 0xF5) len = 0;
+  if (len == 0 || i + len > s.size()) return 0;
+  for (size_t k = 1; k < len; ++k)
+    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+  return len;
+}
+
+int64_t CountEffects(const Game& g) {
+  int64_t n = 0;
+  for (const auto& e : g.Effects.EffectList)
+    if (e) ++n;
+  return n;
+}
+
+}  // namespace
+
+std::string JsonNumber(double v) {
+  if (!std::isfinite(v)) return "null";
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  if (ec != std::errc()) return "null";
+  return std::string(buf, end);
+}
+
+std::string JsonString(const std::string& bytes) {
+  std::string s = "\"";
+  size_t i = 0;
+  while (i < bytes.size()) {
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    size_t len = Utf8SequenceLength(bytes, i);
+    if (c >= 0x80 && len > 0) {
+      s.append(bytes, i, len);
+      i += len;
+      continue;
+    }
+    if (c == '"' || c == '\\') {
+      s += '\\';
+      s += static_cast<char>(c);
+    } else if (c < 0x20 || c >= 0x7F) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      s += buf;
+    } else {
+      s += static_cast<char>(c);
+    }
+    ++i;
+  }
+  return s + "\"";
+}
+
+std::string TraceLine(const Game& g, int64_t frame) {
+  return JsonObject()
+      .Int("frame", frame)
+      .Int("scene", g.Scene)
+      .Int("stage", g.Stage)
+      .Int("part", g.Part)
+      .Int("score", g.Score)
+      .Int("rate", g.Rate)
+      .Int("cleartimer", g.ClearTimer)
+      .Raw("enemies", JsonArray(g.Enemies.EnemyList, EnemyJson))
+      .Raw("windows", JsonArray(g.Typing.WindowList,
+                                [&](const std::unique_ptr<TTypeWindow>& w) { return WindowJson(g, w); }))
+      .Raw("bombs", BombsJson(g))
+      .Int("effects", CountEffects(g))
+      .Raw("sounds", JsonArray(g.Waves.PlayLog, JsonString))
+      .Close();
+}
+
+std::string SummaryLine(const Game& g, int64_t frames) {
+  std::string cleared;
+  for (uint8_t c : g.Cleared) cleared += static_cast<char>('0' + (c % 10));
+  return JsonObject()
+      .Int("frames", frames)
+      .Int("scene", g.Scene)
+      .Int("stage", g.Stage)
+      .Int("part", g.Part)
+      .Int("score", g.Score)
+      .Int("rate", g.Rate)
+      .Raw("cleared", JsonString(cleared))
+      .Raw("ranking", JsonArray(g.Ranking, [](int32_t v) { return std::to_string(v); }))
+      .Int("kills", g.Kills)
+      .Int("keys", g.KeysTyped)
+      .Int("misses", g.Misses)
+      .Int("gameovers", g.GameOvers)
+      .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
+      .Int("seed", g.Seed)
+      .Raw("error", JsonString(g.LastError))
+      .Close();
+}

@@ -1,0 +1,88 @@
+// Shell services for the other subsystems: stock-surface copies, the backdrop
+// tile, sound playback with per-sound cooldowns, data paths and error reports.
+#include <string>
+
+#include "base/game_error.h"
+#include "main/game.h"
+
+namespace {
+
+bool ValidStock(int index) { return index == 0 || index == 1; }
+
+// A tile name comes from a stage script: keep it a plain file name inside abc/.
+bool PlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+}
+
+}  // namespace
+
+void BlitStock(Game& g, TRect rect, int index, int opacity) {
+  if (!ValidStock(index)) return;
+  const Surface& stock = g.StockSurface[index];
+  if (opacity == 255)
+    CopySurfaceRect(g.Screen, rect.Left, rect.Top, rect, stock, false);
+  else
+    BlendSurfaceRect(g.Screen, rect, rect, stock, false, opacity);
+}
+
+void BlitStockRect(Game& g, TRect destRect, TRect srcRect, int index, int opacity) {
+  if (!ValidStock(index)) return;
+  const Surface& stock = g.StockSurface[index];
+  if (opacity == 255)
+    CopySurfaceRect(g.Screen, destRect.Left, destRect.Top, srcRect, stock, false);
+  else
+    BlendSurfaceRect(g.Screen, destRect, srcRect, stock, false, opacity);
+}
+
+void LoadBackdropTile(Game& g, const std::string& name) {
+  std::string path = DataPath(g, "abc/" + name + ".bmp");
+  if (!PlainFileName(name)) throw GameError(FormatMessage("ファイル %s は開けません", path));
+  TPictureItem& tile = g.List.FindPicture("blue_tile");
+  LoadPictureFile(tile, path);
+  g.List.RestorePictures();
+  tile.Transparent = false;
+
+  Surface& backdrop = g.StockSurface[1];
+  int w = tile.PictureWidth(), h = tile.PictureHeight();
+  if (w <= 0 || h <= 0) return;  // nothing to tile with
+  for (int c = 0; c <= 430 / w + 1; ++c)
+    for (int r = 0; r <= 400 / h + 1; ++r) DrawPattern(tile, backdrop, c * w, r * h, 0);
+}
+
+void PlaySoundThrottled(Game& g, const std::string& name, int frames) {
+  if (!g.SoundOn) return;
+  int i = g.Waves.WaveIndex(name);
+  if (i < 0) g.Waves.FindWave(name);  // raises the missing-sound error
+  if (i < 0 || i >= static_cast<int>(g.WaveCooldown.size())) return;
+  if (g.WaveCooldown[i] > 0) return;
+  g.Waves.PlayWave(g.Waves.Items[i]);
+  // The cooldown is a signed byte: larger counts would turn negative.
+  if (frames > 127) frames = 127;
+  g.WaveCooldown[i] = static_cast<int8_t>(frames < 0 ? 0 : frames);
+}
+
+void PlaySound(Game& g, const std::string& name) {
+  if (g.SoundOn) g.Waves.PlayWave(name);
+}
+
+void ResetFrameClock(Game& g) {
+  if (g.Platform) g.NextFrameTime = g.Platform->NowMs() + static_cast<uint32_t>(g.FrameInterval);
+}
+
+std::string DataPath(const Game& g, const std::string& relative) {
+  std::string rel = relative;
+  for (char& c : rel)
+    if (c == '\\') c = '/';
+  while (!rel.empty() && rel.front() == '/') rel.erase(0, 1);
+  if (g.DataDir.empty()) return rel;
+  if (g.DataDir.back() == '/') return g.DataDir + rel;
+  return g.DataDir + "/" + rel;
+}
+
+void ReportError(Game& g, const std::string& utf8) {
+  // The same failure repeated frame after frame is shown once.
+  if (utf8 == g.LastError) return;
+  g.LastError = utf8;
+  if (g.Platform) g.Platform->ReportError(utf8);
+}

@@ -1,0 +1,79 @@
+// The headless sound and music devices: no output, only time kept on the
+// platform's clock so that instance reuse and music looping behave as with a
+// real device.
+#include "platform/headless/headless_platform.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "media/music.h"
+
+int HeadlessSoundDevice::NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) {
+  Instance inst;
+  int bytesPerFrame = format.Channels * (format.Bits / 8);
+  if (bytesPerFrame > 0 && format.Rate > 0)
+    inst.LengthMs = 1000.0 * static_cast<double>(data.size() / bytesPerFrame) / format.Rate;
+  instances_.push_back(inst);
+  return static_cast<int>(instances_.size()) - 1;
+}
+
+void HeadlessSoundDevice::Restart(int instance) {
+  if (!running_ || instance < 0 || instance >= InstanceCount()) return;
+  instances_[instance].Started = true;
+  instances_[instance].StartedAt = clock_.NowMs();
+}
+
+bool HeadlessSoundDevice::Sounding(int instance) const {
+  if (instance < 0 || instance >= InstanceCount()) return false;
+  const Instance& inst = instances_[instance];
+  if (!inst.Started) return false;
+  uint32_t elapsed = clock_.NowMs() - inst.StartedAt;
+  return elapsed < inst.LengthMs;
+}
+
+bool HeadlessMusicDevice::Open(const std::string& path, std::string& error) {
+  Close();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "ファイル " + path + " は開けません";
+    return false;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  double length = MidiLengthMs(bytes);
+  if (length < 0) {
+    error = path + " は MIDI ファイルではありません";
+    return false;
+  }
+  lengthMs_ = length;
+  open_ = true;
+  return true;
+}
+
+void HeadlessMusicDevice::Close() {
+  open_ = playing_ = false;
+  lengthMs_ = playedBefore_ = 0;
+}
+
+void HeadlessMusicDevice::Play() {
+  if (!open_ || playing_) return;
+  playing_ = true;
+  startedAt_ = clock_.NowMs();
+}
+
+void HeadlessMusicDevice::Pause() {
+  if (!playing_) return;
+  playedBefore_ += static_cast<uint32_t>(clock_.NowMs() - startedAt_);
+  playing_ = false;
+}
+
+void HeadlessMusicDevice::Resume() { Play(); }
+
+void HeadlessMusicDevice::Rewind() {
+  playing_ = false;
+  playedBefore_ = 0;
+}
+
+double HeadlessMusicDevice::PlayedMs() const {
+  if (!playing_) return playedBefore_;
+  return playedBefore_ + static_cast<uint32_t>(clock_.NowMs() - startedAt_);
+}

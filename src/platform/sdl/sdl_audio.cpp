@@ -1,0 +1,179 @@
+// SDL_mixer output: sound instances as mixer channels and the MIDI music
+// device.
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "media/music.h"
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+
+// Debian's General MIDI soundfonts, in order of preference.
+constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
+                                       "/usr/share/sounds/sf2/default-GM.sf2"};
+
+}  // namespace
+
+std::vector<uint8_t> BuildWaveFile(const TWaveFormat& format, const std::vector<uint8_t>& data) {
+  uint32_t blockAlign = static_cast<uint32_t>(format.Channels * (format.Bits / 8));
+  std::vector<uint8_t> out;
+  out.reserve(44 + data.size() + 1);
+  PutTag(out, "RIFF");
+  Put32(out, static_cast<uint32_t>(36 + data.size() + (data.size() & 1)));
+  PutTag(out, "WAVE");
+  PutTag(out, "fmt ");
+  Put32(out, 16);
+  Put16(out, 1);  // PCM
+  Put16(out, static_cast<uint32_t>(format.Channels));
+  Put32(out, static_cast<uint32_t>(format.Rate));
+  Put32(out, static_cast<uint32_t>(format.Rate) * blockAlign);
+  Put16(out, blockAlign);
+  Put16(out, static_cast<uint32_t>(format.Bits));
+  PutTag(out, "data");
+  Put32(out, static_cast<uint32_t>(data.size()));
+  out.insert(out.end(), data.begin(), data.end());
+  if (data.size() & 1) out.push_back(0);  // chunks are padded to even length
+  return out;
+}
+
+SdlAudio::~SdlAudio() {
+  if (open_) {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_CloseAudio();
+    Mix_Quit();
+  }
+  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudio::Open() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  subsystem_ = true;
+  Mix_Init(MIX_INIT_MID);
+  for (const char* font : kSoundFonts) {
+    if (std::ifstream(font).good()) {
+      Mix_SetSoundFonts(font);
+      break;
+    }
+  }
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    Mix_Quit();
+    return false;
+  }
+  open_ = true;
+  return true;
+}
+
+SdlSoundDevice::~SdlSoundDevice() {
+  for (size_t i = 0; i < chunks_.size(); ++i) {
+    if (audio_.IsOpen()) Mix_HaltChannel(static_cast<int>(i));
+    if (chunks_[i]) Mix_FreeChunk(chunks_[i]);
+  }
+}
+
+int SdlSoundDevice::NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) {
+  Mix_Chunk* chunk = nullptr;
+  if (audio_.IsOpen()) {
+    std::vector<uint8_t> wave = BuildWaveFile(format, data);
+    // The mixer converts the sound to the output format into its own buffer.
+    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+  }
+  chunks_.push_back(chunk);
+  int count = static_cast<int>(chunks_.size());
+  if (audio_.IsOpen() && Mix_AllocateChannels(-1) < count) Mix_AllocateChannels(count);
+  return count - 1;
+}
+
+void SdlSoundDevice::Restart(int instance) {
+  if (!audio_.IsOpen() || instance < 0 || instance >= static_cast<int>(chunks_.size())) return;
+  if (!chunks_[instance]) return;
+  Mix_HaltChannel(instance);
+  Mix_PlayChannel(instance, chunks_[instance], 0);
+}
+
+bool SdlSoundDevice::Sounding(int instance) const {
+  if (!audio_.IsOpen() || instance < 0 || instance >= static_cast<int>(chunks_.size()))
+    return false;
+  return Mix_Playing(instance) != 0;
+}
+
+SdlMusicDevice::~SdlMusicDevice() { Close(); }
+
+bool SdlMusicDevice::Open(const std::string& path, std::string& error) {
+  Close();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "ファイル " + path + " は開けません";
+    return false;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  double length = MidiLengthMs(bytes);
+  if (length < 0) {
+    error = path + " は MIDI ファイルではありません";
+    return false;
+  }
+  music_ = Mix_LoadMUS(path.c_str());
+  if (!music_) {
+    error = path + ": " + Mix_GetError();
+    return false;
+  }
+  lengthMs_ = length;
+  return true;
+}
+
+void SdlMusicDevice::Close() {
+  if (music_) {
+    Mix_HaltMusic();
+    Mix_FreeMusic(music_);
+    music_ = nullptr;
+  }
+  started_ = playing_ = false;
+  lengthMs_ = playedBefore_ = 0;
+}
+
+void SdlMusicDevice::Play() {
+  if (!music_ || playing_) return;
+  if (started_) {
+    Mix_ResumeMusic();
+  } else if (Mix_PlayMusic(music_, 1) != 0) {
+    return;
+  }
+  started_ = playing_ = true;
+  startedAt_ = SDL_GetTicks();
+}
+
+void SdlMusicDevice::Pause() {
+  if (!playing_) return;
+  Mix_PauseMusic();
+  playedBefore_ += static_cast<uint32_t>(SDL_GetTicks() - startedAt_);
+  playing_ = false;
+}
+
+void SdlMusicDevice::Resume() { Play(); }
+
+void SdlMusicDevice::Rewind() {
+  // Halting and starting anew is the one rewind every music format honours,
+  // and it also cuts off a release tail still sounding.
+  if (music_ && started_) Mix_HaltMusic();
+  started_ = playing_ = false;
+  playedBefore_ = 0;
+}
+
+double SdlMusicDevice::PlayedMs() const {
+  if (!playing_) return playedBefore_;
+  return playedBefore_ + static_cast<uint32_t>(SDL_GetTicks() - startedAt_);
+}

@@ -1,0 +1,73 @@
+// Sound effects and MIDI music on SDL_mixer. When no audio output can be
+// opened the game runs silent: the sound device reports itself not running
+// and the music device keeps time without playing (no errors either way).
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/music_device.h"
+#include "media/sound_device.h"
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+// The mixer's audio output for the life of the program.
+class SdlAudio {
+ public:
+  SdlAudio() = default;
+  ~SdlAudio();
+  SdlAudio(const SdlAudio&) = delete;
+  SdlAudio& operator=(const SdlAudio&) = delete;
+  // Opens the output and chooses a General MIDI soundfont; false when there
+  // is no audio output.
+  bool Open();
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_ = false;
+  bool subsystem_ = false;
+};
+
+// Each instance is one mixer channel holding its own chunk.
+class SdlSoundDevice : public ISoundDevice {
+ public:
+  explicit SdlSoundDevice(const SdlAudio& audio) : audio_(audio) {}
+  ~SdlSoundDevice() override;
+  SdlSoundDevice(const SdlSoundDevice&) = delete;
+  SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
+  bool Running() const override { return audio_.IsOpen(); }
+  int NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) override;
+  void Restart(int instance) override;
+  bool Sounding(int instance) const override;
+
+ private:
+  const SdlAudio& audio_;
+  std::vector<Mix_Chunk*> chunks_;  // index = instance = channel; null when unloadable
+};
+
+// One MIDI piece through the mixer's synthesiser. Played time is counted on
+// SDL's clock less pauses; the length comes from the file, so the piece reads
+// as ended when its notes are over, not after the synthesiser's release tail.
+class SdlMusicDevice : public IMusicDevice {
+ public:
+  ~SdlMusicDevice() override;
+  bool Open(const std::string& path, std::string& error) override;
+  void Close() override;
+  void Play() override;
+  void Pause() override;
+  void Resume() override;
+  void Rewind() override;
+  double PlayedMs() const override;
+  double LengthMs() const override { return lengthMs_; }
+
+ private:
+  Mix_Music* music_ = nullptr;
+  bool started_ = false;  // playing or paused since the last rewind
+  bool playing_ = false;
+  double lengthMs_ = 0, playedBefore_ = 0;
+  uint32_t startedAt_ = 0;
+};
+
+// A RIFF WAVE file in memory holding the PCM bytes in the given format.
+std::vector<uint8_t> BuildWaveFile(const TWaveFormat& format, const std::vector<uint8_t>& data);

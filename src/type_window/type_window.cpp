@@ -1,0 +1,228 @@
+// Prompt windows: creation with a word whose first letters are free, the
+// window list, following the enemy, opening, time-out and closing.
+#include "type_window/type_window.h"
+
+#include <algorithm>
+
+#include "base/sjis.h"
+#include "enemy/enemy.h"
+#include "main/game.h"
+
+namespace {
+
+constexpr int kSurfaceWidth = 430;
+constexpr int kSurfaceHeight = 400;
+constexpr int kRandomTries = 50;
+constexpr int kWordTries = 80;
+// Random-mode words are kept to what a window on the field can show.
+constexpr int kMaxRandomLetters = 35;
+
+int RoundUpToTen(int v) {
+  return v % 10 == 0 ? v : (v / 10 + 1) * 10;
+}
+
+std::string RandomLetters(Game& g, int count) {
+  std::string s;
+  for (int i = 0; i < count; ++i) s += static_cast<char>('A' + g.Rng.Random(26));
+  return s;
+}
+
+}  // namespace
+
+int WordListForLevel(const TTypingEngine& t, int level) {
+  // The level's own list when it has words, else the nearest list that has
+  // some (the lower one first on a tie); 0 when every list is empty.
+  const int wanted = std::clamp(level, 1, 8);
+  for (int d = 0; d < 8; ++d) {
+    for (int n : {wanted - d, wanted + d})
+      if (n >= 1 && n <= 8 && t.WordCounts[n] > 0 &&
+          static_cast<int>(t.WordLists[n].size()) >= t.WordCounts[n])
+        return n;
+  }
+  return 0;
+}
+
+TTypeWindow::TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int level,
+                         int timeLimit) {
+  TTypingEngine& t = g.Typing;
+  MarkTakenLetters(g);
+  Enemy = enemy;
+  Locked = 0;
+  State = Opening;
+  CenterX = OffsetX = offsetX;
+  CenterY = OffsetY = offsetY;
+  DriftX = DriftY = 0;
+  TimeLeft = TimeLimit = timeLimit;
+  Mode = enemy ? enemy->Mode.substr(0, 10) : std::string("normal");
+  Candidates.clear();
+
+  const int list = Mode == "random" ? 0 : WordListForLevel(t, level);
+  if (Mode == "random" || list == 0) {
+    // Random letters; also the fallback when no word list holds any word.
+    DisplayText.clear();
+    const int count = std::clamp(level, 1, kMaxRandomLetters);
+    for (int i = 0; i < kRandomTries; ++i) {
+      Candidates = {RandomLetters(g, count)};
+      if (!HasTakenFirstLetter(g, *this)) break;
+    }
+  } else {
+    std::vector<std::string> units;
+    for (int i = 0; i < kWordTries; ++i) {
+      const std::string& line = t.WordLists[list][g.Rng.Random(t.WordCounts[list])];
+      const size_t colon = line.rfind(':');
+      const std::string rest = colon == std::string::npos ? line : line.substr(colon + 1);
+      DisplayText = colon == std::string::npos ? std::string() : line.substr(0, colon);
+      const std::string reading = rest.empty() ? rest : rest.substr(0, rest.size() - 1);
+      bool stalled = false;
+      units = CutReading(t.KanaTable, reading, &stalled);
+      // A reading the table cannot cut shows itself in the caption.
+      if (stalled && g.Platform) g.Platform->SetCaption(SjisToUtf8(reading));
+      BuildFirstCandidates(t.KanaTable, units, Candidates);
+      if (!HasTakenFirstLetter(g, *this)) break;
+    }
+    BuildRestCandidates(t.KanaTable, units, Candidates);
+    if (Candidates.empty()) {
+      // Only reachable with a table that lacks the word's units, which the
+      // loader rejects; a typeable word keeps the enemy beatable anyway.
+      DisplayText.clear();
+      Candidates = {RandomLetters(g, std::clamp(level, 1, 8) + 2)};
+    }
+  }
+
+  CurrentRomaji = Candidates[0];
+  Typed.clear();
+  Position = 1;
+
+  const int romajiWidth = static_cast<int>(CurrentRomaji.size()) * (t.LetterWidth + 1) + 40;
+  const int textWidth = static_cast<int>(DisplayText.size()) * 6 + 40;
+  Width = RoundUpToTen(std::max(romajiWidth, textWidth));
+  Height = RoundUpToTen(t.LetterHeight + 49);
+
+  AnimStep = 0;
+  t.WindowList.emplace_back(this);
+
+  if (t.RowGap == 0) t.RowGap = (Height - 10 - 12 - t.LetterHeight) / 3;
+
+  AnchorX = g.Rng.Random(Width + 1);
+  AnchorY = g.Rng.Random(Height + 1);
+}
+
+TTypeWindow& NewTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int level,
+                           int timeLimit) {
+  return *new TTypeWindow(g, enemy, offsetX, offsetY, level, timeLimit);
+}
+
+void MarkTakenLetters(Game& g) {
+  TTypingEngine& t = g.Typing;
+  for (int n = 1; n <= 26; ++n) t.TakenLetters[n] = 1;
+  for (const auto& w : t.WindowList) {
+    if (!w || w->State == Closing) continue;
+    for (const std::string& c : w->Candidates) {
+      if (c.empty()) continue;
+      const int n = LetterNumber(std::string(1, c[0]));
+      if (n >= 1) t.TakenLetters[n] = 0;
+    }
+  }
+}
+
+bool HasTakenFirstLetter(Game& g, const TTypeWindow& w) {
+  for (const std::string& letter : FirstLetters(w.Candidates)) {
+    const int n = LetterNumber(letter);
+    if (n == -1 || g.Typing.TakenLetters[n] == 0) return true;
+  }
+  return false;
+}
+
+bool IsActive(const TTypeWindow* w) {
+  return w && w->State == Active;
+}
+
+void PackWindows(Game& g) {
+  auto& list = g.Typing.WindowList;
+  list.erase(std::remove(list.begin(), list.end(), nullptr), list.end());
+}
+
+void ReleaseTarget(Game& g) {
+  TTypeWindow* target = g.Typing.Target;
+  if (!target) return;
+  target->Position = 1;
+  target->Typed.clear();
+  g.Typing.Target = nullptr;
+}
+
+void CloseWindow(Game& g, TTypeWindow& w) {
+  w.DisplayText.clear();
+  w.State = Closing;
+  if (g.Typing.Target == &w) ReleaseTarget(g);
+}
+
+void ClearWindows(Game& g) {
+  g.Typing.Target = nullptr;
+  g.Typing.WindowList.clear();
+}
+
+void LockWindows(Game& g, const TEnemy* enemy, bool locked) {
+  for (auto& w : g.Typing.WindowList)
+    if (w && w->Enemy == enemy) w->Locked = locked ? 1 : 0;
+}
+
+bool SwitchRomaji(TTypeWindow& w, char letter) {
+  if (w.State != Active) return false;
+  const size_t at = static_cast<size_t>(w.Position - 1);
+  if (w.Position < 1) return false;
+  for (const std::string& c : w.Candidates) {
+    if (c.size() > at && c[at] == letter) {
+      w.CurrentRomaji = c;
+      return true;
+    }
+  }
+  return false;
+}
+
+void FollowEnemy(Game& /*g*/, TTypeWindow& w) {
+  if (w.Enemy) {
+    w.CenterX = EnemyCenterX(*w.Enemy) + w.OffsetX;
+    w.CenterY = EnemyCenterY(*w.Enemy) + w.OffsetY;
+  }
+  if (w.Left() < 0) w.CenterX = (w.Width + 1) / 2;
+  if (w.Top() < 0) w.CenterY = (w.Height + 1) / 2;
+  if (w.Right() > kSurfaceWidth) w.CenterX = kSurfaceWidth - (w.Width + 1) / 2;
+  if (w.Bottom() > kSurfaceHeight) w.CenterY = kSurfaceHeight - (w.Height + 1) / 2;
+}
+
+void StepWindows(Game& g) {
+  TTypingEngine& t = g.Typing;
+  PackWindows(g);
+  const size_t n = t.WindowList.size();
+  for (size_t i = 0; i < n && i < t.WindowList.size(); ++i) {
+    TTypeWindow* w = t.WindowList[i].get();
+    if (!w) continue;
+    FollowEnemy(g, *w);
+    switch (w->State) {
+      case Opening:
+        ++w->AnimStep;
+        DrawWindowOutline(g, *w);
+        if (w->AnimStep >= 7) w->State = Active;
+        break;
+      case Active:
+        DrawTypeWindow(g, *w);
+        break;
+      case Closing:
+        if (w->AnimStep > 0) --w->AnimStep;
+        DrawWindowOutline(g, *w);
+        if (w->AnimStep == 0) {
+          if (t.Target == w) t.Target = nullptr;
+          t.WindowList[i].reset();
+          continue;
+        }
+        break;
+      default:
+        break;
+    }
+    if (w->State == Active) {
+      --w->TimeLeft;
+      if (w->TimeLeft == 0) CloseWindow(g, *w);
+    }
+  }
+  PackWindows(g);
+}

@@ -1,0 +1,105 @@
+// Typed letters applied to the prompt windows once per play frame: choosing
+// the target by its first letter, matching, misses and their penalty.
+#include <algorithm>
+
+#include "alpha_object/alpha_object.h"
+#include "enemy/enemy.h"
+#include "main/game.h"
+#include "type_window/type_window.h"
+
+int KeyToLetter(int code) {
+  return code == 189 ? 27 : code - 64;
+}
+
+void UpdateTypeWindows(Game& g) {
+  TTypingEngine& t = g.Typing;
+  if (g.Inputer.IsKeyDown(27)) ReleaseTarget(g);
+  StepWindows(g);
+  // Letters after the first miss of the frame are dropped with the rest.
+  std::deque<int> letters;
+  letters.swap(t.KeyQueue);
+  for (int n : letters)
+    if (!TypeLetter(g, n)) break;
+  PackWindows(g);
+  if (t.Target) DrawTypeWindow(g, *t.Target);
+}
+
+namespace {
+
+// The first open, unlocked window in creation order that can take the letter
+// at its first position, by its current romaji or by switching to another.
+TTypeWindow* ChooseTarget(Game& g, char letter) {
+  TTypingEngine& t = g.Typing;
+  for (auto& slot : t.WindowList) {
+    TTypeWindow* w = slot.get();
+    if (!w || w->State != Active || w->Locked) continue;
+    w->Position = 1;
+    if (!w->CurrentRomaji.empty() && w->CurrentRomaji[0] == letter) return w;
+    if (SwitchRomaji(*w, letter)) return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TypeLetter(Game& g, int n) {
+  TTypingEngine& t = g.Typing;
+  // Only letters 1..27 can be typed; anything else is not a key press.
+  if (n < 1 || n > 27) return false;
+  const char letter = LetterName(n)[0];
+  PackWindows(g);
+  if (!t.Target) {
+    t.Target = ChooseTarget(g, letter);
+    if (!t.Target) {
+      TypingMiss(g);
+      return false;
+    }
+  }
+  TTypeWindow* w = t.Target;
+  if (w->Locked) {
+    TypingMiss(g);
+    return false;
+  }
+  const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
+  const bool matches = at < w->CurrentRomaji.size() && w->CurrentRomaji[at] == letter;
+  if (!matches && !SwitchRomaji(*w, letter)) {
+    TypingMiss(g);
+    return false;
+  }
+
+  const int length = static_cast<int>(w->CurrentRomaji.size());
+  PlaySound(g, w->Position == length ? "Key4" : "Key3");
+  w->Typed += letter;
+  const int step = t.LetterWidth + 1;
+  SparkBurst(g, "tips2", LetterRowLeft(g, *w) + (w->Position - 1) * step,
+             w->InnerTop() + 2 * t.RowGap + 12, 18);
+  ++w->Position;
+  g.Rate = std::min(g.Rate + 1, 100);
+  ++g.KeysTyped;
+  if (w->Position == length + 1) {
+    if (w->Enemy) HitEnemy(g, *w->Enemy);
+    // A finished word always closes its own window, even when the enemy's
+    // hit closed another of its windows first; a window the hit freed is no
+    // longer the target.
+    if (t.Target == w) CloseWindow(g, *w);
+  }
+  return true;
+}
+
+void TypingMiss(Game& g) {
+  g.Rate = std::max(g.Rate - 30, 0);
+  g.MissBlink = 15;
+  ++g.Misses;
+  auto& bombs = g.Enemies.Bombs;
+  bool anyPresent = false;
+  for (int i = 1; i <= 6; ++i) anyPresent = anyPresent || bombs[i].Present;
+  if (anyPresent) {
+    int i = 0;
+    do {
+      i = 1 + g.Rng.Random(6);
+    } while (!bombs[i].Present);
+    bombs[i].RiseSpeed = 2;
+    bombs[i].RiseFrames = 10 + g.Rng.Random(10);
+  }
+  PlaySound(g, "error1");
+}
