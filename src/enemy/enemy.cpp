@@ -39,16 +39,28 @@ constexpr TKindInfo kKindTable[23] = {
     {"オプショソ2", "boss6_3", 4, 8, true},
 };
 
-bool ValidKind(int kind) { return kind >= 1 && kind <= 22; }
+bool ValidKind(int kind) {
+  return kind >= 1 && kind <= 22;
+}
 
 }  // namespace
 
-const TKindInfo& KindInfo(int kind) { return kKindTable[ValidKind(kind) ? kind : 0]; }
+const TKindInfo& KindInfo(int kind) {
+  return kKindTable[ValidKind(kind) ? kind : 0];
+}
 
-int EnemyLeft(const TEnemy& e) { return Trunc(e.X); }
-int EnemyTop(const TEnemy& e) { return Trunc(e.Y); }
-int EnemyCenterX(const TEnemy& e) { return Trunc(e.X + e.Width / 2.0); }
-int EnemyCenterY(const TEnemy& e) { return Trunc(e.Y + e.Height / 2.0); }
+int EnemyLeft(const TEnemy& e) {
+  return Trunc(e.X);
+}
+int EnemyTop(const TEnemy& e) {
+  return Trunc(e.Y);
+}
+int EnemyCenterX(const TEnemy& e) {
+  return Trunc(e.X + e.Width / 2.0);
+}
+int EnemyCenterY(const TEnemy& e) {
+  return Trunc(e.Y + e.Height / 2.0);
+}
 
 TPictureItem* SlotPicture(Game& g, int slot, const char* name) {
   int32_t& cached = g.Enemies.PictureCache[slot];
@@ -83,8 +95,12 @@ bool IsFirstEnemy(const Game& g, const TEnemy& e) {
   return !list.empty() && list.front().get() == &e;
 }
 
-int TakeInt(std::string& fields) { return FieldToInt(NextField(fields)); }
-double TakeReal(std::string& fields) { return FieldToReal(NextField(fields)); }
+int TakeInt(std::string& fields) {
+  return FieldToInt(NextField(fields));
+}
+double TakeReal(std::string& fields) {
+  return FieldToReal(NextField(fields));
+}
 
 void StartEnemies(Game& g) {
   g.Enemies.EnemyList.clear();

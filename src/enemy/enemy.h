@@ -45,8 +45,8 @@ int EnemyCenterY(const TEnemy& e);
 struct TKindInfo {
   const char* Keyword;  // UTF-8 script name
   const char* Picture;
-  int DeathSound;       // 0 = none, else the digit of "sibou" + n
-  int AppearSound;      // -1 = none, else the digit of "apear" + n
+  int DeathSound;   // 0 = none, else the digit of "sibou" + n
+  int AppearSound;  // -1 = none, else the digit of "apear" + n
   bool PromptAtEntry;
 };
 const TKindInfo& KindInfo(int kind);

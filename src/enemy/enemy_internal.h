@@ -24,7 +24,9 @@ void FreeWindowsOf(Game& g, const TEnemy* e);
 // True when the enemy is the first entry of EnemyList.
 bool IsFirstEnemy(const Game& g, const TEnemy& e);
 // The x at which a boss of this width is centred on the field.
-inline int CentredX(const TEnemy& e) { return (430 - e.Width) / 2; }
+inline int CentredX(const TEnemy& e) {
+  return (430 - e.Width) / 2;
+}
 
 // Spawn value readers: take the next field of the line as a number.
 int TakeInt(std::string& fields);

@@ -15,8 +15,12 @@ inline int Trunc(double x) {
   return static_cast<int>(x);
 }
 
-inline double SinD(double degrees) { return std::sin(degrees * M_PI / 180.0); }
-inline double CosD(double degrees) { return std::cos(degrees * M_PI / 180.0); }
+inline double SinD(double degrees) {
+  return std::sin(degrees * M_PI / 180.0);
+}
+inline double CosD(double degrees) {
+  return std::cos(degrees * M_PI / 180.0);
+}
 
 }  // namespace enemy_math
 

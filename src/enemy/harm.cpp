@@ -77,8 +77,8 @@ bool StepDying(Game& g, size_t index) {
       DrawPattern(*finish, g.Screen, cx - 32, cy - 32, e->Age % 2);
     if (3 * e->Width < w) w = 3 * e->Width;
     if (const TPictureItem* item = KindPicture(g, e->Kind)) {
-      const TRect rect = MakeRect(Trunc(cx - w / 2), Trunc(cy - h / 2), Trunc(cx + w / 2),
-                                  Trunc(cy + h / 2));
+      const TRect rect =
+          MakeRect(Trunc(cx - w / 2), Trunc(cy - h / 2), Trunc(cx + w / 2), Trunc(cy + h / 2));
       StretchPattern(*item, g.Screen, rect, e->Pattern);
     }
     if (effects && g.AlphaOn && finish)

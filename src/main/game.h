@@ -71,6 +71,9 @@ struct Game {
   IPlatform* Platform = nullptr;
   IGlyphSource* Glyphs = nullptr;
   std::string DataDir = ".";  // the folder that holds dat/, abc/ and bgm/
+  // When set, dat/score.rnk and dat/clear.clr are read and written under this
+  // folder instead (headless runs keep the player's files untouched).
+  std::string SaveDir;
   Surface Screen;             // the screen surface of the drawing device
   std::array<Surface, 2> StockSurface;
   TPictureList List;

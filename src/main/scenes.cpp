@@ -112,7 +112,9 @@ bool OpenAndPlayMusic(Game& g, const char* name) {
     auto& seen = g.Scenes.MusicReported;
     if (std::find(seen.begin(), seen.end(), path) == seen.end()) {
       seen.push_back(path);
-      ReportError(g, e.what());
+      std::string message = e.what();
+      if (message.find(name) == std::string::npos) message = path + ": " + message;
+      ReportError(g, message);
     }
     return false;
   }

@@ -75,9 +75,11 @@ std::string DataPath(const Game& g, const std::string& relative) {
   for (char& c : rel)
     if (c == '\\') c = '/';
   while (!rel.empty() && rel.front() == '/') rel.erase(0, 1);
-  if (g.DataDir.empty()) return rel;
-  if (g.DataDir.back() == '/') return g.DataDir + rel;
-  return g.DataDir + "/" + rel;
+  bool saved = rel == "dat/score.rnk" || rel == "dat/clear.clr";
+  const std::string& dir = saved && !g.SaveDir.empty() ? g.SaveDir : g.DataDir;
+  if (dir.empty()) return rel;
+  if (dir.back() == '/') return dir + rel;
+  return dir + "/" + rel;
 }
 
 void ReportError(Game& g, const std::string& utf8) {

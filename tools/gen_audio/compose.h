@@ -77,3 +77,9 @@ std::vector<TPieceDef> BgmPieces();
 bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string& error);
 // Seconds from the first tick to the final bar line under the section tempos.
 double PieceSeconds(const TPieceDef& piece);
+
+// Empty when the rendered file is sound: it reads back, has a tempo, drums on
+// the drum channel and programs for every other channel, no note left hanging,
+// ends on a bar line with the length the description gives, and lasts 60 to
+// 120 seconds. Otherwise a message naming the piece and the fault.
+std::string CheckPiece(const TPieceDef& piece, const std::vector<uint8_t>& midi);

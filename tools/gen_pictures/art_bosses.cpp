@@ -91,8 +91,9 @@ TRaster Clown(TArt& art, const TPictureSpec& s) {
       int k = n % 3;
       for (int i = 0; i < 3; ++i) {
         float a = kPi * (1.1f + 0.8f * ((i + k) % 3) / 2);
-        FillEllipse(c, 62 + 50 * std::cos(a), 40 + 32 * std::sin(a), 6, 6,
-                    Shaded(balls[i], 0, 0, 6, 0, 0));
+        float bx = 62 + 50 * std::cos(a), by = 40 + 32 * std::sin(a);
+        FillEllipse(c, bx, by, 6, 6, balls[i]);
+        FillEllipse(c, bx - 2, by - 2, 2, 2, Rgb(255, 255, 255));
       }
     }
     StampEmoji(art, c, U'\U0001F921', 30, 2 + (n == 1 ? 2 : 0), 64, 60, n == 2 ? 5 : 0);
@@ -173,17 +174,33 @@ TRaster Robot(TArt& art, const TPictureSpec& s) {
   });
 }
 
-// Kind 19: the mouse, four running frames.
-TRaster Mouse(TArt& art, const TPictureSpec& s) {
+// Kind 19: the mouse, four running frames (it faces left).
+TRaster Mouse(const TPictureSpec& s) {
   return Cells(s, [&](TRaster& c, int n) {
     float ph = n * kPi / 2;
-    // Tail whipping behind, legs scurrying beneath.
+    TRgba fur = Rgb(170, 170, 185), pink = Rgb(255, 160, 175), ink = InkDark();
+    // Tail whipping behind.
+    float tw = std::sin(ph) * 6;
+    Line(c, 84, 24, 92, 20 + tw * 0.5f, 2.5f, pink);
+    Line(c, 92, 20 + tw * 0.5f, 100, 12 + tw, 2, pink);
+    // Feet scurrying in pairs.
     for (int i = 0; i < 4; ++i) {
-      float x = 24 + i * 18.0f + std::sin(ph + i) * 4;
-      Line(c, x, 28, x + std::cos(ph + i * 1.7f) * 5, 36, 3, Rgb(255, 170, 180));
+      float step = std::sin(ph + i * kPi / 2) * 4;
+      FillEllipse(c, 32 + i * 15 + step, 34.5f, 4, 2.5f, pink);
     }
-    StampEmoji(art, c, U'\U0001F401', 6, 0 + (n % 2), 92, 34);
+    // Body, head, snout and ears.
+    float bob = n % 2 ? 1 : 0;
+    FillEllipse(c, 56, 22 + bob, 30, 12, Shaded(fur, 56, 22, 30, 48, 14));
+    FillEllipse(c, 24, 21 + bob, 13, 11, Shaded(fur, 24, 21, 13, 20, 16));
+    std::vector<TPt> snout = {{14, 15 + bob}, {2, 25 + bob}, {16, 29 + bob}};
+    FillPolygon(c, snout, fur);
+    FillEllipse(c, 30, 8 + bob, 8, 8, fur);
+    FillEllipse(c, 30, 8 + bob, 5, 5, pink);
+    FillEllipse(c, 3, 25 + bob, 2.5f, 2.5f, Rgb(240, 90, 120));
+    FillEllipse(c, 16, 18 + bob, 2.6f, 3, ink);
+    FillEllipse(c, 15.3f, 17 + bob, 0.9f, 0.9f, Rgb(255, 255, 255));
     Finish(c, 1);
+    for (int i = -1; i <= 1; ++i) Line(c, 8, 24 + bob, 0.5f, 24 + bob + i * 3, 0.8f, ink);
   });
 }
 
@@ -235,7 +252,7 @@ bool DrawBossItem(TArt& art, const TPictureSpec& s, TRaster& out) {
   else if (n == "boss4")
     out = Robot(art, s);
   else if (n == "boss5")
-    out = Mouse(art, s);
+    out = Mouse(s);
   else if (n == "boss6_1")
     out = Sorcerer(art, s);
   else if (n == "boss6_2")

@@ -62,23 +62,43 @@ TRaster Gunman(TArt& art, const TPictureSpec& s) {
   });
 }
 
-TRaster Fly(TArt& art, const TPictureSpec& s) {
+// A house fly in side view: 0..1 facing left, 2..3 facing right, wings up/down.
+TRaster Fly(const TPictureSpec& s) {
   return Cells(s, [&](TRaster& c, int n) {
     bool right = n >= 2;
     int flap = n % 2;
-    // Wings: pale ovals, up or down.
-    float wy = flap ? 5 : 9;
-    FillEllipse(c, 9, wy, 5, 3.5f, Rgb(200, 230, 255, 1));
-    FillEllipse(c, 15, wy, 5, 3.5f, Rgb(180, 215, 250, 1));
-    StampEmoji(art, c, U'\U0001FAB0', 2, 3 + flap, 20, 18, 0, right);
-    Finish(c);
+    TRaster f(24, 24);
+    TRgba body = Rgb(70, 110, 120), sheen = Rgb(150, 220, 200), ink = InkDark();
+    // Legs hanging below.
+    for (int i = 0; i < 3; ++i)
+      Line(f, 9 + i * 3.5f, 15, 7 + i * 4.0f + flap, 20, 1, Rgb(40, 40, 50));
+    // Abdomen, thorax and head (facing left).
+    FillEllipse(f, 15, 13, 6.5f, 4.5f, Shaded(body, 15, 13, 6, 13, 11));
+    for (int i = 0; i < 3; ++i) FillRect(f, 13 + i * 2.5f, 10, 14 + i * 2.5f, 17, Rgb(40, 60, 70));
+    FillEllipse(f, 8.5f, 12.5f, 3.5f, 3.5f, body);
+    FillEllipse(f, 5, 12, 3.5f, 3.8f, Rgb(200, 30, 40));
+    FillEllipse(f, 4.2f, 11, 1.2f, 1.2f, Rgb(255, 200, 200));
+    // Wings: a raised pair or a lowered pair, pale and bright.
+    TRgba wing = Rgb(215, 240, 255);
+    if (flap) {
+      FillEllipse(f, 12, 5, 3.5f, 5.5f, wing);
+      FillEllipse(f, 15.5f, 5.5f, 3, 5, Rgb(190, 225, 250));
+    } else {
+      FillEllipse(f, 16, 8, 6.5f, 2.8f, wing);
+      FillEllipse(f, 18, 10, 5.5f, 2.4f, Rgb(190, 225, 250));
+    }
+    FillEllipse(f, 17, 12, 2, 1.2f, sheen);
+    Harden(f);
+    Outline(f, ink, true);
+    Paste(c, right ? Mirrored(f) : f, 0, 0);
   });
 }
 
 TRaster Feather(TArt& art, const TPictureSpec& s) {
   return Cells(s, [&](TRaster& c, int n) {
-    float angle = 45 + std::sin(n * kPi / 2) * 12;  // the emoji lies diagonally
-    StampEmoji(art, c, U'\U0001FAB6', 6, -6, 30, 36, angle - 90 + 45, false);
+    // The emoji lies from lower left to upper right; turn it level and rock it.
+    float angle = -45 + std::sin(n * kPi / 2) * 14;
+    StampEmoji(art, c, U'\U0001FAB6', 3, -6, 36, 36, angle);
     Finish(c);
   });
 }
@@ -135,7 +155,13 @@ TRaster Missile(TArt& art, const TPictureSpec& s) {
     FillEllipse(c, 12, 7 - f * 0.3f, 4, f, Rgb(255, 140, 30));
     FillEllipse(c, 12, 8 - f * 0.2f, 2, f * 0.6f, Rgb(255, 240, 150));
     // The rocket points down (the emoji points up-right).
-    StampEmoji(art, c, U'\U0001F680', 0, 8, 24, 26, 135);
+    TRaster rocket(24, 36);
+    StampEmoji(art, rocket, U'\U0001F680', 0, 8, 24, 26, 135);
+    // The emoji's exhaust puffs end up beside the body: keep the body's column only.
+    for (int y = 0; y < 36; ++y)
+      for (int x = 0; x < 24; ++x)
+        if (x > 17 && y > 26) rocket.At(x, y).A = 0;
+    Paste(c, rocket, 0, 0);
     Finish(c);
   });
 }
@@ -149,10 +175,6 @@ TRaster Turtle(TArt& art, const TPictureSpec& s) {
     } else {
       float spin = (n % 2) ? -10 : 10;
       StampEmoji(art, c, U'\U0001F422', 5, 1, 20, 15, spin, right);
-      // Speed lines behind it.
-      float bx = right ? 1 : 26;
-      Line(c, bx, 6, bx + 3, 6, 1, Rgb(220, 240, 255));
-      Line(c, bx, 10, bx + 2, 10, 1, Rgb(220, 240, 255));
     }
     Finish(c);
   });
@@ -198,19 +220,28 @@ TRaster ConstructionSoldier(TArt& art, const TPictureSpec& s) {
   });
 }
 
+// A cat's head on a bird's body: 2k faces left, 2k + 1 faces right, k the wing beat.
 TRaster CatBird(TArt& art, const TPictureSpec& s) {
   return Cells(s, [&](TRaster& c, int n) {
     bool right = n % 2 == 1;
     int k = n / 2;
-    float wing = std::sin(k * kPi / 2) * 6;
+    const float lift[4] = {-7, -2, 4, -2};  // wing tip height over the shoulder
+    float tipY = 10 + lift[k];
     TRaster bird(38, 23);
-    // Body and tail feathers, wings flapping.
-    FillEllipse(bird, 22, 14, 11, 6, Rgb(255, 220, 150));
-    std::vector<TPt> tail = {{31, 12}, {38, 8}, {37, 16}};
-    FillPolygon(bird, tail, Rgb(240, 150, 60));
-    std::vector<TPt> w = {{18, 12}, {30, 12}, {27, 12 - 8 - wing}, {20, 12 - 6 - wing}};
-    if (wing < 0) w = {{18, 13}, {30, 13}, {29, 14 - wing}, {21, 16 - wing}};
-    FillPolygon(bird, w, Rgb(255, 255, 255));
+    TRgba plume = Rgb(255, 200, 120), wing = Rgb(250, 250, 255), wingShade = Rgb(170, 200, 240);
+    FillEllipse(bird, 23, 15, 10, 5.5f, plume);
+    std::vector<TPt> tail = {{30, 13}, {37, 9}, {36, 13}, {37, 18}, {30, 16}};
+    FillPolygon(bird, tail, Rgb(240, 140, 60));
+    // The wing: a fan from the shoulder with scalloped feather tips.
+    std::vector<TPt> w = {{18, 12},
+                          {28, 12},
+                          {33, std::max(0.5f, tipY)},
+                          {27, std::max(0.5f, tipY - 2)},
+                          {21, std::max(0.5f, tipY + 1)}};
+    FillPolygon(bird, w, VGradient(tipY, 13, wing, wingShade));
+    for (int i = 0; i < 3; ++i)
+      Line(bird, 20 + i * 3.0f, 12, 22 + i * 4.5f, std::max(1.0f, tipY + 1.5f), 0.8f,
+           Rgb(150, 170, 210));
     StampEmoji(art, bird, U'\U0001F431', 0, 2, 19, 19);
     Finish(bird);
     Paste(c, right ? Mirrored(bird) : bird, 0, 0);
@@ -255,7 +286,7 @@ bool DrawEnemyItem(TArt& art, const TPictureSpec& s, TRaster& out) {
   } else if (n == "gunman") {
     out = Gunman(art, s);
   } else if (n == "hae") {
-    out = Fly(art, s);
+    out = Fly(s);
   } else if (n == "hane") {
     out = Feather(art, s);
   } else if (n == "anpan") {

@@ -75,7 +75,7 @@ TRaster Sparks(const TPictureSpec& s, bool blue) {
 
 }  // namespace
 
-bool DrawUiItem(TArt&, const TPictureSpec& s, TRaster& out) {
+bool DrawUiItem(TArt& art, const TPictureSpec& s, TRaster& out) {
   const std::string n = s.Name;
   if (n == "huti") {
     out = Frame(s, Rgb(20, 60, 30), Rgb(70, 170, 90), Rgb(170, 240, 170));
@@ -112,12 +112,8 @@ bool DrawUiItem(TArt&, const TPictureSpec& s, TRaster& out) {
     Line(out, 37, 7, 9, 35, 2, Rgb(255, 140, 140));
   } else if (n == "hand") {
     out = TRaster(16, 13);
-    TRgba skin = Rgb(255, 214, 170), shade = Rgb(220, 160, 120);
-    FillRoundRect(out, 1, 4, 9, 12, 2, skin);     // palm and folded fingers
-    FillRoundRect(out, 6, 4, 15, 7, 1.5f, skin);  // pointing finger
-    FillRect(out, 3, 7, 8, 8, shade);
-    FillRect(out, 3, 9, 8, 10, shade);
-    FillRect(out, 0, 5, 2, 11, Rgb(90, 140, 230));  // cuff
+    StampEmoji(art, out, U'\U0001F449', 0, -1, 16, 15);
+    Harden(out);
     Outline(out, InkDark(), false);
   } else if (n == "sen_black") {
     out = TRaster(200, 200);

@@ -189,7 +189,7 @@ TImage ContactSheet(TFonts& fonts, const std::vector<TItem>& items,
         for (int k = 0; k < t.Scale * t.Scale; ++k)
           sheet.At(dx + k % t.Scale, dy + k / t.Scale) = p;
       }
-    TRaster label = fonts.Text(t.Label, TFace::Latin, 11);
+    TRaster label = fonts.Text(t.Label, TFace::Japanese, 11);
     for (int ly = 0; ly < std::min(label.H, 13); ++ly)
       for (int lx = 0; lx < std::min(label.W, sheetW - ox); ++lx) {
         float a = label.At(lx, ly).A;

@@ -11,7 +11,9 @@
 
 namespace {
 
-int Bob(const TEnemy& e) { return Trunc(SinD(e.VX) * 10); }
+int Bob(const TEnemy& e) {
+  return Trunc(SinD(e.VX) * 10);
+}
 
 void SendGunman(Game& g, const TEnemy& e, int direction) {
   const int level = e.WordLevel + g.Rng.Random(2);  // drawn before the y
@@ -71,8 +73,8 @@ void StepBarrage(Game& g, TEnemy& e) {
   DrawEnemy(g, e, 3, 0, Bob(e));
   if (e.Timer / 20 <= 2 && e.Timer % 20 == 0) {
     const int x = g.Rng.Random(30) + (e.Timer / 20 + 1) * 110 - 15;
-    RunScriptLine(g, ":" + KindScriptName(g, 9) + ":" + std::to_string(e.WordLevel - 1) +
-                         ",0,50," + std::to_string(x) + ",6.5;");
+    RunScriptLine(g, ":" + KindScriptName(g, 9) + ":" + std::to_string(e.WordLevel - 1) + ",0,50," +
+                         std::to_string(x) + ",6.5;");
     SparkBurst(g, "tips", EnemyCenterX(e) + 6, EnemyTop(e) + 15, 25);
   }
   if ((e.Timer + 1) / 20 == 4) {

@@ -21,8 +21,7 @@ void StepCircle(Game& g, TEnemy& e) {
   e.Age += 2;
   if (e.Age > 255) e.Age -= 255;
   if (const TPictureItem* item = KindPicture(g, e.Kind))
-    RotatePattern(*item, g.Screen, EnemyLeft(e) + 20, EnemyTop(e) + 20, 41, 41, 0, 0.5, 0.5,
-                  e.Age);
+    RotatePattern(*item, g.Screen, EnemyLeft(e) + 20, EnemyTop(e) + 20, 41, 41, 0, 0.5, 0.5, e.Age);
   if (e.State == 1) {  // spiral
     e.X = CosD(e.VY) * e.VX + e.GoalX;
     e.Y = e.GoalY - SinD(e.VY) * e.VX;

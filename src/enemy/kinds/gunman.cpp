@@ -7,7 +7,9 @@
 namespace {
 
 // A stroll of 0.1 to 3.0 pixels a frame.
-double StrollSpeed(Game& g) { return (g.Rng.Random(30) + 1) / 10.0; }
+double StrollSpeed(Game& g) {
+  return (g.Rng.Random(30) + 1) / 10.0;
+}
 
 }  // namespace
 

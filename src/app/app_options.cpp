@@ -1,0 +1,172 @@
+// Parsing of the command line into AppOptions, with the checks that options
+// fit together.
+#include "app/app_options.h"
+
+#include <charconv>
+
+namespace {
+
+bool ParseInt(const std::string& text, int64_t lo, int64_t hi, int64_t& v) {
+  if (text.empty()) return false;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  return ec == std::errc() && end == text.data() + text.size() && v >= lo && v <= hi;
+}
+
+bool ParseShot(const std::string& text, TShotRequest& shot) {
+  size_t colon = text.find(':');
+  if (colon == std::string::npos || colon + 1 >= text.size()) return false;
+  shot.Path = text.substr(colon + 1);
+  return ParseInt(text.substr(0, colon), 1, INT64_MAX, shot.Frame);
+}
+
+}  // namespace
+
+const char* UsageText() {
+  return "usage:\n"
+         "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
+         "  mirutena --headless [--data DIR] [options]         run without window, audio or "
+         "real time\n"
+         "      --save-dir DIR   keep score.rnk and clear.clr under DIR/dat (default in a\n"
+         "                       headless run: a temporary copy, removed at the end)\n"
+         "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
+         "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
+         "      --shot N:PATH  --trace FILE  --summary\n"
+         "  mirutena --check-data [DIR]\n"
+         "  mirutena [--data DIR] --romaji READING\n"
+         "  mirutena --catalog\n";
+}
+
+bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::string& error) {
+  bool headless = false, checkData = false, romaji = false, catalog = false, help = false;
+  bool windowOnly = false, runOnly = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    // The value of an option that takes one.
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      out = args[++i];
+      return true;
+    };
+    auto number = [&](int64_t lo, int64_t hi, int64_t& out) {
+      std::string text;
+      if (!value(text)) return false;
+      if (!ParseInt(text, lo, hi, out)) {
+        error = a + ": \"" + text + "\" is not a whole number from " + std::to_string(lo) +
+                " to " + std::to_string(hi);
+        return false;
+      }
+      return true;
+    };
+    int64_t n = 0;
+    if (a == "--help" || a == "-h") {
+      help = true;
+    } else if (a == "--headless") {
+      headless = true;
+    } else if (a == "--data") {
+      if (!value(o.DataDir)) return false;
+      o.DataGiven = true;
+    } else if (a == "--save-dir") {
+      if (!value(o.SaveDir)) return false;
+    } else if (a == "--scale") {
+      if (!number(1, 16, n)) return false;
+      o.Scale = static_cast<int>(n);
+      windowOnly = true;
+    } else if (a == "--fullscreen") {
+      o.FullScreen = true;
+      windowOnly = true;
+    } else if (a == "--seed") {
+      if (!number(0, UINT32_MAX, n)) return false;
+      o.Seed = static_cast<uint32_t>(n);
+      o.SeedGiven = runOnly = true;
+    } else if (a == "--frames") {
+      if (!number(1, INT64_MAX / 2, o.Frames)) return false;
+      runOnly = true;
+    } else if (a == "--keys") {
+      if (!value(o.KeysFile)) return false;
+      runOnly = true;
+    } else if (a == "--stage") {
+      if (!number(1, 10, n)) return false;
+      o.Stage = static_cast<int>(n);
+    } else if (a == "--try-script") {
+      if (!value(o.TryScript)) return false;
+    } else if (a == "--autoplay") {
+      if (!value(o.AutoplaySpec)) return false;
+      runOnly = true;
+    } else if (a == "--record") {
+      if (!value(o.RecordFile)) return false;
+    } else if (a == "--replay") {
+      if (!value(o.ReplayFile)) return false;
+      runOnly = true;
+    } else if (a == "--trace") {
+      if (!value(o.TraceFile)) return false;
+      runOnly = true;
+    } else if (a == "--shot") {
+      std::string text;
+      TShotRequest shot;
+      if (!value(text)) return false;
+      if (!ParseShot(text, shot)) {
+        error = "--shot: expected N:PATH with N 1 or more, got \"" + text + "\"";
+        return false;
+      }
+      o.Shots.push_back(shot);
+      runOnly = true;
+    } else if (a == "--summary") {
+      o.Summary = runOnly = true;
+    } else if (a == "--check-data") {
+      checkData = true;
+      if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) o.CheckDir = args[++i];
+    } else if (a == "--romaji") {
+      if (!value(o.Reading)) return false;
+      romaji = true;
+    } else if (a == "--catalog") {
+      catalog = true;
+    } else {
+      error = "unknown option \"" + a + "\"";
+      return false;
+    }
+  }
+
+  int modes = headless + checkData + romaji + catalog;
+  if (help) {
+    o.Mode = AppOptions::TMode::Help;
+    return true;
+  }
+  if (modes > 1) {
+    error = "--headless, --check-data, --romaji and --catalog exclude each other";
+    return false;
+  }
+  if (checkData) o.Mode = AppOptions::TMode::CheckData;
+  if (romaji) o.Mode = AppOptions::TMode::Romaji;
+  if (catalog) o.Mode = AppOptions::TMode::Catalog;
+  if (headless) o.Mode = AppOptions::TMode::Headless;
+  bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
+  if (!run && (windowOnly || runOnly || o.Stage || !o.TryScript.empty() || !o.RecordFile.empty() ||
+               !o.SaveDir.empty())) {
+    error = "run options do not go with --check-data, --romaji or --catalog";
+    return false;
+  }
+  if (headless && windowOnly) {
+    error = "--scale and --fullscreen are for the window, not --headless";
+    return false;
+  }
+  if (o.Mode == AppOptions::TMode::Window && runOnly) {
+    error = "--seed, --frames, --keys, --autoplay, --replay, --shot, --trace and --summary "
+            "need --headless";
+    return false;
+  }
+  if (!o.ReplayFile.empty() &&
+      (o.SeedGiven || o.Stage || !o.TryScript.empty() || !o.KeysFile.empty() ||
+       !o.AutoplaySpec.empty())) {
+    error = "--replay takes seed, stage and keys from its file: --seed, --stage, --try-script, "
+            "--keys and --autoplay do not go with it";
+    return false;
+  }
+  if (headless && o.Frames < 0 && o.ReplayFile.empty()) {
+    error = "--headless needs --frames N (or --replay FILE, which knows its length)";
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,40 @@
+// The program's command line.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct TShotRequest {
+  int64_t Frame = 0;
+  std::string Path;
+};
+
+struct AppOptions {
+  enum class TMode { Window, Headless, CheckData, Romaji, Catalog, Help };
+  TMode Mode = TMode::Window;
+  std::string DataDir = ".";
+  bool DataGiven = false;
+  // Folder of dat/score.rnk and dat/clear.clr; empty: the data folder in a
+  // window, a temporary copy in headless runs.
+  std::string SaveDir;
+  int Scale = 1;
+  bool FullScreen = false;
+  // Runs (headless; the start options also work in a window).
+  bool SeedGiven = false;
+  uint32_t Seed = 0;
+  int64_t Frames = -1;  // -1: not given
+  std::string KeysFile;
+  int Stage = 0;  // 0: not given
+  std::string TryScript;
+  std::string AutoplaySpec;
+  std::string RecordFile, ReplayFile, TraceFile;
+  std::vector<TShotRequest> Shots;
+  bool Summary = false;
+  // Tools.
+  std::string CheckDir;  // --check-data: empty = the data folder
+  std::string Reading;   // --romaji
+};
+
+// False with a message on a bad command line.
+bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::string& error);
+const char* UsageText();

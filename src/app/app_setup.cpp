@@ -1,0 +1,72 @@
+// Catalogs, font and start-up wiring of the program.
+#include "app/app_setup.h"
+
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+#include "assets/builtin_blobs.h"
+#include "base/game_error.h"
+#include "main/form.h"
+#include "main/scenes.h"
+#include "media/builtin_catalog.h"
+
+uint32_t ClockSeed() {
+  auto t = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(t).count());
+}
+
+bool PrepareSaveDir(const std::string& dir, std::string& error) {
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(dir) / "dat", ec);
+  if (ec) error = dir + ": " + ec.message();
+  return !ec;
+}
+
+bool LoadCatalogs(Game& g, std::string& error) {
+  TBlob pictures = BuiltInPictureBlob();
+  TBlob sounds = BuiltInSoundBlob();
+  if (!LoadBuiltInPictures(g.List, pictures.Data, pictures.Size, error)) {
+    error = "picture catalog: " + error;
+    return false;
+  }
+  if (!LoadBuiltInSounds(g.Waves, sounds.Data, sounds.Size, error)) {
+    error = "sound catalog: " + error;
+    return false;
+  }
+  return true;
+}
+
+bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::string& error) {
+  glyphs = FreeTypeGlyphSource::Create(error);
+  if (!glyphs) {
+    error = "no Japanese fixed-pitch font: " + error;
+    return false;
+  }
+  g.Glyphs = glyphs.get();
+  SurfaceCanvas(g.Screen, g.Glyphs);
+  return true;
+}
+
+bool CreateForm(Game& g, std::string& error) {
+  FormCreate(g);
+  drawnInitialize(g);
+  try {
+    drawnRestoreSurface(g);
+  } catch (const GameError& e) {
+    error = e.what();
+    return false;
+  }
+  return true;
+}
+
+void StartChosenStage(Game& g, int stage, const std::string& tryScript) {
+  if (stage <= 0 && tryScript.empty()) return;
+  g.TryScriptPath = tryScript;
+  g.Stage = stage > 0 ? stage : 1;
+  try {
+    StartStage(g);
+  } catch (const GameError& e) {
+    ReportError(g, e.what());
+  }
+}

@@ -1,0 +1,23 @@
+// Wiring shared by the windowed and headless runs: the built-in catalogs, the
+// font, the data folder and the start options applied after the first frame.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "main/game.h"
+#include "platform/freetype/freetype_glyphs.h"
+
+// A seed for a run given none: from the wall clock, so that runs differ.
+uint32_t ClockSeed();
+// Makes DIR/dat for a save folder given on the command line.
+bool PrepareSaveDir(const std::string& dir, std::string& error);
+// Fills the picture and sound catalogs from the compiled-in blobs.
+bool LoadCatalogs(Game& g, std::string& error);
+// Finds the Japanese font and attaches it to the game.
+bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::string& error);
+// Creates the window's state and the drawing device (the start-up before the
+// first frame); false with a message when the game cannot start.
+bool CreateForm(Game& g, std::string& error);
+// --stage / --try-script, applied once the first frame has initialised the
+// game: the stage starts as if chosen on the stage select.
+void StartChosenStage(Game& g, int stage, const std::string& tryScript);

@@ -1,0 +1,10 @@
+// The program's ways of running: the window, the headless run and the tools.
+// Each returns the process exit code.
+#pragma once
+#include "app/app_options.h"
+
+int RunWindow(const AppOptions& o);
+int RunHeadless(const AppOptions& o);
+int RunCatalog();
+int RunCheckData(const AppOptions& o);
+int RunRomaji(const AppOptions& o);

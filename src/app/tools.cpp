@@ -1,0 +1,70 @@
+// The command-line tools: the catalog listing, the data checker and the
+// romaji candidates of a reading.
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_setup.h"
+#include "app/run_modes.h"
+#include "base/sjis.h"
+#include "script/script.h"
+#include "type_window/kana_table.h"
+#include "type_window/type_window.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "mirutena: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int RunCatalog() {
+  auto game = std::make_unique<Game>();
+  Game& g = *game;
+  std::string error;
+  if (!LoadCatalogs(g, error)) return Fail(error);
+  g.List.RestorePictures();
+  for (const TPictureItem& p : g.List.Items) {
+    const TRgb& k = p.TransparentColor;
+    std::cout << SjisToUtf8(p.Name) << ' ' << p.PictureWidth() << ' ' << p.PictureHeight() << ' '
+              << p.PatternWidth << ' ' << p.PatternHeight << ' ' << p.PatternCount() << ' '
+              << (p.Transparent ? 1 : 0) << ' ' << int(k.R) << ',' << int(k.G) << ','
+              << int(k.B) << '\n';
+  }
+  for (const TWaveItem& w : g.Waves.Items)
+    std::cout << SjisToUtf8(w.Name) << ' ' << w.Format.Channels << ' ' << w.Format.Rate << ' '
+              << w.Format.Bits << ' ' << w.Data.size() << '\n';
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+int RunCheckData(const AppOptions& o) {
+  std::string dir = o.CheckDir.empty() ? o.DataDir : o.CheckDir;
+  std::vector<std::string> messages;
+  bool ok = CheckTypingData(dir, messages);
+  ok = CheckScripts(dir, messages) && ok;
+  for (const std::string& m : messages) std::cout << m << '\n';
+  std::cout.flush();
+  if (!ok) std::fprintf(stderr, "mirutena: the data under %s has errors\n", dir.c_str());
+  return ok ? 0 : 1;
+}
+
+int RunRomaji(const AppOptions& o) {
+  bool converted = true;
+  std::string reading = Utf8ToSjis(o.Reading, &converted);
+  if (!converted || reading.empty()) return Fail("--romaji: \"" + o.Reading + "\" is not a reading");
+  TKanaTable table;
+  std::string error;
+  std::string path = o.DataDir + "/dat/hiragana.txt";
+  if (!LoadKanaTable(table, path, error)) return Fail(error);
+  bool stalled = false;
+  CutReading(table, reading, &stalled);
+  if (stalled) return Fail("--romaji: the table cannot cut \"" + o.Reading + "\" into kana");
+  for (const std::string& r : RomajiCandidates(table, reading)) std::cout << r << '\n';
+  std::cout.flush();
+  return 0;
+}
