@@ -54,8 +54,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       std::string text;
       if (!value(text)) return false;
       if (!ParseInt(text, lo, hi, out)) {
-        error = a + ": \"" + text + "\" is not a whole number from " + std::to_string(lo) +
-                " to " + std::to_string(hi);
+        error = a + ": \"" + text + "\" is not a whole number from " + std::to_string(lo) + " to " +
+                std::to_string(hi);
         return false;
       }
       return true;
@@ -153,15 +153,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     return false;
   }
   if (o.Mode == AppOptions::TMode::Window && runOnly) {
-    error = "--seed, --frames, --keys, --autoplay, --replay, --shot, --trace and --summary "
-            "need --headless";
+    error =
+        "--seed, --frames, --keys, --autoplay, --replay, --shot, --trace and --summary "
+        "need --headless";
     return false;
   }
-  if (!o.ReplayFile.empty() &&
-      (o.SeedGiven || o.Stage || !o.TryScript.empty() || !o.KeysFile.empty() ||
-       !o.AutoplaySpec.empty())) {
-    error = "--replay takes seed, stage and keys from its file: --seed, --stage, --try-script, "
-            "--keys and --autoplay do not go with it";
+  if (!o.ReplayFile.empty() && (o.SeedGiven || o.Stage || !o.TryScript.empty() ||
+                                !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
+    error =
+        "--replay takes seed, stage and keys from its file: --seed, --stage, --try-script, "
+        "--keys and --autoplay do not go with it";
     return false;
   }
   if (headless && o.Frames < 0 && o.ReplayFile.empty()) {

@@ -54,8 +54,10 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
   if (!o.AutoplaySpec.empty()) {
     TAutoplay bot;
     if (!ParseAutoplaySpec(o.AutoplaySpec.c_str(), bot)) {
-      error = "--autoplay: expected KPS[:MISS] (keys per second above 0, miss percent 0 to 100), "
-              "got \"" + o.AutoplaySpec + "\"";
+      error =
+          "--autoplay: expected KPS[:MISS] (keys per second above 0, miss percent 0 to 100), "
+          "got \"" +
+          o.AutoplaySpec + "\"";
       return false;
     }
     bot.Rng.Seed(run.Start.Seed ^ 0x9E3779B9u);

@@ -32,8 +32,8 @@ int RunCatalog() {
     const TRgb& k = p.TransparentColor;
     std::cout << SjisToUtf8(p.Name) << ' ' << p.PictureWidth() << ' ' << p.PictureHeight() << ' '
               << p.PatternWidth << ' ' << p.PatternHeight << ' ' << p.PatternCount() << ' '
-              << (p.Transparent ? 1 : 0) << ' ' << int(k.R) << ',' << int(k.G) << ','
-              << int(k.B) << '\n';
+              << (p.Transparent ? 1 : 0) << ' ' << int(k.R) << ',' << int(k.G) << ',' << int(k.B)
+              << '\n';
   }
   for (const TWaveItem& w : g.Waves.Items)
     std::cout << SjisToUtf8(w.Name) << ' ' << w.Format.Channels << ' ' << w.Format.Rate << ' '
@@ -56,7 +56,8 @@ int RunCheckData(const AppOptions& o) {
 int RunRomaji(const AppOptions& o) {
   bool converted = true;
   std::string reading = Utf8ToSjis(o.Reading, &converted);
-  if (!converted || reading.empty()) return Fail("--romaji: \"" + o.Reading + "\" is not a reading");
+  if (!converted || reading.empty())
+    return Fail("--romaji: \"" + o.Reading + "\" is not a reading");
   TKanaTable table;
   std::string error;
   std::string path = o.DataDir + "/dat/hiragana.txt";

@@ -34,9 +34,13 @@ void BossWipe(Game& g) {
 }  // namespace
 
 void HitEnemy(Game& g, TEnemy& e) {
+  // The enemy's first window; one still open is preferred over one already
+  // closing, so that the window whose word was finished is the one closed.
   TTypeWindow* window = nullptr;
   for (auto& w : g.Typing.WindowList) {
-    if (w && w->Enemy == &e) {
+    if (!w || w->Enemy != &e) continue;
+    if (!window) window = w.get();
+    if (w->State != Closing) {
       window = w.get();
       break;
     }

@@ -16,9 +16,13 @@ constexpr int32_t kFrameNoLimit = 214748364;  // FrameNo wraps to 1 here
 
 // Signed distance a - b of two readings of the millisecond clock, correct
 // across the 32-bit wrap (about every 49.7 days).
-int64_t ClockDiff(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
+int64_t ClockDiff(uint32_t a, uint32_t b) {
+  return static_cast<int32_t>(a - b);
+}
 
-std::string FpsText(const Game& g) { return "FPS:" + std::to_string(g.FpsShown); }
+std::string FpsText(const Game& g) {
+  return "FPS:" + std::to_string(g.FpsShown);
+}
 
 // The frame-rate display: the caption in a window, a corner box in full screen.
 void ShowFrameRate(Game& g) {

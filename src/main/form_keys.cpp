@@ -9,7 +9,9 @@
 
 namespace {
 
-bool IsTypingKey(int code) { return (code >= vk::A && code <= vk::Z) || code == vk::Minus; }
+bool IsTypingKey(int code) {
+  return (code >= vk::A && code <= vk::Z) || code == vk::Minus;
+}
 
 // Letter number 1..27 of a typing key, or 0 when the engine gives none usable.
 int TypingLetter(int code) {

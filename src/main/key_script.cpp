@@ -185,7 +185,9 @@ std::string FormatRecordedKey(const TTimedKey& k) {
   return std::to_string(k.Frame) + (k.Key.Down ? " down " : " up ") + name + "\n";
 }
 
-std::string FormatRecordingEnd(int64_t frames) { return "end " + std::to_string(frames) + "\n"; }
+std::string FormatRecordingEnd(int64_t frames) {
+  return "end " + std::to_string(frames) + "\n";
+}
 
 bool ParseRecording(const std::vector<std::string>& lines, const std::string& fileName,
                     TRecording& r, std::string& error) {
@@ -202,9 +204,8 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
     std::string message;
     int64_t value = 0;
     if (w[0] == "seed" || w[0] == "stage" || w[0] == "end") {
-      if (w.size() != 2 || !ParseCount(w[1], value) ||
-          (w[0] == "seed" && value > 0xFFFFFFFFLL) || (w[0] == "stage" && (value < 1 || value > 10)) ||
-          (w[0] == "end" && value > kMaxFrame)) {
+      if (w.size() != 2 || !ParseCount(w[1], value) || (w[0] == "seed" && value > 0xFFFFFFFFLL) ||
+          (w[0] == "stage" && (value < 1 || value > 10)) || (w[0] == "end" && value > kMaxFrame)) {
         message = "bad \"" + w[0] + "\" line";
       } else if (w[0] == "seed") {
         out.Seed = static_cast<uint32_t>(value);

@@ -148,8 +148,9 @@ std::string TraceLine(const Game& g, int64_t frame) {
       .Int("rate", g.Rate)
       .Int("cleartimer", g.ClearTimer)
       .Raw("enemies", JsonArray(g.Enemies.EnemyList, EnemyJson))
-      .Raw("windows", JsonArray(g.Typing.WindowList,
-                                [&](const std::unique_ptr<TTypeWindow>& w) { return WindowJson(g, w); }))
+      .Raw("windows",
+           JsonArray(g.Typing.WindowList,
+                     [&](const std::unique_ptr<TTypeWindow>& w) { return WindowJson(g, w); }))
       .Raw("bombs", BombsJson(g))
       .Int("effects", CountEffects(g))
       .Raw("sounds", JsonArray(g.Waves.PlayLog, JsonString))

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool ValidStock(int index) { return index == 0 || index == 1; }
+bool ValidStock(int index) {
+  return index == 0 || index == 1;
+}
 
 // A tile name comes from a stage script: keep it a plain file name inside abc/.
 bool PlainFileName(const std::string& name) {

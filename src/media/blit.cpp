@@ -39,7 +39,10 @@ bool SampleRange(int64_t destStart, int64_t destLen, int64_t destLimit, int64_t 
     int64_t a = lo, b = hi;
     while (a < b) {
       int64_t m = a + (b - a) / 2;
-      if (sample(m) < 0) a = m + 1; else b = m;
+      if (sample(m) < 0)
+        a = m + 1;
+      else
+        b = m;
     }
     lo = a;
   }
@@ -47,7 +50,10 @@ bool SampleRange(int64_t destStart, int64_t destLen, int64_t destLimit, int64_t 
     int64_t a = lo, b = hi;
     while (a < b) {
       int64_t m = a + (b - a) / 2;
-      if (sample(m) < srcLimit) a = m + 1; else b = m;
+      if (sample(m) < srcLimit)
+        a = m + 1;
+      else
+        b = m;
     }
     hi = a;
   }
@@ -55,7 +61,9 @@ bool SampleRange(int64_t destStart, int64_t destLen, int64_t destLimit, int64_t 
 }
 
 // Width or height of a rectangle without int overflow.
-int64_t Span(int lo, int hi) { return static_cast<int64_t>(hi) - lo; }
+int64_t Span(int lo, int hi) {
+  return static_cast<int64_t>(hi) - lo;
+}
 
 const uint16_t* Row(const Surface& s, int y) {
   return s.Pixels.data() + static_cast<size_t>(y) * s.Width;
@@ -66,8 +74,10 @@ void CopyRow(uint16_t* d, const uint16_t* s, int n, uint16_t key) {
   if constexpr (!Keyed) {
     std::memcpy(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
   } else {
-    for (int i = 0; i < n; ++i)
-      if (s[i] != key) d[i] = s[i];
+    for (int i = 0; i < n; ++i) {
+      const uint16_t keep = static_cast<uint16_t>(-static_cast<uint16_t>(s[i] == key));
+      d[i] = static_cast<uint16_t>((s[i] & ~keep) | (d[i] & keep));
+    }
   }
 }
 
@@ -80,19 +90,16 @@ void ScaleRow(uint16_t* d, const uint16_t* s, const int* cols, int n, uint16_t k
 }
 
 template <bool Keyed>
-void BlendRowContiguous(uint16_t* d, const uint16_t* s, int n, uint16_t key, int a) {
-  for (int i = 0; i < n; ++i) {
-    uint16_t p = s[i];
-    if (!Keyed || p != key) d[i] = Blend565(p, d[i], a);
-  }
+void BlendRowContiguous(uint16_t* d, const uint16_t* s, int n, uint16_t key, uint16_t a) {
+  for (int i = 0; i < n; ++i)
+    d[i] = Keyed ? BlendKeyed565(s[i], d[i], a, key) : Blend565(s[i], d[i], a);
 }
 
 template <bool Keyed>
-void BlendRowScaled(uint16_t* d, const uint16_t* s, const int* cols, int n, uint16_t key, int a) {
-  for (int i = 0; i < n; ++i) {
-    uint16_t p = s[cols[i]];
-    if (!Keyed || p != key) d[i] = Blend565(p, d[i], a);
-  }
+void BlendRowScaled(uint16_t* d, const uint16_t* s, const int* cols, int n, uint16_t key,
+                    uint16_t a) {
+  for (int i = 0; i < n; ++i)
+    d[i] = Keyed ? BlendKeyed565(s[cols[i]], d[i], a, key) : Blend565(s[cols[i]], d[i], a);
 }
 
 }  // namespace
@@ -103,13 +110,25 @@ void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
   int64_t dx = x, dy = y;
   if (sr <= sl || sb <= st) return;
   // Source cut to its surface, the destination moved along.
-  if (sl < 0) { dx -= sl; sl = 0; }
-  if (st < 0) { dy -= st; st = 0; }
+  if (sl < 0) {
+    dx -= sl;
+    sl = 0;
+  }
+  if (st < 0) {
+    dy -= st;
+    st = 0;
+  }
   sr = std::min<int64_t>(sr, source.Width);
   sb = std::min<int64_t>(sb, source.Height);
   // Destination cut to its surface, the source cut by the same amounts.
-  if (dx < 0) { sl -= dx; dx = 0; }
-  if (dy < 0) { st -= dy; dy = 0; }
+  if (dx < 0) {
+    sl -= dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    st -= dy;
+    dy = 0;
+  }
   if (dx + (sr - sl) > dest.Width) sr = sl + (dest.Width - dx);
   if (dy + (sb - st) > dest.Height) sb = st + (dest.Height - dy);
   if (sr <= sl || sb <= st) return;
@@ -120,7 +139,10 @@ void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
   for (int64_t r = 0; r < sb - st; ++r) {
     uint16_t* d = &dest.At(static_cast<int>(dx), static_cast<int>(dy + r));
     const uint16_t* s = Row(src, static_cast<int>(st + r)) + sl;
-    if (keyed) CopyRow<true>(d, s, n, key); else CopyRow<false>(d, s, n, key);
+    if (keyed)
+      CopyRow<true>(d, s, n, key);
+    else
+      CopyRow<false>(d, s, n, key);
   }
 }
 
@@ -148,23 +170,34 @@ void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, 
       cols[k] = static_cast<int>(srcRect.Left + (((i0 + k) * stepX) >> 16)) - firstCol;
   }
   const bool blend = opacity < 255;
+  const auto a = static_cast<uint16_t>(opacity);
   for (int64_t j = j0; j < j1; ++j) {
     const int sy = static_cast<int>(srcRect.Top + ((j * stepY) >> 16));
-    uint16_t* d = &dest.At(static_cast<int>(destRect.Left + i0), static_cast<int>(destRect.Top + j));
+    uint16_t* d =
+        &dest.At(static_cast<int>(destRect.Left + i0), static_cast<int>(destRect.Top + j));
     const uint16_t* s = Row(src, sy) + firstCol;
     if (blend) {
       if (contiguous) {
-        if (keyed) BlendRowContiguous<true>(d, s, n, key, opacity);
-        else BlendRowContiguous<false>(d, s, n, key, opacity);
+        if (keyed)
+          BlendRowContiguous<true>(d, s, n, key, a);
+        else
+          BlendRowContiguous<false>(d, s, n, key, a);
       } else {
-        if (keyed) BlendRowScaled<true>(d, s, cols.data(), n, key, opacity);
-        else BlendRowScaled<false>(d, s, cols.data(), n, key, opacity);
+        if (keyed)
+          BlendRowScaled<true>(d, s, cols.data(), n, key, a);
+        else
+          BlendRowScaled<false>(d, s, cols.data(), n, key, a);
       }
     } else if (contiguous) {
-      if (keyed) CopyRow<true>(d, s, n, key); else CopyRow<false>(d, s, n, key);
+      if (keyed)
+        CopyRow<true>(d, s, n, key);
+      else
+        CopyRow<false>(d, s, n, key);
     } else {
-      if (keyed) ScaleRow<true>(d, s, cols.data(), n, key);
-      else ScaleRow<false>(d, s, cols.data(), n, key);
+      if (keyed)
+        ScaleRow<true>(d, s, cols.data(), n, key);
+      else
+        ScaleRow<false>(d, s, cols.data(), n, key);
     }
   }
 }
@@ -188,10 +221,14 @@ void Rotate(Surface& dest, int x, int y, int w, int h, TRect srcRect, const Surf
     minX = std::min(minX, px), maxX = std::max(maxX, px);
     minY = std::min(minY, py), maxY = std::max(maxY, py);
   }
-  const int64_t bx0 = std::max<int64_t>(0, static_cast<int64_t>(std::max(std::floor(minX), -1.0)) - 1);
-  const int64_t by0 = std::max<int64_t>(0, static_cast<int64_t>(std::max(std::floor(minY), -1.0)) - 1);
-  const int64_t bx1 = std::min<int64_t>(dest.Width - 1, static_cast<int64_t>(std::min(std::ceil(maxX), 1e9)) + 1);
-  const int64_t by1 = std::min<int64_t>(dest.Height - 1, static_cast<int64_t>(std::min(std::ceil(maxY), 1e9)) + 1);
+  const int64_t bx0 =
+      std::max<int64_t>(0, static_cast<int64_t>(std::max(std::floor(minX), -1.0)) - 1);
+  const int64_t by0 =
+      std::max<int64_t>(0, static_cast<int64_t>(std::max(std::floor(minY), -1.0)) - 1);
+  const int64_t bx1 =
+      std::min<int64_t>(dest.Width - 1, static_cast<int64_t>(std::min(std::ceil(maxX), 1e9)) + 1);
+  const int64_t by1 =
+      std::min<int64_t>(dest.Height - 1, static_cast<int64_t>(std::min(std::ceil(maxY), 1e9)) + 1);
   if (bx0 > bx1 || by0 > by1) return;
 
   SourceView view(source, dest);

@@ -115,7 +115,9 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
     TRgb* dst = out.data() + (topDown ? r : h - 1 - r) * w;
     for (int64_t x = 0; x < w; ++x) {
       switch (bits) {
-        case 1: case 4: case 8: {
+        case 1:
+        case 4:
+        case 8: {
           const uint64_t bit = static_cast<uint64_t>(x) * bits;
           const unsigned idx = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
           dst[x] = idx < palette.size() ? palette[idx] : TRgb{};
@@ -131,7 +133,8 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
           break;
         default: {
           const uint8_t* q = row + 4 * x;
-          const uint32_t p = q[0] | (q[1] << 8) | (q[2] << 16) | (static_cast<uint32_t>(q[3]) << 24);
+          const uint32_t p =
+              q[0] | (q[1] << 8) | (q[2] << 16) | (static_cast<uint32_t>(q[3]) << 24);
           dst[x] = TRgb{fr.Get(p), fg.Get(p), fb.Get(p)};
         }
       }
@@ -146,7 +149,8 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
 void LoadPictureFile(TPictureItem& item, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw GameError(FormatMessage("ファイル %s は開けません", path));
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   if (in.bad()) throw GameError(FormatMessage("ファイル %s は開けません", path));
   int w = 0, h = 0;
   std::vector<TRgb> pixels;

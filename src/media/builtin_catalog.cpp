@@ -145,9 +145,9 @@ bool LoadBuiltInSounds(TWaveList& waves, const uint8_t* data, size_t size, std::
     if (channels != static_cast<uint32_t>(spec.Channels) ||
         rate != static_cast<uint32_t>(spec.Rate) || bits != static_cast<uint32_t>(spec.Bits) ||
         bytes != static_cast<uint32_t>(spec.Bytes)) {
-      error = "sound blob: " + ItemLabel(i, spec.Name) + " has format " +
-              std::to_string(channels) + " ch " + std::to_string(rate) + " Hz " +
-              std::to_string(bits) + " bit " + std::to_string(bytes) + " bytes";
+      error = "sound blob: " + ItemLabel(i, spec.Name) + " has format " + std::to_string(channels) +
+              " ch " + std::to_string(rate) + " Hz " + std::to_string(bits) + " bit " +
+              std::to_string(bytes) + " bytes";
       return false;
     }
     if (!r.Bytes(bytes, pcm)) {

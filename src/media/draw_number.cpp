@@ -6,7 +6,9 @@
 namespace {
 
 // Decimal text of the number's magnitude (the game never draws negatives).
-std::string DigitText(int number) { return std::to_string(std::llabs(static_cast<long long>(number))); }
+std::string DigitText(int number) {
+  return std::to_string(std::llabs(static_cast<long long>(number)));
+}
 
 int CellWidth(const TPictureItem& item) {
   return item.PatternWidth > 0 ? item.PatternWidth : item.PictureWidth();

@@ -31,8 +31,8 @@ void DrawTextLines(Surface& dest, const std::string& sjisText, int x, int y, int
   size_t start = 0;
   while (slots.size() < kSlots - 1) {
     const size_t mark = sjisText.find("<-", start);
-    slots.push_back(CutLine(sjisText.substr(start, mark == std::string::npos ? std::string::npos
-                                                                              : mark - start)));
+    slots.push_back(CutLine(
+        sjisText.substr(start, mark == std::string::npos ? std::string::npos : mark - start)));
     if (mark == std::string::npos) break;
     start = mark + 2;
   }

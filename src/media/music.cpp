@@ -32,7 +32,10 @@ void TMusic::PlayMusic() {
     Device->Rewind();
     paused_ = false;
   }
-  if (paused_) Device->Resume(); else Device->Play();
+  if (paused_)
+    Device->Resume();
+  else
+    Device->Play();
   started_ = playing_ = true;
   paused_ = false;
 }

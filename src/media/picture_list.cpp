@@ -25,7 +25,9 @@ const TRect* PatternRect(const TPictureItem& item, int pattern) {
 }
 
 // The key is the item's colour converted like its pixels, read at every draw.
-uint16_t ItemKey(const TPictureItem& item) { return RgbTo565(item.TransparentColor); }
+uint16_t ItemKey(const TPictureItem& item) {
+  return RgbTo565(item.TransparentColor);
+}
 
 }  // namespace
 

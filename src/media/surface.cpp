@@ -10,13 +10,15 @@
 #include "media/text_canvas.h"
 
 TRgb Rgb565ToRgb(uint16_t p) {
-  return TRgb{static_cast<uint8_t>(blit::Expand5(p >> 11)),
-              static_cast<uint8_t>(blit::Expand6((p >> 5) & 63)),
-              static_cast<uint8_t>(blit::Expand5(p & 31))};
+  return TRgb{static_cast<uint8_t>(blit::Expand5(p >> 11u)),
+              static_cast<uint8_t>(blit::Expand6((p >> 5u) & 63u)),
+              static_cast<uint8_t>(blit::Expand5(p & 31u))};
 }
 
 Surface::Surface() = default;
-Surface::Surface(int w, int h) { ResizeSurface(*this, w, h); }
+Surface::Surface(int w, int h) {
+  ResizeSurface(*this, w, h);
+}
 Surface::~Surface() = default;
 
 Surface::Surface(Surface&& o) noexcept
@@ -51,7 +53,9 @@ void ResizeSurface(Surface& s, int width, int height) {
   s.Pixels.assign(static_cast<size_t>(width) * height, 0);
 }
 
-void FillSurface(Surface& s, uint16_t pixel) { std::fill(s.Pixels.begin(), s.Pixels.end(), pixel); }
+void FillSurface(Surface& s, uint16_t pixel) {
+  std::fill(s.Pixels.begin(), s.Pixels.end(), pixel);
+}
 
 namespace {
 
@@ -78,13 +82,31 @@ void BlendFillArea(Surface& s, TRect rect, TRgb colour, int opacity) {
   if (!ClipToSurface(s, rect)) return;
   // The fill colour takes part at 8 bits per channel, as given.
   const int cr = colour.R, cg = colour.G, cb = colour.B;
+  if (opacity >= 0 && opacity <= 256) {
+    // The usual case, branch-free so that the row loop vectorises.
+    const auto a = static_cast<uint16_t>(opacity), rest = static_cast<uint16_t>(256 - a);
+    const auto ur = static_cast<uint16_t>(cr), ug = static_cast<uint16_t>(cg),
+               ub = static_cast<uint16_t>(cb);
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+      uint16_t* row = &s.At(rect.Left, y);
+      for (int i = 0; i < rect.Width(); ++i) {
+        const uint16_t d = row[i];
+        const uint16_t r = blit::Mix16(ur, static_cast<uint16_t>(blit::Expand5(d >> 11)), a, rest);
+        const uint16_t g =
+            blit::Mix16(ug, static_cast<uint16_t>(blit::Expand6((d >> 5) & 63)), a, rest);
+        const uint16_t b = blit::Mix16(ub, static_cast<uint16_t>(blit::Expand5(d & 31)), a, rest);
+        row[i] = static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+      }
+    }
+    return;
+  }
   for (int y = rect.Top; y < rect.Bottom; ++y) {
     uint16_t* row = &s.At(rect.Left, y);
     for (int i = 0; i < rect.Width(); ++i) {
       const uint16_t d = row[i];
-      const int r = blit::BlendChannel(cr, blit::Expand5(d >> 11), opacity);
-      const int g = blit::BlendChannel(cg, blit::Expand6((d >> 5) & 63), opacity);
-      const int b = blit::BlendChannel(cb, blit::Expand5(d & 31), opacity);
+      const int r = blit::BlendChannel(cr, static_cast<int>(blit::Expand5(d >> 11)), opacity);
+      const int g = blit::BlendChannel(cg, static_cast<int>(blit::Expand6((d >> 5) & 63)), opacity);
+      const int b = blit::BlendChannel(cb, static_cast<int>(blit::Expand5(d & 31)), opacity);
       row[i] = static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
     }
   }
@@ -114,10 +136,15 @@ double CosTable(int index) {
   const int i = ((index % 256) + 256) % 256;
   // Exact values at the quarter turns, so that right angles stay exact.
   switch (i) {
-    case 0: return 1.0;
-    case 64: return 0.0;
-    case 128: return -1.0;
-    case 192: return 0.0;
-    default: return std::cos(2.0 * std::numbers::pi * i / 256.0);
+    case 0:
+      return 1.0;
+    case 64:
+      return 0.0;
+    case 128:
+      return -1.0;
+    case 192:
+      return 0.0;
+    default:
+      return std::cos(2.0 * std::numbers::pi * i / 256.0);
   }
 }

@@ -89,10 +89,14 @@ void TextCanvas::LineTo(int x, int y) {
   }
   for (int64_t k = k0; k < k1; ++k) {
     const int64_t a = start + sMaj * k;
-    const int64_t b = startMin + sMin * static_cast<int64_t>(
-        (static_cast<__int128>(2 * k) * minor + major) / (2 * major));
-    if (xMajor) Plot(static_cast<int>(a), static_cast<int>(std::clamp<int64_t>(b, -1, surface_->Height)), pen);
-    else Plot(static_cast<int>(std::clamp<int64_t>(b, -1, surface_->Width)), static_cast<int>(a), pen);
+    const int64_t b =
+        startMin +
+        sMin * static_cast<int64_t>((static_cast<__int128>(2 * k) * minor + major) / (2 * major));
+    if (xMajor)
+      Plot(static_cast<int>(a), static_cast<int>(std::clamp<int64_t>(b, -1, surface_->Height)),
+           pen);
+    else
+      Plot(static_cast<int>(std::clamp<int64_t>(b, -1, surface_->Width)), static_cast<int>(a), pen);
   }
   penX_ = x;
   penY_ = y;

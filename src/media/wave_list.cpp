@@ -11,16 +11,18 @@ namespace {
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto low = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+           auto low = [](char c) {
+             return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+           };
            return low(x) == low(y);
          });
 }
 
 // Milliseconds the sound lasts, from its byte count and format.
 double SoundMs(const TWaveItem& item) {
-  const double bytesPerSecond =
-      static_cast<double>(item.Format.Rate) * std::max(1, item.Format.Channels) *
-      std::max(1, item.Format.Bits / 8);
+  const double bytesPerSecond = static_cast<double>(item.Format.Rate) *
+                                std::max(1, item.Format.Channels) *
+                                std::max(1, item.Format.Bits / 8);
   return bytesPerSecond > 0 ? item.Data.size() * 1000.0 / bytesPerSecond : 0.0;
 }
 

@@ -19,7 +19,8 @@ void AddPicture(Game& g, const std::string& name, int patterns, int patternWidth
   const int w = patternWidth * patterns, h = 3;
   std::vector<TRgb> pixels(static_cast<size_t>(w) * h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = kColours[(x / patternWidth) % 4];
+    for (int x = 0; x < w; ++x)
+      pixels[static_cast<size_t>(y) * w + x] = kColours[(x / patternWidth) % 4];
   SetPicturePixels(item, w, h, pixels);
   item.PatternWidth = patternWidth;
   item.PatternHeight = h;
@@ -113,17 +114,6 @@ TEST_F(EffectsTest, SparkFirstFrameIsAnOpaqueCopyOfPatternOneAtItsCorner) {
   UpdateEffects(g, true);
   EXPECT_NE(g.Screen.At(x, y), 0);
   EXPECT_NE(g.Screen.At(x, y), green);
-}
-
-TEST_F(EffectsTest, SparkStepsThroughPatternsThreeFramesEach) {
-  SparkBurst(g, "tips", 200, 200, 1);
-  TAlphaObject* a = g.Effects.EffectList.front().get();
-  std::vector<int> steps;
-  for (int k = 0; k < 9; ++k) {
-    steps.push_back(a->StepIndex);
-    UpdateEffects(g, true);
-  }
-  EXPECT_EQ(steps, (std::vector<int>{1, 1, 1, 2, 2, 2, 3, 3, 3}));
 }
 
 TEST_F(EffectsTest, StageClearBannerIsDrawn76TimesAndSinks) {

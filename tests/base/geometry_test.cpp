@@ -1,14 +1,14 @@
 // Rectangle overlap and the direction angle between two points.
-#include <gtest/gtest.h>
-
 #include "base/geometry.h"
+
+#include <gtest/gtest.h>
 
 TEST(RectsOverlap, EdgesThatOnlyTouchDoNotOverlap) {
   const TRect a = MakeRect(0, 0, 10, 10);
-  EXPECT_FALSE(RectsOverlap(a, MakeRect(10, 0, 20, 10)));  // right edge
-  EXPECT_FALSE(RectsOverlap(MakeRect(10, 0, 20, 10), a));  // left edge
-  EXPECT_FALSE(RectsOverlap(a, MakeRect(0, 10, 10, 20)));  // bottom edge
-  EXPECT_FALSE(RectsOverlap(a, MakeRect(0, -10, 10, 0)));  // top edge
+  EXPECT_FALSE(RectsOverlap(a, MakeRect(10, 0, 20, 10)));   // right edge
+  EXPECT_FALSE(RectsOverlap(MakeRect(10, 0, 20, 10), a));   // left edge
+  EXPECT_FALSE(RectsOverlap(a, MakeRect(0, 10, 10, 20)));   // bottom edge
+  EXPECT_FALSE(RectsOverlap(a, MakeRect(0, -10, 10, 0)));   // top edge
   EXPECT_FALSE(RectsOverlap(a, MakeRect(10, 10, 20, 20)));  // corner
 }
 
@@ -16,7 +16,7 @@ TEST(RectsOverlap, SharedAreaOverlapsBothWays) {
   const TRect a = MakeRect(0, 0, 10, 10);
   EXPECT_TRUE(RectsOverlap(a, MakeRect(9, 9, 20, 20)));
   EXPECT_TRUE(RectsOverlap(MakeRect(9, 9, 20, 20), a));
-  EXPECT_TRUE(RectsOverlap(a, MakeRect(2, 2, 4, 4)));   // inside
+  EXPECT_TRUE(RectsOverlap(a, MakeRect(2, 2, 4, 4)));      // inside
   EXPECT_TRUE(RectsOverlap(MakeRect(-5, -5, 50, 50), a));  // around
   EXPECT_TRUE(RectsOverlap(a, MakeRect(-3, 4, 1, 6)));
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/sjis.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "base/game_error.h"
@@ -52,7 +52,9 @@ std::vector<uint8_t> MakeBmp(int w, int h, int bits, bool topDown,
     for (int x = 0; x < w; ++x) {
       const uint32_t v = pixel(x, y);
       switch (bits) {
-        case 1: case 4: case 8:
+        case 1:
+        case 4:
+        case 8:
           row[x * bits / 8] |= static_cast<uint8_t>(v << (8 - bits - (x * bits) % 8));
           break;
         case 16: {
@@ -70,13 +72,17 @@ std::vector<uint8_t> MakeBmp(int w, int h, int bits, bool topDown,
   return b;
 }
 
-uint32_t Colour(int x, int y) { return static_cast<uint32_t>((x * 40) << 16 | (y * 30) << 8 | (x + y) * 8); }
+uint32_t Colour(int x, int y) {
+  return static_cast<uint32_t>((x * 40) << 16 | (y * 30) << 8 | (x + y) * 8);
+}
 
 TRgb Unpack(uint32_t c) {
   return TRgb{static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)};
 }
 
-bool SameRgb(TRgb a, TRgb b) { return a.R == b.R && a.G == b.G && a.B == b.B; }
+bool SameRgb(TRgb a, TRgb b) {
+  return a.R == b.R && a.G == b.G && a.B == b.B;
+}
 
 std::string TempPath(const std::string& name) {
   return (std::filesystem::temp_directory_path() / ("mirutena_bmp_" + name)).string();
@@ -84,7 +90,8 @@ std::string TempPath(const std::string& name) {
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -112,9 +119,9 @@ TEST(Bmp, PalettedPicturesOfEveryDepth) {
   for (int bits : {1, 4, 8}) {
     const int colours = bits == 1 ? 2 : 4;
     auto index = [&](int x, int y) { return static_cast<uint32_t>((x * 3 + y) % colours); };
-    const auto bytes = MakeBmp(13, 4, bits, bits == 4,
-                               std::vector<uint32_t>(palette.begin(), palette.begin() + colours),
-                               index);
+    const auto bytes =
+        MakeBmp(13, 4, bits, bits == 4,
+                std::vector<uint32_t>(palette.begin(), palette.begin() + colours), index);
     int w = 0, h = 0;
     std::vector<TRgb> px;
     ASSERT_TRUE(DecodeBmp(bytes, w, h, px)) << bits;
@@ -139,7 +146,8 @@ TEST(Bmp, SixteenBitFiveFiveFive) {
 }
 
 TEST(Bmp, PaletteIndexBeyondTheTableReadsBlack) {
-  auto bytes = MakeBmp(2, 1, 8, false, {0xFFFFFF, 0xFFFFFF}, [](int x, int) { return x ? 200u : 1u; });
+  auto bytes =
+      MakeBmp(2, 1, 8, false, {0xFFFFFF, 0xFFFFFF}, [](int x, int) { return x ? 200u : 1u; });
   int w = 0, h = 0;
   std::vector<TRgb> px;
   ASSERT_TRUE(DecodeBmp(bytes, w, h, px));
@@ -165,11 +173,11 @@ TEST(Bmp, DamagedFilesAreRefused) {
   EXPECT_FALSE(DecodeBmp(patched(18, 0), w, h, px));            // zero width
   EXPECT_FALSE(DecodeBmp(patched(18, 0x80000000u), w, h, px));  // negative width
   EXPECT_FALSE(DecodeBmp(patched(22, 0x80000000u), w, h, px));  // most negative height
-  EXPECT_FALSE(DecodeBmp(patched(22, 1000), w, h, px));       // rows beyond the file
+  EXPECT_FALSE(DecodeBmp(patched(22, 1000), w, h, px));         // rows beyond the file
   EXPECT_FALSE(DecodeBmp(patched(10, 0xFFFFFFF0u), w, h, px));  // pixel offset beyond the file
   EXPECT_FALSE(DecodeBmp(patched(14, 7), w, h, px));            // unknown header size
   EXPECT_FALSE(DecodeBmp(patched(14, 0xFFFFFFFFu), w, h, px));
-  EXPECT_FALSE(DecodeBmp(patched(30, 1), w, h, px));            // run-length compression
+  EXPECT_FALSE(DecodeBmp(patched(30, 1), w, h, px));  // run-length compression
   auto bits = good;
   bits[28] = 7;
   EXPECT_FALSE(DecodeBmp(bits, w, h, px));

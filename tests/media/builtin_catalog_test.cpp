@@ -1,11 +1,12 @@
 // Loading the catalogs from blobs made to the catalog table, and refusing
 // blobs that are damaged or do not match it.
+#include "media/builtin_catalog.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "base/sjis.h"
-#include "media/builtin_catalog.h"
 #include "media/catalog_table.h"
 
 namespace {
@@ -127,14 +128,15 @@ TEST(BuiltInCatalog, TruncatedOrScrambledPictureBlobsAreRefused) {
   for (size_t n = 0; n < 700; ++n) cuts.push_back(n);
   for (int k = 0; k < 40; ++k) cuts.push_back(rng() % blob.size());
   cuts.push_back(blob.size() - 1);
-  for (size_t n : cuts)
-    ASSERT_FALSE(LoadBuiltInPictures(list, blob.data(), n, error)) << n;
+  for (size_t n : cuts) ASSERT_FALSE(LoadBuiltInPictures(list, blob.data(), n, error)) << n;
   // Header fields of the first items scrambled: refused or accepted, never a crash.
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 60; ++round) {
     auto b = blob;
     b[rng() % 700] = static_cast<uint8_t>(rng());
     TPictureList l;
-    if (LoadBuiltInPictures(l, b.data(), b.size(), error)) EXPECT_EQ(l.Items.size(), 96u);
+    if (LoadBuiltInPictures(l, b.data(), b.size(), error)) {
+      EXPECT_EQ(l.Items.size(), 96u);
+    }
   }
   EXPECT_TRUE(list.Items.empty());
 }

@@ -47,15 +47,6 @@ TEST(Canvas, SolidBrushPaintsTheCellsAndFontColourIsUsed) {
   EXPECT_EQ(s.At(0, 13), 0);
 }
 
-TEST(Canvas, CanvasKeepsTheFirstGlyphSource) {
-  Surface s(10, 10);
-  FakeGlyphs first, second;
-  SurfaceCanvas(s, &first);
-  SurfaceCanvas(s, &second).TextOut(0, 0, "x");
-  EXPECT_EQ(first.Requests.size(), 1u);
-  EXPECT_TRUE(second.Requests.empty());
-}
-
 TEST(Canvas, RectangleOutlineAndFill) {
   Surface s(8, 8);
   TextCanvas& c = SurfaceCanvas(s);

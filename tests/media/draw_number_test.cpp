@@ -1,8 +1,8 @@
 // Numbers drawn with digit pictures: digit order, padding and the unit.
+#include "media/draw_number.h"
+
 #include <gtest/gtest.h>
 
-#include "base/game_error.h"
-#include "media/draw_number.h"
 #include "media_test_util.h"
 
 namespace {
@@ -72,8 +72,3 @@ TEST(DrawNumber, UnitFollowsTheDigits) {
   EXPECT_EQ(s.At(60, 15), 50);
 }
 
-TEST(DrawNumber, UnknownItemRaisesTheCatalogError) {
-  TPictureList list = DigitList();
-  Surface s(20, 20);
-  EXPECT_THROW(DrawDigits(list, s, "no_digits", 1, 0, 0, 0), GameError);
-}

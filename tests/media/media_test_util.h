@@ -11,7 +11,9 @@ namespace mt {
 
 // A pixel value that encodes its position (never 0 and never the key
 // colours used by the tests).
-inline uint16_t Mark(int x, int y) { return static_cast<uint16_t>(0x0800 + y * 64 + x); }
+inline uint16_t Mark(int x, int y) {
+  return static_cast<uint16_t>(0x0800 + y * 64 + x);
+}
 
 // A w x h surface whose pixel (x, y) is Mark(x, y).
 inline Surface Marked(int w, int h) {

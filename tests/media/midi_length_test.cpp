@@ -55,13 +55,13 @@ TEST(MidiLength, TempoChangesAreTimedPiecewise) {
 
 TEST(MidiLength, TempoMapOfTheFirstTrackTimesTheOthers) {
   const std::string conductor =
-      Bytes({0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}) + kEnd;  // 0.25 s per quarter
-  const std::string music = Bytes({0x00, 0xFF, 0x03, 0x02, 'h', 'i'}) +              // name
+      Bytes({0x00, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}) + kEnd;          // 0.25 s per quarter
+  const std::string music = Bytes({0x00, 0xFF, 0x03, 0x02, 'h', 'i'}) +  // name
                             Bytes({0x81, 0x00, 0xF0, 0x03, 0x43, 0x12, 0xF7}) +  // sysex at 128
-                            Bytes({0x86, 0x40, 0xC0, 0x05}) +                     // 960: program
+                            Bytes({0x86, 0x40, 0xC0, 0x05}) +                    // 960: program
                             Bytes({0x00, 0xE0, 0x00, 0x40}) + kEnd;
-  const std::string file = Header(1, 2, 480) + Chunk("MTrk", conductor) +
-                           Chunk("XXXX", "junk") + Chunk("MTrk", music);
+  const std::string file =
+      Header(1, 2, 480) + Chunk("MTrk", conductor) + Chunk("XXXX", "junk") + Chunk("MTrk", music);
   EXPECT_DOUBLE_EQ(MidiLengthMs(file), 500.0);
 }
 
@@ -77,10 +77,12 @@ TEST(MidiLength, DamagedTracksCountUpToTheDamage) {
   file[file.size() - kTempo500k.size() - kNotes.size() - 1] = 0x7F;
   EXPECT_DOUBLE_EQ(MidiLengthMs(file), 1500.0);
   // A data byte with no status before it ends the track there.
-  const std::string bad = Header(0, 1, 480) + Chunk("MTrk", Bytes({0x83, 0x60, 0x3C, 0x40}) + kNotes);
+  const std::string bad =
+      Header(0, 1, 480) + Chunk("MTrk", Bytes({0x83, 0x60, 0x3C, 0x40}) + kNotes);
   EXPECT_DOUBLE_EQ(MidiLengthMs(bad), 500.0);
   // An unterminated delta time.
-  const std::string vlq = Header(0, 1, 480) + Chunk("MTrk", kNotes + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}));
+  const std::string vlq =
+      Header(0, 1, 480) + Chunk("MTrk", kNotes + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x7F}));
   EXPECT_DOUBLE_EQ(MidiLengthMs(vlq), 1500.0);
 }
 

@@ -1,9 +1,9 @@
 // The picture catalog: lookup, slicing into patterns and pattern drawing.
+#include "media/picture_list.h"
+
 #include <gtest/gtest.h>
 
 #include "base/game_error.h"
-#include "base/sjis.h"
-#include "media/picture_list.h"
 #include "media_test_util.h"
 
 using mt::Mark;
@@ -22,14 +22,6 @@ TEST(PictureList, FindIgnoresAsciiCaseAndNamesTheMissingItem) {
   } catch (const GameError& e) {
     EXPECT_STREQ(e.what(), "画像 'nothing' が見つかりません");
   }
-}
-
-TEST(PictureList, FindComparesMultiByteNamesExactly) {
-  TPictureList list;
-  list.Items.resize(1);
-  list.Items[0].Name = Sjis("＊");
-  EXPECT_EQ(list.TryFindPicture(Sjis("＊")), &list.Items[0]);
-  EXPECT_EQ(list.TryFindPicture(Sjis("＋")), nullptr);
 }
 
 TEST(PictureList, SlicingRowByRow) {
@@ -152,10 +144,3 @@ TEST(PictureList, BlendAndRotateSkipTheKeyToo) {
   EXPECT_EQ(s.At(1, 0), 0);
 }
 
-TEST(PictureList, SetPicturePixelsRejectsInconsistentSizes) {
-  TPictureItem item = mt::MarkedItem(4, 4);
-  SetPicturePixels(item, 3, 3, std::vector<TRgb>(8));
-  EXPECT_EQ(item.PictureWidth(), 0);
-  RestorePicture(item);
-  EXPECT_EQ(item.PatternCount(), 0);
-}

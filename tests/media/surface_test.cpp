@@ -1,8 +1,11 @@
 // Surface primitives: blend arithmetic, sampling steps, clipping, key colours,
 // rotation and the canvas link of moved surfaces.
+#include "media/surface.h"
+
 #include <gtest/gtest.h>
 
-#include "media/surface.h"
+#include <cmath>
+
 #include "media/text_canvas.h"
 #include "media_test_util.h"
 

@@ -29,10 +29,10 @@ bool HasLine(const std::vector<std::string>& errors, int line) {
 }
 
 TEST(CheckScriptLines, ASoundScriptPasses) {
-  auto errors = Check(Lines({"title", "grass,0.5,-0.25;", "*10", ":歩兵:1,0,60,100,20,0.6;",
-                             ":ハエ:2,0,60,200,30,1.0;", "*200", ":パン:2,0,70,150;", "scene",
-                             "*0", ":警告:none;", "*40", ":中国人:boss,1,0,80;", "end;",
-                             "after the end anything goes"}));
+  auto errors = Check(
+      Lines({"title", "grass,0.5,-0.25;", "*10", ":歩兵:1,0,60,100,20,0.6;",
+             ":ハエ:2,0,60,200,30,1.0;", "*200", ":パン:2,0,70,150;", "scene", "*0", ":警告:none;",
+             "*40", ":中国人:boss,1,0,80;", "end;", "after the end anything goes"}));
   EXPECT_TRUE(errors.empty()) << errors.front();
 }
 
@@ -54,11 +54,10 @@ TEST(CheckScriptLines, StructuralFaults) {
 }
 
 TEST(CheckScriptLines, TriggersThatNeverFireOrLeadNowhere) {
-  auto errors = Check(Lines({"t", "blue,0,0;",
-                             "*100", ":歩兵:1,0,60,100,20,0.6;",  // 3-4
-                             "*50", ":歩兵:1,0,60,100,20,0.6;",   // 5-6: already passed
+  auto errors = Check(Lines({"t", "blue,0,0;", "*100", ":歩兵:1,0,60,100,20,0.6;",  // 3-4
+                             "*50", ":歩兵:1,0,60,100,20,0.6;",  // 5-6: already passed
                              "*120", "scene",                    // 7-8: no enemy line
-                             "*0", ":中国人:boss,1,0,80;",        // 9-10: fine after a scene
+                             "*0", ":中国人:boss,1,0,80;",       // 9-10: fine after a scene
                              "*99999999999", ":歩兵:1,0,60,100,20,0.6;",  // 11-12
                              "*150000", ":歩兵:1,0,60,100,20,0.6;",       // 13-14
                              "end;"}));
@@ -92,12 +91,12 @@ TEST(CheckScriptLines, EnemyLinesTheRunnerNeverSpawns) {
 
 TEST(CheckScriptLines, BadEnemyLinesAndTyposAreReportedWithTheirLine) {
   auto errors = Check(Lines({"t", "blue,0,0;", "*10",
-                             ":歩兵:none,100,20,0.6;",        // 4
-                             ":兵隊:1,0,60,100,20,0.6;",      // 5
-                             ":カメ:2,0,60,3,150,3.0,2.0;",   // 6: side 3
+                             ":歩兵:none,100,20,0.6;",       // 4
+                             ":兵隊:1,0,60,100,20,0.6;",     // 5
+                             ":カメ:2,0,60,3,150,3.0,2.0;",  // 6: side 3
                              "*20", ":中国人:boss,1,0,80;",
-                             "scene;",                        // 9: not the scene line
-                             " *30",                          // 10: blank before the star
+                             "scene;",  // 9: not the scene line
+                             " *30",    // 10: blank before the star
                              "end;"}));
   for (int line : {4, 5, 6, 9, 10}) EXPECT_TRUE(HasLine(errors, line)) << line;
   EXPECT_EQ(errors.size(), 5u);

@@ -88,11 +88,11 @@ TEST(FieldToReal, RejectsMalformedNumbers) {
 }
 
 TEST(KindOfScriptName, FindsEveryKeywordInShiftJis) {
-  const char* names[] = {"歩兵",     "ガンマン", "ハエ",       "羽根",           "中国人",
-                         "警告",     "パン",     "テレビ",     "ミサイル",       "カメ",
-                         "ピエロ",   "サークル", "工事兵",     "ネコトリ",       "おっちゃん",
-                         "おっちゃん分身", "葉っぱ", "ボロット", "マウス",     "あべらべら",
-                         "オプショソ1", "オプショソ2"};
+  const char* names[] = {"歩兵",           "ガンマン",   "ハエ",     "羽根",     "中国人",
+                         "警告",           "パン",       "テレビ",   "ミサイル", "カメ",
+                         "ピエロ",         "サークル",   "工事兵",   "ネコトリ", "おっちゃん",
+                         "おっちゃん分身", "葉っぱ",     "ボロット", "マウス",   "あべらべら",
+                         "オプショソ1",    "オプショソ2"};
   for (int k = 1; k <= 22; ++k) EXPECT_EQ(KindOfScriptName(Sjis(names[k - 1])), k) << k;
   EXPECT_EQ(KindOfScriptName(""), 0);
   EXPECT_EQ(KindOfScriptName("歩兵"), 0);  // UTF-8 bytes are not the CP932 name
@@ -136,25 +136,25 @@ TEST(ParseEnemyLine, RejectsBrokenLines) {
   TEnemyLine l;
   std::string error;
   const char* bad[] = {
-      "歩兵:1,0,60,100,20,0.5;",          // no leading ':'
-      ":歩兵",                             // no second ':'
-      ":兵隊:1,0,60,100,20,0.5;",         // unknown kind
-      ":歩兵:none,100,20,0.5;",           // "none" with own values
-      ":歩兵:1,0,60,100,20;",             // a value missing
-      ":歩兵:1,0,60,100,20,0.5",          // last field not closed
-      ":歩兵:1,0,60,1x0,20,0.5;",         // bad integer
-      ":歩兵:1,0,60,100,20,fast;",        // bad real
-      ":歩兵:1,0,60,100,20,0.5;junk",     // trailing text
-      ":ガンマン:2,0,60,100,300;",        // small integer out of range
-      ":ガンマン:2,0,60,100,0;",          // side other than 1 or -1
-      ":歩兵:9,0,60,100,20,0.5;",         // word level beyond the lists
-      ":歩兵:1,0,60,420,20,0.5;",         // outside the field
-      ":中国人:boss,0,0,80;",             // boss level below 1
-      ":ピエロ:boss,1,0,80;",             // missiles would get level 0
-      ":おっちゃん:boss,8,0,80;",         // doubles would get level 9
-      ":マウス:boss,3,0,80,5;",           // missiles would get level 0
-      ":あべらべら:boss,2,0,80,5;",       // options would get level 0
-      ":テレビ:2,0,70,0,100,30,0.3;",     // a television without words
+      "歩兵:1,0,60,100,20,0.5;",       // no leading ':'
+      ":歩兵",                         // no second ':'
+      ":兵隊:1,0,60,100,20,0.5;",      // unknown kind
+      ":歩兵:none,100,20,0.5;",        // "none" with own values
+      ":歩兵:1,0,60,100,20;",          // a value missing
+      ":歩兵:1,0,60,100,20,0.5",       // last field not closed
+      ":歩兵:1,0,60,1x0,20,0.5;",      // bad integer
+      ":歩兵:1,0,60,100,20,fast;",     // bad real
+      ":歩兵:1,0,60,100,20,0.5;junk",  // trailing text
+      ":ガンマン:2,0,60,100,300;",     // small integer out of range
+      ":ガンマン:2,0,60,100,0;",       // side other than 1 or -1
+      ":歩兵:9,0,60,100,20,0.5;",      // word level beyond the lists
+      ":歩兵:1,0,60,420,20,0.5;",      // outside the field
+      ":中国人:boss,0,0,80;",          // boss level below 1
+      ":ピエロ:boss,1,0,80;",          // missiles would get level 0
+      ":おっちゃん:boss,8,0,80;",      // doubles would get level 9
+      ":マウス:boss,3,0,80,5;",        // missiles would get level 0
+      ":あべらべら:boss,2,0,80,5;",    // options would get level 0
+      ":テレビ:2,0,70,0,100,30,0.3;",  // a television without words
   };
   for (const char* line : bad) EXPECT_FALSE(ParseEnemyLine(Sjis(line), l, error)) << line;
   EXPECT_TRUE(ParseEnemyLine(Sjis(":ピエロ:boss,2,0,80;"), l, error)) << error;

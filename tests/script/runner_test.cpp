@@ -24,8 +24,10 @@ class ScriptRunner : public ::testing::Test {
     std::string path = ::testing::TempDir() + "/script_runner_test.lin";
     std::string bytes;
     for (char c : Utf8ToSjis(utf8)) {
-      if (c == '\n') bytes += lineEnd;
-      else bytes += c;
+      if (c == '\n')
+        bytes += lineEnd;
+      else
+        bytes += c;
     }
     std::ofstream(path, std::ios::binary) << bytes;
     g().LastError.clear();
@@ -53,8 +55,8 @@ class ScriptRunner : public ::testing::Test {
   std::unique_ptr<TestGame> tg;
 };
 
-const char* kSoldier = ":歩兵:1,0,60,100,20,0.6;\n";
-const char* kFly = ":ハエ:2,0,60,200,30,1.0;\n";
+const std::string kSoldier = ":歩兵:1,0,60,100,20,0.6;\n";
+const std::string kFly = ":ハエ:2,0,60,200,30,1.0;\n";
 
 TEST_F(ScriptRunner, HeaderSetsTheDriftSpeeds) {
   Load(std::string("title\nblue,0.5,-0.25;\n*1\n") + kSoldier + "end;\n");
@@ -89,7 +91,8 @@ TEST_F(ScriptRunner, APassedTriggerStopsTheScript) {
 }
 
 TEST_F(ScriptRunner, AGroupSpawnsInFileOrderInOneFrame) {
-  Load(std::string("t\nblue,0,0;\n*5\n") + kSoldier + kFly + ":テレビ:1,0,70,2,300,30,0.3;\nend;\n");
+  Load(std::string("t\nblue,0,0;\n*5\n") + kSoldier + kFly +
+       ":テレビ:1,0,70,2,300,30,0.3;\nend;\n");
   Run(4);
   EXPECT_EQ(Live(), 0u);
   Run(1);
@@ -184,9 +187,9 @@ TEST_F(ScriptRunner, BrokenLinesRaiseTheGamesErrors) {
 // field is empty, instead of leaving the player on an endless part.
 TEST_F(ScriptRunner, UnrunnableScriptsEndThePart) {
   const std::string broken[] = {
-      "",                                         // empty file
-      "title only\n",                             // no header
-      "t\nblue,0,0;\n" + std::string(kSoldier) + "end;\n",  // no trigger
+      "",                                                    // empty file
+      "title only\n",                                        // no header
+      "t\nblue,0,0;\n" + std::string(kSoldier) + "end;\n",   // no trigger
       "t\nblue,0,0;\n*99999999999\n" + kSoldier + "end;\n",  // trigger too large for an int
       "t\nblue,0,0;\n*5000000\n" + kSoldier + "end;\n",      // trigger beyond reach
       "t\nblue,0,0;\n*-4\n" + kSoldier + "end;\n",           // never reached
@@ -220,8 +223,8 @@ TEST_F(ScriptRunner, BrokenScriptsNeverReadPastTheirLines) {
   EXPECT_EQ(Live(), 0u);
   // Bad lines inside groups are reported and skipped; the good ones still spawn.
   g().Enemies.EnemyList.clear();
-  Load(std::string("t\nblue,0,0;\n*2\n:兵隊:1,0,60,100,20,0.6;\n") + kFly + "*4\n# no enemy here\n*6\n" +
-       ":歩兵:1,0,60,1x0,20,0.6;\n*8\n" + kSoldier + "*10\n" + kFly);
+  Load(std::string("t\nblue,0,0;\n*2\n:兵隊:1,0,60,100,20,0.6;\n") + kFly +
+       "*4\n# no enemy here\n*6\n" + ":歩兵:1,0,60,1x0,20,0.6;\n*8\n" + kSoldier + "*10\n" + kFly);
   Run(40);
   EXPECT_FALSE(g().LastError.empty());
   // The line with the bad number keeps the enemy it had already created.

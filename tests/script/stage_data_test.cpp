@@ -53,8 +53,8 @@ TEST(StageData, AllScriptsPassTheChecker) {
 }
 
 TEST(StageData, EveryPartHasABossAndAKnownBackdrop) {
-  const std::set<std::string> tiles = {"blue",  "grass", "sand",  "night", "brick",
-                                       "sea",   "snow",  "lava",  "metal"};
+  const std::set<std::string> tiles = {"blue", "grass", "sand", "night", "brick",
+                                       "sea",  "snow",  "lava", "metal"};
   auto parts = ReadParts();
   ASSERT_EQ(parts.size(), 26u);
   for (const auto& p : parts) {

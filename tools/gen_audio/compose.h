@@ -19,12 +19,12 @@ enum class TDrumStyle { Soft, Pop, Drive1, Drive2, Drive3, March, Ballad, Anthem
 
 struct TPartDef {
   TRole Role;
-  int Program;    // General MIDI program, 0-based
-  int Volume;     // controller 7
-  int Pan;        // controller 10, 64 = centre
-  int Low, High;  // key range
-  int Velocity;   // typical velocity
-  int Style = 0;  // bass: TBassStyle; arp: 0 eighths, 1 sixteenths; stabs: pattern number
+  int Program;        // General MIDI program, 0-based
+  int Volume;         // controller 7
+  int Pan;            // controller 10, 64 = centre
+  int Low, High;      // key range
+  int Velocity;       // typical velocity
+  int Style = 0;      // bass: TBassStyle; arp: 0 eighths, 1 sixteenths; stabs: pattern number
   int Transpose = 0;  // doubling: semitones from the melody
 };
 
@@ -33,8 +33,8 @@ struct TSectionDef {
   const char* Active;   // one character per part: '1' plays, '0' rests
   uint32_t MelodySeed;  // the same seed gives the same tune
   TDrumStyle Drums;
-  int Energy;        // 0 quiet .. 2 full
-  double Bpm = 0;    // tempo change at the section's start; 0 keeps the tempo
+  int Energy;      // 0 quiet .. 2 full
+  double Bpm = 0;  // tempo change at the section's start; 0 keeps the tempo
 };
 
 struct TPieceDef {
@@ -45,6 +45,7 @@ struct TPieceDef {
   TMelodyStyle Melody;
   std::vector<TPartDef> Parts;
   std::vector<TSectionDef> Sections;
+  double Level = 1.0;  // scales every part's volume to balance the pieces
 };
 
 struct TNote {
@@ -60,7 +61,7 @@ struct TSectionContext {
   int Bars;
   std::vector<TChordSpan> Spans;
   bool LastOfPiece;
-  uint32_t NextStart;  // the tick the piece continues from (0 after the last section)
+  uint32_t NextStart;       // the tick the piece continues from (0 after the last section)
   const TChord* NextChord;  // first chord of what follows (the first section when looping)
 };
 

@@ -11,9 +11,20 @@ namespace {
 
 // General MIDI percussion keys.
 enum : int {
-  kKick = 36, kSideStick = 37, kSnare = 38, kClap = 39, kFloorTom = 41, kClosedHat = 42,
-  kLowTom = 45, kPedalHat = 44, kOpenHat = 46, kMidTom = 47, kHighTom = 50, kCrash = 49,
-  kRide = 51, kTambourine = 54
+  kKick = 36,
+  kSideStick = 37,
+  kSnare = 38,
+  kClap = 39,
+  kFloorTom = 41,
+  kClosedHat = 42,
+  kLowTom = 45,
+  kPedalHat = 44,
+  kOpenHat = 46,
+  kMidTom = 47,
+  kHighTom = 50,
+  kCrash = 49,
+  kRide = 51,
+  kTambourine = 54
 };
 
 struct TDrumLine {
@@ -70,16 +81,23 @@ std::vector<TDrumLine> Groove(TDrumStyle style, int energy) {
 
 int StepVelocity(char c) {
   switch (c) {
-    case 'X': return 118;
-    case 'x': return 96;
-    case 'o': return 72;
-    case '-': return 46;
-    default: return 0;
+    case 'X':
+      return 118;
+    case 'x':
+      return 96;
+    case 'o':
+      return 72;
+    case '-':
+      return 46;
+    default:
+      return 0;
   }
 }
 
 // Gentle styles get lighter fills.
-bool Quiet(TDrumStyle style) { return style == TDrumStyle::Soft || style == TDrumStyle::Ballad; }
+bool Quiet(TDrumStyle style) {
+  return style == TDrumStyle::Soft || style == TDrumStyle::Ballad;
+}
 
 }  // namespace
 
@@ -114,8 +132,8 @@ std::vector<TNote> MakeDrums(const TSectionContext& s, const TPartDef& part) {
       hit(barStart + 12 * kStep, kKick, 70);
     } else if (sectionEnd) {
       // Two beats of snare, then toms rolling down to the next downbeat.
-      const int keys[] = {kSnare, kSnare, kSnare, kSnare, kHighTom, kHighTom, kMidTom, kMidTom,
-                          kLowTom, kLowTom, kFloorTom, kFloorTom};
+      const int keys[] = {kSnare,  kSnare,  kSnare,  kSnare,  kHighTom,  kHighTom,
+                          kMidTom, kMidTom, kLowTom, kLowTom, kFloorTom, kFloorTom};
       int n = 16 - fillFrom;
       for (int i = 0; i < n; ++i) {
         hit(barStart + uint32_t(fillFrom + i) * kStep, keys[i + (12 - n)], 84 + 3 * i);
@@ -124,7 +142,8 @@ std::vector<TNote> MakeDrums(const TSectionContext& s, const TPartDef& part) {
       hit(barStart + 12 * kStep, kKick, 100);
     } else {
       const std::string snare = "x-ox";
-      for (int i = 0; i < 4; ++i) hit(barStart + uint32_t(12 + i) * kStep, kSnare, StepVelocity(snare[size_t(i)]) + 8);
+      for (int i = 0; i < 4; ++i)
+        hit(barStart + uint32_t(12 + i) * kStep, kSnare, StepVelocity(snare[size_t(i)]) + 8);
       hit(barStart + 12 * kStep, kKick, 96);
     }
   }

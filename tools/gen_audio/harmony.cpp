@@ -28,7 +28,9 @@ struct TQuality {
 
 }  // namespace
 
-int PitchClass(int key) { return ((key % 12) + 12) % 12; }
+int PitchClass(int key) {
+  return ((key % 12) + 12) % 12;
+}
 
 bool ParseChord(const std::string& text, TChord& chord) {
   // Longest suffixes first so "maj7" is not read as "m" + junk.
@@ -86,7 +88,8 @@ bool ParseProgression(const std::string& text, uint32_t startTick, uint32_t barT
     uint32_t each = barTicks / uint32_t(chords.size());
     uint32_t barStart = startTick + uint32_t(bars) * barTicks;
     for (size_t i = 0; i < chords.size(); ++i)
-      spans.push_back({barStart + uint32_t(i) * each, barStart + uint32_t(i + 1) * each, chords[i]});
+      spans.push_back(
+          {barStart + uint32_t(i) * each, barStart + uint32_t(i + 1) * each, chords[i]});
     ++bars;
   }
   return bars > 0;
@@ -103,17 +106,31 @@ bool IsChordTone(int key, const TChord& chord) {
 }
 
 std::vector<int> ScaleFor(int tonic, bool minor, const TChord& chord) {
-  const std::vector<int> majorSteps = {0, 2, 4, 5, 7, 9, 11};
-  const std::vector<int> minorSteps = {0, 2, 3, 5, 7, 8, 10};
-  std::vector<int> scale;
+  const int majorSteps[] = {0, 2, 4, 5, 7, 9, 11};
+  const int minorSteps[] = {0, 2, 3, 5, 7, 8, 10};
+  std::vector<int> scale;  // degree order, tonic first
   for (int s : minor ? minorSteps : majorSteps) scale.push_back(PitchClass(tonic + s));
-  // A chord tone outside the scale replaces the degree a semitone away from it.
-  for (int tone : chord.Tones) {
-    if (std::find(scale.begin(), scale.end(), tone) != scale.end()) continue;
-    for (int& degree : scale) {
-      if (PitchClass(degree + 1) == tone || PitchClass(degree - 1) == tone) {
-        degree = tone;
-        break;
+  auto root = std::find(scale.begin(), scale.end(), chord.Root);
+  if (root != scale.end()) {
+    // Each chord tone takes the degree it stands on counted from the root
+    // (third = two degrees up, fifth = four, seventh = six), so E7 in A minor
+    // raises G to G sharp and B7 raises D and F.
+    const int degreesUp[12] = {0, 1, 1, 2, 2, 3, 4, 4, 4, 5, 6, 6};
+    int at = int(root - scale.begin());
+    for (int tone : chord.Tones) {
+      int degree = (at + degreesUp[PitchClass(tone - chord.Root)]) % 7;
+      scale[size_t(degree)] = tone;
+    }
+  } else {
+    // A root foreign to the key: its tones replace the degrees a semitone away.
+    for (int tone : chord.Tones) {
+      if (std::find(scale.begin(), scale.end(), tone) != scale.end()) continue;
+      for (int& degree : scale) {
+        if (degree != PitchClass(tonic) &&
+            (PitchClass(degree + 1) == tone || PitchClass(degree - 1) == tone)) {
+          degree = tone;
+          break;
+        }
       }
     }
   }

@@ -17,7 +17,9 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-double Db(double x) { return x > 0 ? 20.0 * std::log10(x) : -200.0; }
+double Db(double x) {
+  return x > 0 ? 20.0 * std::log10(x) : -200.0;
+}
 
 void ReportSound(const TSoundItem& item) {
   float peak = 0, rms = 0;

@@ -17,7 +17,9 @@ void PutMeta(TMidiTrack& t, uint32_t tick, uint8_t type, const std::vector<uint8
   t.Events.push_back(std::move(e));
 }
 
-uint8_t Clamp7(int v) { return uint8_t(std::clamp(v, 0, 127)); }
+uint8_t Clamp7(int v) {
+  return uint8_t(std::clamp(v, 0, 127));
+}
 
 }  // namespace
 
@@ -55,7 +57,8 @@ void TMidiTrack::Control(uint32_t tick, int channel, int controller, int value) 
 void TMidiTrack::Note(uint32_t tick, uint32_t len, int channel, int key, int velocity) {
   if (len == 0) return;
   uint8_t ch = uint8_t(channel & 15);
-  Events.push_back({tick, 2, {uint8_t(0x90 | ch), Clamp7(key), uint8_t(std::clamp(velocity, 1, 127))}});
+  Events.push_back(
+      {tick, 2, {uint8_t(0x90 | ch), Clamp7(key), uint8_t(std::clamp(velocity, 1, 127))}});
   Events.push_back({tick + len, 1, {uint8_t(0x80 | ch), Clamp7(key), 64}});
 }
 

@@ -45,8 +45,8 @@ struct TMidiSummary {
   int NoteOns = 0;
   int HangingNotes = 0;  // note-ons never switched off before their track ends
   uint32_t LastNoteOffTick = 0;
-  std::set<int> Channels;           // channels with notes
-  std::map<int, int> Programs;      // channel -> last program set
+  std::set<int> Channels;             // channels with notes
+  std::map<int, int> Programs;        // channel -> last program set
   std::map<int, int> MinKey, MaxKey;  // per channel
   std::map<int, int> MaxVelocity;
 };

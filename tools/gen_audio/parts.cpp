@@ -28,8 +28,8 @@ std::vector<TBassHit> BassPattern(TBassStyle style) {
     case TBassStyle::March:
       return {{0, 4, 'R'}, {4, 4, 'F'}, {8, 4, 'R'}, {12, 4, 'F'}};
     case TBassStyle::Gallop:
-      return {{0, 2, 'R'},  {2, 1, 'R'},  {3, 1, 'R'},  {4, 2, 'R'},  {6, 1, 'R'},  {7, 1, 'F'},
-              {8, 2, 'O'},  {10, 1, 'R'}, {11, 1, 'R'}, {12, 2, 'F'}, {14, 1, 'R'}, {15, 1, 'A'}};
+      return {{0, 2, 'R'}, {2, 1, 'R'},  {3, 1, 'R'},  {4, 2, 'R'},  {6, 1, 'R'},  {7, 1, 'F'},
+              {8, 2, 'O'}, {10, 1, 'R'}, {11, 1, 'R'}, {12, 2, 'F'}, {14, 1, 'R'}, {15, 1, 'A'}};
   }
   return {{0, 16, 'R'}};
 }
@@ -41,7 +41,9 @@ const TChord& ChordAfter(const TSectionContext& s, uint32_t tick) {
   return ChordAt(s.Spans, now.End).Chord;
 }
 
-int Humanise(int velocity, TNoise& rnd) { return std::clamp(velocity + int(rnd.Next() % 9) - 4, 1, 127); }
+int Humanise(int velocity, TNoise& rnd) {
+  return std::clamp(velocity + int(rnd.Next() % 9) - 4, 1, 127);
+}
 
 }  // namespace
 
@@ -66,7 +68,8 @@ std::vector<TNote> MakeBass(const TSectionContext& s, const TPartDef& part) {
           key = root + 7 <= part.High ? root + 7 : root - 5;
           break;
         case 'T':
-          key = chord.Tones.size() > 1 ? NearestWithClass(root + 4, chord.Tones[1], root, root + 11) : root;
+          key = chord.Tones.size() > 1 ? NearestWithClass(root + 4, chord.Tones[1], root, root + 11)
+                                       : root;
           break;
         case 'A': {
           const TChord& next = ChordAfter(s, tick);
@@ -131,7 +134,8 @@ std::vector<TNote> MakeHarmony(const TSectionContext& s, const TPartDef& part) {
         size_t i = 0;
         for (uint32_t tick = span.Start; tick < span.End; tick += step, ++i) {
           int accent = (tick - s.Start) % (4 * kStep) == 0 ? 8 : 0;
-          out.push_back({tick, step - step / 6, cycle[i % cycle.size()], Humanise(part.Velocity + accent, rnd)});
+          out.push_back({tick, step - step / 6, cycle[i % cycle.size()],
+                         Humanise(part.Velocity + accent, rnd)});
         }
         break;
       }
@@ -140,7 +144,8 @@ std::vector<TNote> MakeHarmony(const TSectionContext& s, const TPartDef& part) {
         for (auto [pos, dur] : pattern) {
           uint32_t tick = span.Start + uint32_t(pos) * kStep;
           if (tick >= span.End) continue;
-          chordAt(tick, std::min(uint32_t(dur) * kStep, span.End - tick), part.Velocity + (pos == 0 ? 8 : 0));
+          chordAt(tick, std::min(uint32_t(dur) * kStep, span.End - tick),
+                  part.Velocity + (pos == 0 ? 8 : 0));
         }
         break;
       }
@@ -177,7 +182,8 @@ std::vector<TNote> MakeTimpani(const TSectionContext& s, const TPartDef& part) {
     uint32_t barStart = s.Start + uint32_t(bar) * kBarTicks;
     const TChord& chord = ChordAt(s.Spans, barStart).Chord;
     int root = NearestWithClass((part.Low + part.High) / 2, chord.Root, part.Low, part.High);
-    if (bar % 4 == 0) out.push_back({barStart, 2 * kDivision, root, Humanise(part.Velocity + 10, rnd)});
+    if (bar % 4 == 0)
+      out.push_back({barStart, 2 * kDivision, root, Humanise(part.Velocity + 10, rnd)});
     if (bar == s.Bars - 1) {
       // A roll that swells over the last two beats into what follows.
       int fifth = NearestWithClass(root, s.NextChord->Root + 7, part.Low, part.High);

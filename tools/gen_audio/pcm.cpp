@@ -18,7 +18,9 @@ void PutU32(std::vector<uint8_t>& b, uint32_t v) {
   PutU16(b, v >> 16);
 }
 
-void PutText(std::vector<uint8_t>& b, const std::string& s) { b.insert(b.end(), s.begin(), s.end()); }
+void PutText(std::vector<uint8_t>& b, const std::string& s) {
+  b.insert(b.end(), s.begin(), s.end());
+}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Turns a piece description into a MIDI file: a conductor track with tempo
 // and metre, then one track per part with its set-up and its notes.
 #include <algorithm>
+#include <cmath>
 
 #include "gen_audio/compose.h"
 #include "gen_audio/midi.h"
@@ -57,7 +58,7 @@ bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string
     TMidiTrack& t = tracks[p + 1];
     int ch = channels[p];
     t.Program(0, ch, part.Role == TRole::Drums ? 0 : part.Program);
-    t.Control(0, ch, 7, part.Volume);
+    t.Control(0, ch, 7, int(std::lround(part.Volume * piece.Level)));
     t.Control(0, ch, 10, part.Pan);
     t.Control(0, ch, 91, part.Role == TRole::Drums ? 30 : 50);  // reverb send
   }

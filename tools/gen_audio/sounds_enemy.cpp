@@ -114,8 +114,8 @@ void DrawApear1(TSoundCanvas& c) {
   for (size_t i = 0; i < c.Frames; ++i) {
     double t = c.T(i);
     double centre = 500 + 3800 * (t / 0.12);
-    s[i] = float(band.Band(noise.White(), centre, 1.6) *
-                 Segments(t, {{0, 0}, {0.055, 1}, {0.12, 0}}));
+    s[i] =
+        float(band.Band(noise.White(), centre, 1.6) * Segments(t, {{0, 0}, {0.055, 1}, {0.12, 0}}));
   }
 }
 
@@ -126,7 +126,8 @@ void DrawApear2(TSoundCanvas& c) {
   const double starts[] = {0.0, 0.13, 0.26};
   const double lens[] = {0.09, 0.09, 0.38};
   for (int k = 0; k < 3; ++k)
-    for (double n : notes[k]) AddBrass(s, c.Rate, starts[k], lens[k], n, 0.3, k == 2 ? 0.012 : 0.0, 3500);
+    for (double n : notes[k])
+      AddBrass(s, c.Rate, starts[k], lens[k], n, 0.3, k == 2 ? 0.012 : 0.0, 3500);
 }
 
 void DrawApear3(TSoundCanvas& c) {

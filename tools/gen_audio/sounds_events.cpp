@@ -90,8 +90,8 @@ void DrawGameOver2(TSoundCanvas& c) {
   const double notes[] = {69, 64, 60, 57};
   for (int k = 0; k < 4; ++k) {
     double f = MidiHz(notes[k]);
-    AddPartials(s, c.Rate, 0.15 * k,
-                {{f, 0.6, 0.35}, {f * 2, 0.15, 0.15}, {f * 3.01, 0.06, 0.08}}, 1.0);
+    AddPartials(s, c.Rate, 0.15 * k, {{f, 0.6, 0.35}, {f * 2, 0.15, 0.15}, {f * 3.01, 0.06, 0.08}},
+                1.0);
   }
   for (double n : {45.0, 52.0, 57.0, 60.0}) {
     TOsc osc(c.Rate);
@@ -154,7 +154,8 @@ void DrawGuwawan(TSoundCanvas& c) {
       double v = 1 + 0.008 * vib.Sine(5.2) * std::min(1.0, t / 0.6);
       double f = MidiHz(n - 0.8 * ExpDecay(t, 0.05)) * v;
       double env = Segments(t, {{0, 0}, {0.05, 0.8}, {0.25, 0.7}, {1.0, 1.0}, {3.4, 0}});
-      double cut = 500 + 3500 * Segments(t, {{0, 0.3}, {0.1, 0.8}, {0.4, 0.5}, {1.2, 1.0}, {3.4, 0.2}});
+      double cut =
+          500 + 3500 * Segments(t, {{0, 0.3}, {0.1, 0.8}, {0.4, 0.5}, {1.2, 1.0}, {3.4, 0.2}});
       double x = a.Saw(f) + b.Saw(f * 1.004) + d.Saw(f * 0.996);
       s[i] += float(0.1 * low.Low(float(x), cut, 0.9) * env);
     }
@@ -200,8 +201,9 @@ void DrawWasshoi(TSoundCanvas& c) {
     TSvf f1(c.Rate), f2(c.Rate), f3(c.Rate);
     for (size_t i = 0; i < c.Frames; ++i) {
       double t = c.T(i) - lag[v];
-      double voiced = Segments(t, {{0, 0}, {0.04, 1}, {0.27, 1}, {0.31, 0}, {0.5, 0}, {0.55, 1},
-                                   {0.95, 0.85}, {1.15, 0}});
+      double voiced = Segments(
+          t,
+          {{0, 0}, {0.04, 1}, {0.27, 1}, {0.31, 0}, {0.5, 0}, {0.55, 1}, {0.95, 0.85}, {1.15, 0}});
       double contour = Segments(t, {{0, 0.9}, {0.15, 1.1}, {0.3, 1.0}, {0.55, 1.15}, {1.15, 0.8}});
       double f = pitch[v] * contour * (1 + 0.01 * vib.Sine(5 + v));
       double src = glottis.Saw(f);
@@ -223,13 +225,9 @@ void DrawWasshoi(TSoundCanvas& c) {
 
 std::vector<TSoundRecipe> EventRecipes() {
   return {
-      {"bell", -4, 0.3, DrawBell},
-      {"dora", -3, 0.6, DrawDora},
-      {"warm", -6, 0.15, DrawWarm},
-      {"GameOver1", -3, 0.1, DrawGameOver1},
-      {"GameOver2", -4, 0.1, DrawGameOver2},
-      {"jiriri", -5, 0.1, DrawJiriri},
-      {"guwawan", -3, 0.8, DrawGuwawan},
-      {"wasshoi", -4, 0.1, DrawWasshoi},
+      {"bell", -4, 0.3, DrawBell},           {"dora", -3, 0.6, DrawDora},
+      {"warm", -6, 0.15, DrawWarm},          {"GameOver1", -3, 0.1, DrawGameOver1},
+      {"GameOver2", -4, 0.1, DrawGameOver2}, {"jiriri", -5, 0.1, DrawJiriri},
+      {"guwawan", -3, 0.8, DrawGuwawan},     {"wasshoi", -4, 0.1, DrawWasshoi},
   };
 }

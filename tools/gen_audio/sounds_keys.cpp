@@ -52,7 +52,9 @@ void DrawKey2(TSoundCanvas& c) {
   }
 }
 
-void DrawKey3(TSoundCanvas& c) { DrawClick(c, 301, 2600, 900, 0.08); }
+void DrawKey3(TSoundCanvas& c) {
+  DrawClick(c, 301, 2600, 900, 0.08);
+}
 
 void DrawKey4(TSoundCanvas& c) {
   // Zap: an FM tone diving in pitch, a noise spit and a bright sparkle,
@@ -68,7 +70,8 @@ void DrawKey4(TSoundCanvas& c) {
     double fm = car.Sine(f * (1 + index * 0.5 * mod.Sine(f * 1.5)));
     double zap = fm * AttackDecay(t, 0.001, 0.07);
     double spit = high.High(noise.White(), 3000) * ExpDecay(t, 0.008);
-    double sparkle = (spark1.Sine(3520) + 0.6 * spark2.Sine(5274)) * AttackDecay(t - 0.015, 0.002, 0.09);
+    double sparkle =
+        (spark1.Sine(3520) + 0.6 * spark2.Sine(5274)) * AttackDecay(t - 0.015, 0.002, 0.09);
     dry[i] = float(0.8 * zap + 0.5 * spit + 0.35 * sparkle);
   }
   TSignal& l = c.Out[0];

@@ -11,8 +11,12 @@ uint32_t TNoise::Next() {
   return state_;
 }
 
-float TNoise::Uniform() { return float(Next() >> 8) / float(1u << 24); }
-float TNoise::White() { return Uniform() * 2.0f - 1.0f; }
+float TNoise::Uniform() {
+  return float(Next() >> 8) / float(1u << 24);
+}
+float TNoise::White() {
+  return Uniform() * 2.0f - 1.0f;
+}
 
 namespace {
 
@@ -39,7 +43,9 @@ double TOsc::Advance(double freq) {
   return p;
 }
 
-float TOsc::Sine(double freq) { return float(std::sin(2 * kPi * Advance(freq))); }
+float TOsc::Sine(double freq) {
+  return float(std::sin(2 * kPi * Advance(freq)));
+}
 
 float TOsc::Saw(double freq) {
   double dt = std::min(0.5, std::fabs(freq) / rate_);
@@ -76,7 +82,9 @@ TSvf::TOut TSvf::Process(float x, double cutoff, double q) {
   return {float(v2), float(v1), float(x - k * v1 - v2)};
 }
 
-float ExpDecay(double t, double tau) { return t < 0 ? 0.0f : float(std::exp(-t / tau)); }
+float ExpDecay(double t, double tau) {
+  return t < 0 ? 0.0f : float(std::exp(-t / tau));
+}
 
 float AttackDecay(double t, double attack, double tau) {
   if (t < 0) return 0;
@@ -97,8 +105,12 @@ float Segments(double t, const std::vector<std::pair<double, double>>& points) {
   return float(points.back().second);
 }
 
-float Lerp(float a, float b, float t) { return a + (b - a) * t; }
-double MidiHz(double note) { return 440.0 * std::pow(2.0, (note - 69.0) / 12.0); }
+float Lerp(float a, float b, float t) {
+  return a + (b - a) * t;
+}
+double MidiHz(double note) {
+  return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
+}
 
 void AddPartials(TSignal& out, double rate, double start, const std::vector<TPartial>& partials,
                  double gain) {

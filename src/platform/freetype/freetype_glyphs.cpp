@@ -89,7 +89,9 @@ const TGlyph& FreeTypeGlyphSource::Glyph(char32_t code, int height) {
 namespace {
 
 // Half-width characters take half a cell: ASCII, Latin-1 and half-width kana.
-bool IsHalfWidth(char32_t c) { return c < 0x100 || (c >= 0xFF61 && c <= 0xFF9F); }
+bool IsHalfWidth(char32_t c) {
+  return c < 0x100 || (c >= 0xFF61 && c <= 0xFF9F);
+}
 
 }  // namespace
 
@@ -111,8 +113,8 @@ TGlyph FreeTypeGlyphSource::Render(char32_t code, int height) {
   const FT_Bitmap& bm = slot->bitmap;
   // The baseline sits where the face's ascent, scaled into the cell, ends.
   const double asc = face->ascender, desc = -static_cast<double>(face->descender);
-  const int baseline = asc + desc > 0 ? static_cast<int>(std::lround(height * asc / (asc + desc)))
-                                      : height;
+  const int baseline =
+      asc + desc > 0 ? static_cast<int>(std::lround(height * asc / (asc + desc))) : height;
   g.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
   g.Width = static_cast<int>(bm.width);
   g.Rows = static_cast<int>(bm.rows);
@@ -122,8 +124,8 @@ TGlyph FreeTypeGlyphSource::Render(char32_t code, int height) {
   for (int r = 0; r < g.Rows; ++r) {
     const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(r) * bm.pitch;
     for (int c = 0; c < g.Width; ++c) {
-      bool on = bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[c >> 3] >> (7 - (c & 7))) & 1
-                                                    : row[c] >= 128;
+      bool on =
+          bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[c >> 3] >> (7 - (c & 7))) & 1 : row[c] >= 128;
       g.Bits[static_cast<size_t>(r) * g.Width + c] = on ? 1 : 0;
     }
   }

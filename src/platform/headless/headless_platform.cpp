@@ -66,7 +66,9 @@ void HeadlessMusicDevice::Pause() {
   playing_ = false;
 }
 
-void HeadlessMusicDevice::Resume() { Play(); }
+void HeadlessMusicDevice::Resume() {
+  Play();
+}
 
 void HeadlessMusicDevice::Rewind() {
   playing_ = false;

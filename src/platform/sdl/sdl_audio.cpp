@@ -20,7 +20,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v & 0xFFFF);
   Put16(out, v >> 16);
 }
-void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<uint8_t>& out, const char* tag) {
+  out.insert(out.end(), tag, tag + 4);
+}
 
 // Debian's General MIDI soundfonts, in order of preference.
 constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
@@ -111,7 +113,9 @@ bool SdlSoundDevice::Sounding(int instance) const {
   return Mix_Playing(instance) != 0;
 }
 
-SdlMusicDevice::~SdlMusicDevice() { Close(); }
+SdlMusicDevice::~SdlMusicDevice() {
+  Close();
+}
 
 bool SdlMusicDevice::Open(const std::string& path, std::string& error) {
   Close();
@@ -163,7 +167,9 @@ void SdlMusicDevice::Pause() {
   playing_ = false;
 }
 
-void SdlMusicDevice::Resume() { Play(); }
+void SdlMusicDevice::Resume() {
+  Play();
+}
 
 void SdlMusicDevice::Rewind() {
   // Halting and starting anew is the one rewind every music format honours,

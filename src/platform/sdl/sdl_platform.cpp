@@ -90,9 +90,13 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
   return out;
 }
 
-uint32_t SdlPlatform::NowMs() { return SDL_GetTicks(); }
+uint32_t SdlPlatform::NowMs() {
+  return SDL_GetTicks();
+}
 
-void SdlPlatform::SleepMs(uint32_t ms) { SDL_Delay(ms); }
+void SdlPlatform::SleepMs(uint32_t ms) {
+  SDL_Delay(ms);
+}
 
 void SdlPlatform::Present(const Surface& screen) {
   if (!renderer_ || !texture_ || screen.Width != kWidth || screen.Height != kHeight) return;

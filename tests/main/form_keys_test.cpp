@@ -1,0 +1,182 @@
+// The window's key handlers: letter latch, space and arrow flags as the frames
+// see them, function keys and the held-key state.
+#include <gtest/gtest.h>
+
+#include "main/form.h"
+#include "support/test_support.h"
+
+namespace {
+
+void Down(Game& g, int code) {
+  DeliverKeyEvent(g, {code, true});
+}
+void Up(Game& g, int code) {
+  DeliverKeyEvent(g, {code, false});
+}
+void Press(Game& g, int code) {
+  Down(g, code);
+  Up(g, code);
+}
+std::vector<int> Queue(const Game& g) {
+  return std::vector<int>(g.Typing.KeyQueue.begin(), g.Typing.KeyQueue.end());
+}
+
+}  // namespace
+
+TEST(FormKeys, HeldLetterTypesOnceUntilReleased) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  Down(g, vk::A);
+  Down(g, vk::A);  // auto-repeat
+  Down(g, vk::A);
+  EXPECT_EQ(Queue(g), (std::vector<int>{1}));
+  Up(g, vk::A);
+  Down(g, vk::A);
+  EXPECT_EQ(Queue(g), (std::vector<int>{1, 1}));
+  // Letters latch independently; minus is letter 27, Z letter 26.
+  Down(g, vk::Minus);
+  Down(g, vk::Z);
+  Down(g, vk::Minus);
+  EXPECT_EQ(Queue(g), (std::vector<int>{1, 1, 27, 26}));
+  // Other keys queue nothing.
+  Down(g, vk::Escape);
+  Down(g, 48);  // the 0 key
+  EXPECT_EQ(Queue(g).size(), 4u);
+}
+
+TEST(FormKeys, SpaceIsSeenByExactlyOneFrame) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  StepFrame(*t);
+  Down(g, vk::Space);
+  EXPECT_EQ(g.SpaceKey, 1);
+  EXPECT_EQ(g.SpaceHeld, 1);
+  ASSERT_EQ(g.Cursor, 1);
+  StepFrame(*t);
+  EXPECT_EQ(g.Cursor, 11);  // the title menu saw the press: stage select
+  EXPECT_EQ(g.SpaceKey, 255);
+  Down(g, vk::Space);  // auto-repeat while held
+  StepFrame(*t);
+  EXPECT_EQ(g.SpaceKey, 255);
+  EXPECT_EQ(g.Scene, 0);  // no stage started by the held key
+  Up(g, vk::Space);
+  EXPECT_EQ(g.SpaceKey, 0);
+  EXPECT_EQ(g.SpaceHeld, 0);
+}
+
+TEST(FormKeys, SpacePressedAndReleasedBetweenFramesIsLost) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  StepFrame(*t);
+  Press(g, vk::Space);
+  EXPECT_EQ(g.SpaceKey, 0);
+  StepFrame(*t);
+  EXPECT_EQ(g.Cursor, 1);
+}
+
+TEST(FormKeys, LastArrowBeforeAFrameCounts) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  StepFrame(*t);
+  Press(g, vk::Up);
+  Press(g, vk::Down);
+  EXPECT_EQ(g.ArrowKey, 3);
+  StepFrame(*t);
+  EXPECT_EQ(g.Cursor, 2);
+  EXPECT_EQ(g.ArrowKey, 0);
+  Press(g, vk::Right);
+  EXPECT_EQ(g.ArrowKey, 2);
+  Press(g, vk::Left);
+  EXPECT_EQ(g.ArrowKey, 4);
+  Press(g, vk::Up);
+  StepFrame(*t);
+  EXPECT_EQ(g.Cursor, 1);
+}
+
+TEST(FormKeys, MusicToggleFollowsTheMusicState) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  ASSERT_EQ(g.Music.MusicMode(), 2);
+  Down(g, vk::F4);
+  EXPECT_EQ(g.MusicOn, 0);
+  EXPECT_EQ(g.MusicState, 246);
+  EXPECT_EQ(g.Music.MusicMode(), 5);
+  t->Platform.Advance(5000);
+  Up(g, vk::F4);  // acts on key-down only
+  EXPECT_EQ(g.MusicOn, 0);
+  Down(g, vk::F4);
+  EXPECT_EQ(g.MusicOn, 1);
+  EXPECT_EQ(g.MusicState, 0);
+  EXPECT_EQ(g.Music.MusicMode(), 2);
+  EXPECT_EQ(t->MusicDevice.PlayedMs(), 0);  // from the start
+
+  // Paused by the game during a curtain: off keeps it silent, on restarts it.
+  t->Platform.Advance(3000);
+  g.Music.PauseMusic();
+  g.MusicState = 255;
+  Down(g, vk::F4);
+  EXPECT_EQ(g.MusicState, 246);
+  EXPECT_EQ(g.Music.MusicMode(), 5);
+  Down(g, vk::F4);
+  EXPECT_EQ(g.MusicState, 0);
+  EXPECT_EQ(g.Music.MusicMode(), 2);
+  EXPECT_EQ(t->MusicDevice.PlayedMs(), 0);
+}
+
+TEST(FormKeys, FullScreenOnceRebuildsTheBackdrop) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  uint16_t tile = g.StockSurface[1].At(0, 0);
+  LoadBackdropTile(g, "lava");
+  ASSERT_NE(g.StockSurface[1].At(0, 0), tile);
+  Down(g, vk::F2);
+  EXPECT_FALSE(t->Platform.IsFullScreen());  // F2 acts on release
+  Up(g, vk::F2);
+  EXPECT_TRUE(t->Platform.IsFullScreen());
+  EXPECT_EQ(g.StockSurface[1].At(0, 0), tile);
+  EXPECT_EQ(g.StockSurface[0].Width, 430);
+  EXPECT_EQ(g.StockSurface[0].At(200, 200), 0);
+  // A second F2 changes nothing.
+  FillSurface(g.StockSurface[1], 0x1234);
+  Up(g, vk::F2);
+  EXPECT_EQ(g.StockSurface[1].At(0, 0), 0x1234);
+}
+
+TEST(FormKeys, TogglesAndPause) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  Up(g, vk::F3);
+  EXPECT_EQ(g.AlphaOn, 0);
+  Up(g, vk::F3);
+  EXPECT_EQ(g.AlphaOn, 1);
+  Down(g, vk::F5);
+  EXPECT_EQ(g.SoundOn, 0);
+  Down(g, vk::F5);
+  EXPECT_EQ(g.SoundOn, 1);
+
+  g.Scene = 40;
+  g.Cursor = 3;
+  Down(g, vk::Pause);
+  EXPECT_EQ(g.Scene, 40);  // Pause acts on release
+  Up(g, vk::Pause);
+  EXPECT_EQ(g.Scene, 0);
+  EXPECT_EQ(g.Cursor, 1);
+}
+
+TEST(FormKeys, HeldKeysReadThroughTheKeyboardDevice) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  Down(g, vk::Escape);
+  EXPECT_FALSE(g.Inputer.IsKeyDown(vk::Escape));  // until the next poll
+  StepFrame(*t);
+  EXPECT_TRUE(g.Inputer.IsKeyDown(vk::Escape));
+  StepFrame(*t);
+  EXPECT_TRUE(g.Inputer.IsKeyDown(vk::Escape));  // a state, not an event
+  g.Inputer.SetFocus(false);
+  StepFrame(*t);
+  EXPECT_FALSE(g.Inputer.IsKeyDown(vk::Escape));
+  g.Inputer.SetFocus(true);
+  Up(g, vk::Escape);
+  StepFrame(*t);
+  EXPECT_FALSE(g.Inputer.IsKeyDown(vk::Escape));
+}

@@ -1,0 +1,146 @@
+// Key-script and record files: expansion of presses and typed words, ordering,
+// line-numbered errors and the record round trip.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "main/game.h"
+#include "main/input_source.h"
+#include "main/key_script.h"
+
+namespace {
+
+constexpr int kB = vk::A + 1;
+
+struct TFlat {
+  int64_t Frame;
+  int Code;
+  bool Down;
+  bool operator==(const TFlat&) const = default;
+};
+
+std::vector<TFlat> Flat(const std::vector<TTimedKey>& keys) {
+  std::vector<TFlat> out;
+  for (const TTimedKey& k : keys) out.push_back({k.Frame, k.Key.Code, k.Key.Down});
+  return out;
+}
+
+std::string ErrorOf(const std::vector<std::string>& lines) {
+  std::vector<TTimedKey> keys;
+  std::string error;
+  EXPECT_FALSE(ParseKeyScript(lines, "k.txt", keys, error));
+  return error;
+}
+
+}  // namespace
+
+TEST(KeysScript, PressAndTypeExpandIntoOrderedEvents) {
+  std::vector<std::string> lines = {
+      "# comment",    "",          "10 type Ab-\r", "  3 press space", "11 down escape",
+      "12 up ESCAPE", "3 down f4",
+  };
+  std::vector<TTimedKey> keys;
+  std::string error;
+  ASSERT_TRUE(ParseKeyScript(lines, "k.txt", keys, error)) << error;
+  std::vector<TFlat> want = {
+      {3, vk::Space, true},  {3, vk::F4, true},       {4, vk::Space, false},  {10, vk::A, true},
+      {11, vk::A, false},    {11, kB, true},          {11, vk::Escape, true}, {12, kB, false},
+      {12, vk::Minus, true}, {12, vk::Escape, false}, {13, vk::Minus, false},
+  };
+  EXPECT_EQ(Flat(keys), want);
+}
+
+TEST(KeysScript, BadLinesNameTheirFileAndLine) {
+  EXPECT_EQ(ErrorOf({"1 down a", "# ok", "x down a"}).rfind("k.txt:3: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 hold a"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_NE(ErrorOf({"5 down ctrl"}).find("ctrl"), std::string::npos);
+  EXPECT_EQ(ErrorOf({"", "0 down a"}).rfind("k.txt:2: ", 0), 0u);  // frames start at 1
+  EXPECT_EQ(ErrorOf({"5 type a1"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 down"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 press a b"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"-5 down a"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"99999999999999999999 down a"}).rfind("k.txt:1: ", 0), 0u);
+}
+
+TEST(KeysScript, EveryKeyNameRoundTrips) {
+  std::vector<std::string> names = {"minus",     "space", "up", "down", "left", "right", "escape",
+                                    "backspace", "pause", "f1", "f2",   "f3",   "f4",    "f5"};
+  for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
+  std::vector<int> codes;
+  for (const std::string& n : names) {
+    int code = KeyCodeOfName(n);
+    ASSERT_NE(code, 0) << n;
+    EXPECT_EQ(KeyNameOfCode(code), n);
+    codes.push_back(code);
+  }
+  std::sort(codes.begin(), codes.end());
+  EXPECT_EQ(std::unique(codes.begin(), codes.end()), codes.end());
+  EXPECT_EQ(KeyCodeOfName("enter"), 0);
+  EXPECT_EQ(KeyCodeOfName("f6"), 0);
+  EXPECT_EQ(KeyNameOfCode(13), "");
+}
+
+TEST(KeysScript, RecordingRoundTrips) {
+  TRecording r;
+  r.Seed = 4000000000u;
+  r.Stage = 7;
+  r.TryScriptPath = "/tmp/my script.lin";
+  std::string text = FormatRecordingHead(r);
+  std::vector<TTimedKey> keys = {{1, {vk::Space, true}},
+                                 {2, {vk::Space, false}},
+                                 {2, {vk::Minus, true}},
+                                 {40, {vk::F2, false}}};
+  for (const TTimedKey& k : keys) text += FormatRecordedKey(k);
+  text += FormatRecordedKey({41, {13, true}});  // not a game key: left out
+  text += FormatRecordingEnd(99);
+
+  std::vector<std::string> lines;
+  size_t p = 0;
+  while (p < text.size()) {
+    size_t e = text.find('\n', p);
+    lines.push_back(text.substr(p, e - p));
+    p = e + 1;
+  }
+  TRecording back;
+  std::string error;
+  ASSERT_TRUE(ParseRecording(lines, "r.txt", back, error)) << error;
+  EXPECT_EQ(back.Seed, r.Seed);
+  EXPECT_EQ(back.Stage, 7);
+  EXPECT_EQ(back.TryScriptPath, r.TryScriptPath);
+  EXPECT_EQ(Flat(back.Keys), Flat(keys));
+  ASSERT_TRUE(back.EndFrame.has_value());
+  EXPECT_EQ(*back.EndFrame, 99);
+}
+
+TEST(KeysScript, RecordingNeedsItsHeaderAndSeed) {
+  TRecording r;
+  std::string error;
+  EXPECT_FALSE(ParseRecording({"seed 1", "5 down a"}, "r.txt", r, error));
+  EXPECT_EQ(error.rfind("r.txt:1: ", 0), 0u);
+  EXPECT_FALSE(ParseRecording({kRecordHeader, "5 down a"}, "r.txt", r, error));
+  EXPECT_NE(error.find("seed"), std::string::npos);
+  EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "stage 11"}, "r.txt", r, error));
+  EXPECT_EQ(error.rfind("r.txt:3: ", 0), 0u);
+  EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 4294967296"}, "r.txt", r, error));
+}
+
+TEST(KeysScript, ScriptedInputDeliversEachEventOnceAtItsFrame) {
+  std::vector<TTimedKey> keys = {
+      {2, {vk::A, true}}, {3, {vk::A, false}}, {3, {kB, true}}, {9, {kB, false}}};
+  ScriptedInput in(keys);
+  EXPECT_EQ(in.LastFrame(), 9);
+  auto game = std::make_unique<Game>();
+  auto take = [&](int64_t frame) {
+    std::vector<KeyEvent> out;
+    in.KeysBefore(frame, *game, out);
+    std::vector<int> codes;
+    for (const KeyEvent& k : out) codes.push_back(k.Down ? k.Code : -k.Code);
+    return codes;
+  };
+  EXPECT_TRUE(take(1).empty());
+  EXPECT_EQ(take(2), (std::vector<int>{vk::A}));
+  EXPECT_EQ(take(3), (std::vector<int>{-vk::A, kB}));
+  EXPECT_TRUE(take(3).empty());
+  EXPECT_EQ(take(20), (std::vector<int>{-kB}));  // overdue events still come
+}

@@ -1,0 +1,219 @@
+// Typed letters: choosing the target, matching and switching romaji, misses
+// and their penalty, finishing a word.
+#include "type_window/typing_fixture.h"
+
+namespace {
+
+TEST_F(TypingTest, KeyCodesBecomeLetters) {
+  EXPECT_EQ(KeyToLetter(65), 1);
+  EXPECT_EQ(KeyToLetter(90), 26);
+  EXPECT_EQ(KeyToLetter(189), 27);
+}
+
+TEST_F(TypingTest, FirstLetterPicksTheFirstWindowThatCanTakeIt) {
+  UseWords(1, {"柿:かき;"});
+  TEnemy& e1 = AddEnemy(50, 200);
+  TEnemy& e2 = AddEnemy(250, 200);
+  TTypeWindow& first = Open(e1, 1);
+  TTypeWindow& second = Open(e2, 1);
+  ASSERT_EQ(first.CurrentRomaji, "KAKI");
+  ASSERT_EQ(second.CurrentRomaji, "KAKI");
+  // Not yet open: nothing can be typed.
+  EXPECT_FALSE(TypeLetter(*g, 11));
+  EXPECT_EQ(g->Typing.Target, nullptr);
+  OpenFully();
+  // A locked window is passed over.
+  LockWindows(*g, &e1, true);
+  EXPECT_TRUE(TypeLetter(*g, 11));
+  EXPECT_EQ(g->Typing.Target, &second);
+  ReleaseTarget(*g);
+  LockWindows(*g, &e1, false);
+  EXPECT_TRUE(TypeLetter(*g, 11));
+  EXPECT_EQ(g->Typing.Target, &first);
+  EXPECT_EQ(first.Position, 2);
+  EXPECT_EQ(first.Typed, "K");
+}
+
+TEST_F(TypingTest, AnotherCandidatesFirstLetterSelectsAndSwitches) {
+  UseWords(1, {"鹿:しか;"});
+  TEnemy& e = AddEnemy(100, 200);
+  TTypeWindow& w = Open(e, 1);
+  OpenFully();
+  ASSERT_EQ(w.CurrentRomaji, "SIKA");
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("C")));
+  EXPECT_EQ(g->Typing.Target, &w);
+  EXPECT_EQ(w.CurrentRomaji, "CIKA");
+}
+
+TEST_F(TypingTest, SwitchingMidWordKeepsEarlierLetters) {
+  UseWords(1, {"七:しち;"});
+  TEnemy& e = AddEnemy(100, 200);
+  TTypeWindow& w = Open(e, 1);
+  OpenFully();
+  for (char c : std::string("CHIT")) ASSERT_TRUE(TypeLetter(*g, c - 'A' + 1)) << c;
+  EXPECT_EQ(w.CurrentRomaji, "SHITI");
+  EXPECT_EQ(w.Typed, "CHIT");
+  const int64_t keys = g->KeysTyped;
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("I")));
+  EXPECT_EQ(g->KeysTyped, keys + 1);
+  // The word is done: the enemy was hit and the window closes.
+  EXPECT_EQ(e.State, 100);
+  EXPECT_EQ(w.State, Closing);
+  EXPECT_EQ(g->Typing.Target, nullptr);
+  EXPECT_EQ(Count("Key4"), 1);
+  EXPECT_EQ(Count("Key3"), 4);
+}
+
+TEST_F(TypingTest, TargetOnlyTakesItsOwnLettersUntilEscape) {
+  UseWords(1, {"柿:かき;", "猫:ねこ;"});
+  TEnemy& e1 = AddEnemy(50, 200);
+  TEnemy& e2 = AddEnemy(250, 200);
+  TTypeWindow& a = Open(e1, 1);
+  TTypeWindow& b = Open(e2, 1);
+  OpenFully();
+  TTypeWindow& kaki = a.CurrentRomaji == "KAKI" ? a : b;
+  TTypeWindow& neko = a.CurrentRomaji == "KAKI" ? b : a;
+  ASSERT_EQ(neko.CurrentRomaji, "NEKO");
+  Queue("KA");
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(g->Typing.Target, &kaki);
+  EXPECT_EQ(kaki.Position, 3);
+  g->Rate = 50;
+  Queue("N");
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(g->Typing.Target, &kaki);
+  EXPECT_EQ(kaki.Position, 3);
+  EXPECT_EQ(g->Rate, 20);
+  EXPECT_EQ(g->MissBlink, 15);
+  EXPECT_EQ(g->Misses, 1);
+  // Escape held: released to its first letter, the next N picks the other.
+  g->Inputer.SetHeld(27, true);
+  g->Inputer.PollKeyboard();
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(g->Typing.Target, nullptr);
+  EXPECT_EQ(kaki.Position, 1);
+  EXPECT_TRUE(kaki.Typed.empty());
+  g->Inputer.SetHeld(27, false);
+  g->Inputer.PollKeyboard();
+  Queue("N");
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(g->Typing.Target, &neko);
+}
+
+TEST_F(TypingTest, AMissDropsTheRestOfTheFrame) {
+  UseWords(1, {"猫:ねこ;"});
+  TEnemy& e = AddEnemy(100, 200);
+  TTypeWindow& w = Open(e, 1);
+  OpenFully();
+  Queue("NZEK");
+  UpdateTypeWindows(*g);
+  EXPECT_TRUE(g->Typing.KeyQueue.empty());
+  EXPECT_EQ(w.Position, 2);
+  EXPECT_EQ(g->KeysTyped, 1);
+  EXPECT_EQ(g->Misses, 1);
+  EXPECT_EQ(Count("error1"), 1);
+}
+
+TEST_F(TypingTest, FinishingAWordFreesTheKeyboardForTheNextWindow) {
+  UseWords(1, {"柿:かき;", "猫:ねこ;"});
+  TEnemy& e1 = AddEnemy(50, 200);
+  TEnemy& e2 = AddEnemy(250, 200);
+  Open(e1, 1);
+  Open(e2, 1);
+  OpenFully();
+  const size_t effects = g->Effects.EffectList.size();
+  Queue("NEKOK");
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(g->KeysTyped, 5);
+  ASSERT_NE(g->Typing.Target, nullptr);
+  EXPECT_EQ(g->Typing.Target->CurrentRomaji, "KAKI");
+  EXPECT_EQ(g->Typing.Target->Position, 2);
+  // Every accepted letter bursts 18 sparks.
+  EXPECT_GE(g->Effects.EffectList.size(), effects + 5 * 18);
+}
+
+TEST_F(TypingTest, RateStaysWithinZeroAndHundred) {
+  UseWords(1, {"猫:ねこ;"});
+  TEnemy& e = AddEnemy(100, 200);
+  Open(e, 1);
+  OpenFully();
+  g->Rate = 100;
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("N")));
+  EXPECT_EQ(g->Rate, 100);
+  g->Rate = 99;
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("E")));
+  EXPECT_EQ(g->Rate, 100);
+  g->Rate = 10;
+  EXPECT_FALSE(TypeLetter(*g, LetterNumber("Q")));
+  EXPECT_EQ(g->Rate, 0);
+  EXPECT_FALSE(TypeLetter(*g, LetterNumber("Q")));
+  EXPECT_EQ(g->Rate, 0);
+}
+
+TEST_F(TypingTest, LockedTargetMissesUntilUnlocked) {
+  UseWords(1, {"猫:ねこ;"});
+  TEnemy& e = AddEnemy(100, 200);
+  TTypeWindow& w = Open(e, 1);
+  OpenFully();
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("N")));
+  LockWindows(*g, &e, true);
+  EXPECT_FALSE(TypeLetter(*g, LetterNumber("E")));
+  EXPECT_EQ(w.Position, 2);
+  EXPECT_EQ(g->Typing.Target, &w);
+  LockWindows(*g, &e, false);
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("E")));
+  EXPECT_EQ(w.Position, 3);
+}
+
+TEST_F(TypingTest, AMissLaunchesOneOfThePresentBombs) {
+  auto& bombs = g->Enemies.Bombs;
+  for (int i = 1; i <= 6; ++i) {
+    bombs[i].Present = 0;
+    bombs[i].RiseSpeed = 0;
+    bombs[i].RiseFrames = 0;
+  }
+  // None present: nothing to launch, and no endless search.
+  TypingMiss(*g);
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(bombs[i].RiseSpeed, 0);
+  bombs[4].Present = 1;
+  for (int k = 0; k < 20; ++k) {
+    bombs[4].RiseFrames = 0;
+    TypingMiss(*g);
+    EXPECT_EQ(bombs[4].RiseSpeed, 2);
+    EXPECT_GE(bombs[4].RiseFrames, 10);
+    EXPECT_LE(bombs[4].RiseFrames, 19);
+  }
+  for (int i : {1, 2, 3, 5, 6}) EXPECT_EQ(bombs[i].RiseSpeed, 0);
+  // With several present, each of them gets launched now and then.
+  for (int i = 1; i <= 6; ++i) bombs[i].Present = 1, bombs[i].RiseSpeed = 0;
+  for (int k = 0; k < 200; ++k) TypingMiss(*g);
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(bombs[i].RiseSpeed, 2) << i;
+}
+
+TEST_F(TypingTest, SoundsFollowTheSoundSwitch) {
+  UseWords(1, {"猫:ねこ;"});
+  TEnemy& e = AddEnemy(100, 200);
+  Open(e, 1);
+  OpenFully();
+  g->SoundOn = 0;
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("N")));
+  EXPECT_FALSE(TypeLetter(*g, LetterNumber("X")));
+  EXPECT_EQ(Count("Key3") + Count("error1"), 0);
+  g->SoundOn = 1;
+  EXPECT_TRUE(TypeLetter(*g, LetterNumber("E")));
+  EXPECT_EQ(Count("Key3"), 1);
+}
+
+TEST_F(TypingTest, RandomWindowsAreTypedLetterByLetter) {
+  TEnemy& e = AddEnemy(100, 200, 20, 20, "random");
+  TTypeWindow& w = Open(e, 4);
+  OpenFully();
+  ASSERT_EQ(w.CurrentRomaji.size(), 4u);
+  Queue(w.CurrentRomaji);
+  UpdateTypeWindows(*g);
+  EXPECT_EQ(e.State, 100);
+  EXPECT_EQ(w.State, Closing);
+  EXPECT_EQ(g->Misses, 0);
+}
+
+}  // namespace
