@@ -9,7 +9,7 @@ files=$(find base media alpha_object type_window enemy script main -name '*.cpp'
 bad=0
 for f in $files; do
   # extern data that is not const
-  if grep -nE '^\s*extern\s+(?!const)' -P "$f" | grep -v '"C"' ; then echo "  in $f"; bad=1; fi
+  if grep -nP '^\s*extern\s+(?!const\b|"C")' "$f"; then echo "  in $f"; bad=1; fi
   # namespace-scope 'static' or plain variables: lines at column 0 that look like
   # a variable definition (type name = ... ; or type name;), not const/constexpr.
   if grep -nP '^(static\s+)?(?!const|constexpr|using|typedef|return|namespace|struct|class|enum|template|extern|#|//|\})[A-Za-z_][\w:<>, ]*[\s\*&]+[A-Za-z_]\w*(\[[^\]]*\])?\s*(=[^=(]|;|\{)' "$f" \

@@ -37,7 +37,7 @@ inline int BlendChannel(int s, int d, int a) {
 // sum fits 16 bits, which lets row loops use eight lanes per vector.
 inline uint16_t Mix16(uint16_t s, uint16_t d, uint16_t a, uint16_t b) {
   return static_cast<uint16_t>(
-      static_cast<uint16_t>(static_cast<uint16_t>(s * a) + static_cast<uint16_t>(d * b + 128)) >> 8);
+      static_cast<uint16_t>(static_cast<uint16_t>(s * a) + static_cast<uint16_t>(d * b)) >> 8);
 }
 
 // One pixel blended per 8-bit channel and narrowed back to 5-6-5, for

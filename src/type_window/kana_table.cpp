@@ -211,7 +211,7 @@ KanaEntry* PrepareUnit(TKanaTable& table, const std::vector<std::string>& units,
     // A doubled consonant: any first letter of the next unit, inserted at the
     // front one by one, so the last-listed letter becomes the default.
     for (const std::string& letter : KanaFirstLetters(table, next))
-      e->insert(e->end(), letter);
+      e->insert(e->begin() + 1, letter);
   }
   if (units[k] == sp.N && hasNext && IsOneOf(next, sp.Vowels)) *e = {sp.N, "NN"};
   return e;

@@ -221,7 +221,7 @@ void StepWindows(Game& g) {
     }
     if (w->State == Active) {
       --w->TimeLeft;
-      if (w->TimeLeft <= 0) CloseWindow(g, *w);
+      if (w->TimeLeft == 0) CloseWindow(g, *w);
     }
   }
   PackWindows(g);

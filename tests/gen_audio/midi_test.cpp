@@ -52,6 +52,8 @@ TEST(Midi, ARepeatedKeyIsReleasedBeforeItStrikesAgain) {
   ASSERT_TRUE(m.Ok) << m.Error;
   EXPECT_EQ(m.NoteOns, 2);
   EXPECT_EQ(m.HangingNotes, 0);
+  EXPECT_EQ(m.CutNotes, 0);  // an off after the second on would silence it
+  EXPECT_EQ(m.Overlaps, 0);
   EXPECT_EQ(m.Channels, (std::set<int>{3}));
   EXPECT_EQ(m.MinKey.at(3), 64);
 }
@@ -87,6 +89,7 @@ TEST(Midi, ReaderCountsRunningStatusAndHangingNotes) {
   ASSERT_TRUE(m.Ok) << m.Error;
   EXPECT_EQ(m.NoteOns, 2);
   EXPECT_EQ(m.HangingNotes, 1);
+  EXPECT_EQ(m.Overlaps, 0);
   EXPECT_EQ(m.EndTick, 96u);
   EXPECT_EQ(m.MaxKey.at(1), 64);
   EXPECT_EQ(m.MaxVelocity.at(1), 100);

@@ -186,26 +186,11 @@ TEST_F(CurtainTest, MissingMusicLeavesSilenceAndCompletesTheChange) {
   EXPECT_EQ(G().MusicState, 255);
 }
 
-TEST(StageTables, PartsMusicAndNotes) {
-  EXPECT_EQ(PartsPerStage(1), 2);
-  EXPECT_EQ(PartsPerStage(9), 3);
-  EXPECT_EQ(PartsPerStage(10), 0);
-  EXPECT_EQ(PartsPerStage(11), 0);
-  EXPECT_STREQ(MusicName(1, 1), "PSMAT526");
-  EXPECT_STREQ(MusicName(7, 3), "event9");
-  EXPECT_STREQ(MusicName(2, 4), "A_082GMW");
-  EXPECT_STREQ(MusicName(4, 4), "A_030GMW");
-  EXPECT_STREQ(MusicName(6, 4), "victory");
-  EXPECT_STREQ(MusicName(7, 4), "future");
-  EXPECT_STREQ(MusicName(10, 4), "sense");
-  EXPECT_EQ(MusicName(0, 1), nullptr);
-  // Ideographic spaces lead stage 9's note; stage 10 mixes them with ASCII.
+TEST(StageTables, NotesKeepTheirIdeographicSpaces) {
   EXPECT_EQ(StageNote(9), Sjis("\u3000ラストステージ！"));
   EXPECT_EQ(StageNote(10).substr(0, 9), "\x81\x40\x81\x40\x81\x40\x81\x40 ");
   EXPECT_NE(StageNote(10).find(Sjis("<-\u3000\u3000\u3000\u3000  全面制覇の証。")),
             std::string::npos);
-  EXPECT_EQ(StageNote(3),
-            Sjis("・ふつう。<-Escでターゲット変更できることを<-念頭においてプレイしよう。"));
   EXPECT_TRUE(StageNote(0).empty());
 }
 

@@ -117,7 +117,9 @@ class HudTest : public ::testing::Test {
  protected:
   void SetUp() override {
     t = MakeStartedGame();
-    bar = t->G.List.FindPicture("green_bar").Picture.At(0, 0);
+    const Surface& pic = t->G.List.FindPicture("green_bar").Picture;
+    bar = pic.At(0, 0);
+    barLow = pic.At(0, 1);
     background = static_cast<uint16_t>(bar ^ 0x5A5A);
   }
   Surface Render(int rate) {
@@ -131,7 +133,7 @@ class HudTest : public ::testing::Test {
     return copy;
   }
   std::unique_ptr<TestGame> t;
-  uint16_t bar = 0, background = 0;
+  uint16_t bar = 0, barLow = 0, background = 0;
 };
 
 TEST_F(HudTest, BarColumnsFollowTheRate) {
@@ -142,12 +144,12 @@ TEST_F(HudTest, BarColumnsFollowTheRate) {
   Surface two = Render(2);
   EXPECT_EQ(CountColour(two, 23, 8, 79, bar) - base, 2);
   EXPECT_EQ(two.At(8, 23), bar);
-  EXPECT_EQ(two.At(9, 24), bar);
+  EXPECT_EQ(two.At(9, 24), barLow);
   EXPECT_EQ(two.At(10, 23), none.At(10, 23));
   Surface full = Render(100);
   EXPECT_EQ(CountColour(full, 23, 8, 79, bar) - base, 66);
-  EXPECT_EQ(CountColour(full, 24, 8, 79, bar) - CountColour(none, 24, 8, 79, bar), 66);
-  EXPECT_EQ(CountColour(full, 25, 8, 79, bar), CountColour(none, 25, 8, 79, bar));
+  EXPECT_EQ(CountColour(full, 24, 8, 79, barLow) - CountColour(none, 24, 8, 79, barLow), 66);
+  EXPECT_EQ(CountColour(full, 25, 8, 79, barLow), CountColour(none, 25, 8, 79, barLow));
 }
 
 TEST_F(HudTest, RateDigitsOnlyAboveZero) {

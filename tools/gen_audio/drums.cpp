@@ -147,5 +147,18 @@ std::vector<TNote> MakeDrums(const TSectionContext& s, const TPartDef& part) {
       hit(barStart + 12 * kStep, kKick, 96);
     }
   }
-  return out;
+  // Where a fill or crash lands on a groove hit of the same drum, one stroke
+  // (the louder) is kept: striking a key twice at once would cut it short.
+  std::stable_sort(out.begin(), out.end(), [](const TNote& a, const TNote& b) {
+    return a.Tick != b.Tick ? a.Tick < b.Tick : a.Key < b.Key;
+  });
+  std::vector<TNote> merged;
+  for (const TNote& n : out) {
+    if (!merged.empty() && merged.back().Tick == n.Tick && merged.back().Key == n.Key) {
+      merged.back().Velocity = std::max(merged.back().Velocity, n.Velocity);
+      continue;
+    }
+    merged.push_back(n);
+  }
+  return merged;
 }

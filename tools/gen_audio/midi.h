@@ -44,6 +44,8 @@ struct TMidiSummary {
   int TempoEvents = 0;
   int NoteOns = 0;
   int HangingNotes = 0;  // note-ons never switched off before their track ends
+  int Overlaps = 0;      // note-ons of a key that is still sounding on its channel
+  int CutNotes = 0;      // notes switched off on the very tick they start (never heard)
   uint32_t LastNoteOffTick = 0;
   std::set<int> Channels;             // channels with notes
   std::map<int, int> Programs;        // channel -> last program set

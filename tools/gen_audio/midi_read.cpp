@@ -67,7 +67,8 @@ TMidiSummary ReadMidi(const std::vector<uint8_t>& bytes) {
     uint32_t tick = 0;
     uint8_t status = 0;
     bool ended = false;
-    std::map<int, int> sounding;  // channel*128+key -> count
+    std::map<int, int> sounding;       // channel*128+key -> count
+    std::map<int, uint32_t> struckAt;  // channel*128+key -> tick of the latest note-on
     while (r.At < end && !r.Bad && !ended) {
       tick += r.VarLen();
       uint32_t b = r.Byte();
@@ -104,14 +105,19 @@ TMidiSummary ReadMidi(const std::vector<uint8_t>& bytes) {
       uint32_t d2 = (kind == 0xC || kind == 0xD) ? 0 : r.Byte();
       int key = ch * 128 + int(d1);
       if (kind == 0x9 && d2 > 0) {
+        if (sounding[key] > 0) ++s.Overlaps;
         ++sounding[key];
+        struckAt[key] = tick;
         ++s.NoteOns;
         s.Channels.insert(ch);
         s.MinKey[ch] = s.MinKey.count(ch) ? std::min(s.MinKey[ch], int(d1)) : int(d1);
         s.MaxKey[ch] = std::max(s.MaxKey[ch], int(d1));
         s.MaxVelocity[ch] = std::max(s.MaxVelocity[ch], int(d2));
       } else if (kind == 0x8 || kind == 0x9) {
-        if (sounding[key] > 0) --sounding[key];
+        if (sounding[key] > 0) {
+          --sounding[key];
+          if (struckAt[key] == tick) ++s.CutNotes;
+        }
         s.LastNoteOffTick = std::max(s.LastNoteOffTick, tick);
       } else if (kind == 0xC) {
         s.Programs[ch] = int(d1);

@@ -13,6 +13,9 @@ std::string CheckPiece(const TPieceDef& piece, const std::vector<uint8_t>& midi)
   if (m.Format != 1 || m.Division != kDivision) return name + "unexpected format or division";
   if (m.TempoEvents < 1) return name + "no tempo";
   if (m.HangingNotes > 0) return name + std::to_string(m.HangingNotes) + " notes never end";
+  if (m.Overlaps > 0)
+    return name + std::to_string(m.Overlaps) + " notes strike a key still sounding";
+  if (m.CutNotes > 0) return name + std::to_string(m.CutNotes) + " notes end as they start";
   if (m.EndTick == 0 || m.EndTick % kBarTicks != 0) return name + "does not end on a bar line";
   if (m.LastNoteOffTick > m.EndTick) return name + "notes ring past the end";
   if (!m.Channels.count(kDrumChannel)) return name + "no drums";

@@ -168,7 +168,7 @@ void DrawGuwawan(TSoundCanvas& c) {
     if (t < 0) continue;
     s[i] += float(0.6 * timp.Sine(MidiHz(36) * (1 + 0.05 * ExpDecay(t, 0.05))) *
                   AttackDecay(t, 0.003, 0.6));
-    s[i] += float(0.35 * high.High(noise.White(), 3000) * AttackDecay(t, 0.01, 1.0));
+    s[i] += float(0.16 * high.High(noise.White(), 3000) * AttackDecay(t, 0.01, 0.6));
   }
   Reverb(s, c.Rate, 1.2, 0.2, 2008);
   for (float& x : s) x = float(std::tanh(1.2 * x));

@@ -53,7 +53,7 @@ void DrawKey2(TSoundCanvas& c) {
 }
 
 void DrawKey3(TSoundCanvas& c) {
-  DrawClick(c, 301, 2600, 900, 0.08);
+  DrawClick(c, 301, 2600, 900, 0.035);
 }
 
 void DrawKey4(TSoundCanvas& c) {
