@@ -157,33 +157,6 @@ TEST_F(EffectsTest, EndingBannerPassesOpaqueAndEndsAfter85Frames) {
   EXPECT_GT(blended, 0);
 }
 
-TEST_F(EffectsTest, WithoutTranslucencyEverythingIsOpaqueButEndsAlike) {
-  AddPicture(g, "ending", 1, 8);
-  SpawnStillEffect(g, 0, 172, 187, "ending", 0, 150, 11, -0.3, 0, 0, 0, 0, 100);
-  int frames = 0;
-  while (!g.Effects.EffectList.empty() && frames < 200) {
-    FillSurface(g.Screen, 0);
-    UpdateEffects(g, false);
-    ++frames;
-    EXPECT_EQ(g.Screen.At(172, 187), RgbTo565(kColours[0])) << frames;
-  }
-  EXPECT_EQ(frames, 85);
-}
-
-TEST_F(EffectsTest, RemovalKeepsTheOrderOfTheOthers) {
-  AddPicture(g, "stage", 1);
-  SpawnStillEffect(g, 1, 0, 0, "stage", 0, 255, 0, 0, 0, 0, 0, 0, 2);
-  SpawnStillEffect(g, 1, 10, 0, "stage", 0, 255, 0, 0, 0, 0, 0, 0, 5);
-  SpawnStillEffect(g, 1, 20, 0, "stage", 0, 255, 0, 0, 0, 0, 0, 0, 1);
-  SpawnStillEffect(g, 1, 30, 0, "stage", 0, 255, 0, 0, 0, 0, 0, 0, 3);
-  UpdateEffects(g, true);
-  ASSERT_EQ(g.Effects.EffectList.size(), 3u);
-  UpdateEffects(g, true);
-  ASSERT_EQ(g.Effects.EffectList.size(), 2u);
-  EXPECT_EQ(g.Effects.EffectList[0]->PosX, 10);
-  EXPECT_EQ(g.Effects.EffectList[1]->PosX, 30);
-}
-
 TEST_F(EffectsTest, MotionUsesTheOldSpeedOpacityTheNewOne) {
   AddPicture(g, "stage", 1);
   SpawnStillEffect(g, 1, 10, 20, "stage", 0, 100, 5, 2, 3, 1, -4, 0.5, 10);

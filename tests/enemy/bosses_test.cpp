@@ -69,29 +69,6 @@ TEST_F(BossTest, ClownAlarmHitsEveryoneThenFiresThreeMissilesAndDives) {
   EXPECT_EQ(i, 3);
 }
 
-TEST_F(BossTest, ClownSendsGunmenFromAlternateSidesWhileTheFieldIsThin) {
-  TEnemy& clown = Ready(Spawn(11, "", 5), 1, 39);
-  clown.VY = 1000;
-  Frame();  // Timer 40: from the left
-  ASSERT_EQ(Kinds(), (std::vector<int>{11, 2}));
-  TEnemy& first = *g().Enemies.EnemyList[1];
-  EXPECT_EQ(first.Direction, -1);
-  EXPECT_EQ(first.X, -22);
-  EXPECT_GE(first.Y, 180);
-  EXPECT_LE(first.Y, 219);
-  EXPECT_TRUE(first.WordLevel == 5 || first.WordLevel == 6);
-  EXPECT_EQ(first.PromptOffsetY, -60);
-  clown.Timer = 79;
-  Frame();  // Timer 80: from the right
-  ASSERT_EQ(CountKind(2), 2);
-  EXPECT_EQ(g().Enemies.EnemyList[2]->Direction, 1);
-  // Six entries: no more gunmen.
-  for (int k = 0; k < 3; ++k) Spawn(17, "0,10,1;");
-  clown.Timer = 119;
-  Frame();
-  EXPECT_EQ(CountKind(2), 2);
-}
-
 TEST_F(BossTest, MouseAt1700SendsAMissileThenASoldier) {
   TEnemy& mouse = Ready(Spawn(19, "3;", 5), 1, 1699);
   OpenPrompt(g(), mouse, 5, 0);

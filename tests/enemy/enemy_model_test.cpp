@@ -86,19 +86,6 @@ TEST_F(EnemyTest, NewEnemyStartsZeroedAppendsAndPlaysItsSound) {
   EXPECT_EQ(Played("apear0"), 0u);
 }
 
-TEST_F(EnemyTest, DerivedPositionsTruncateTowardZero) {
-  TEnemy& e = *NewEnemy(g(), 1);  // 26 x 40
-  e.X = 10.7;
-  e.Y = -0.5;
-  EXPECT_EQ(EnemyLeft(e), 10);
-  EXPECT_EQ(EnemyTop(e), 0);
-  EXPECT_EQ(EnemyCenterX(e), 23);  // 10.7 + 13
-  EXPECT_EQ(EnemyCenterY(e), 19);  // -0.5 + 20
-  e.X = -20.9;
-  EXPECT_EQ(EnemyLeft(e), -20);
-  EXPECT_EQ(EnemyCenterX(e), -7);  // -7.9
-}
-
 TEST_F(EnemyTest, FootSoldierRisesForTwelveFramesThenOpensItsPrompt) {
   TEnemy& e = Spawn(1, "100,200,1.3;");
   MarkScreen();

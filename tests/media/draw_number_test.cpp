@@ -71,4 +71,3 @@ TEST(DrawNumber, UnitFollowsTheDigits) {
   EXPECT_EQ(s.At(36, 0), 0);
   EXPECT_EQ(s.At(60, 15), 50);
 }
-

@@ -143,4 +143,3 @@ TEST(PictureList, BlendAndRotateSkipTheKeyToo) {
   EXPECT_EQ(s.At(0, 0), 7);
   EXPECT_EQ(s.At(1, 0), 0);
 }
-

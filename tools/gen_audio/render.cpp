@@ -120,10 +120,14 @@ bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string
           notes = MakeHarmony(s, part);
           break;
       }
+      // Quiet sections play softer and full ones harder (the drums set
+      // their own dynamics from the energy).
+      int lift = part.Role == TRole::Drums ? 0 : (s.Section->Energy - 1) * 6;
       for (const TNote& n : notes) {
         int key = n.Key + (part.Role == TRole::Double ? part.Transpose : 0);
+        int velocity = std::clamp(n.Velocity + lift, 1, 127);
         uint32_t len = std::min(n.Len, endTick - n.Tick);  // nothing rings past the loop point
-        tracks[p + 1].Note(n.Tick, len, channels[p], key, n.Velocity);
+        tracks[p + 1].Note(n.Tick, len, channels[p], key, velocity);
       }
     }
   }
