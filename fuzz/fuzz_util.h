@@ -15,12 +15,16 @@
 
 namespace fuzz {
 
-// A folder under the system temporary folder, made on first use and removed
-// when the process exits normally.
+// A folder made on first use and removed when the process exits normally;
+// under /dev/shm when there is one, so that a million inputs (and the saves
+// that sync their files) never touch the disk.
 inline const std::string& ScratchDir() {
   static const std::string dir = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "mirutena-fuzz-XXXXXX").string();
+    std::error_code ec;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "mirutena-fuzz-XXXXXX").string();
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
     if (!mkdtemp(buf.data())) {
@@ -38,8 +42,7 @@ inline const std::string& ScratchDir() {
 }
 
 // Writes the bytes to ScratchDir()/relative and returns the full path.
-inline std::string WriteScratchFile(const std::string& relative, const uint8_t* data,
-                                    size_t size) {
+inline std::string WriteScratchFile(const std::string& relative, const uint8_t* data, size_t size) {
   const std::string path = ScratchDir() + "/" + relative;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

@@ -153,6 +153,14 @@ TEST_F(EffectsTest, EndingBannerPassesOpaqueAndEndsAfter85Frames) {
     }
   }
   EXPECT_EQ(frames, 85);
+  // Without translucency it is opaque throughout and ends in the same frame.
+  SpawnStillEffect(g, 0, 172, 187, "ending", 0, 150, 11, -0.3, 0, 0, 0, 0, 100);
+  for (frames = 0; !g.Effects.EffectList.empty() && frames < 200; ++frames) {
+    FillSurface(g.Screen, 0);
+    UpdateEffects(g, false);
+    EXPECT_EQ(g.Screen.At(172, 187), red) << frames;
+  }
+  EXPECT_EQ(frames, 85);
   EXPECT_GT(opaque, 0);
   EXPECT_GT(blended, 0);
 }

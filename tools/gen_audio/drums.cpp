@@ -59,7 +59,7 @@ std::vector<TDrumLine> Groove(TDrumStyle style, int energy) {
       return {{kKick, energy == 0 ? "X.......X.x....." : "X..x..x.X.x...x."},
               {kSnare, "....X.......X.x."},
               {kClosedHat, "x-x-x-x-x-x-x-x-"},
-              {kCrash, energy == 2 ? "x.......o......." : "................"}};
+              {kCrash, energy == 2 ? "x..............." : "................"}};
     case TDrumStyle::March:
       return {{kKick, "X.......X......."},
               {kSnare, energy == 0 ? "x...o...x...o-o-" : "x.-ox.o.x.-ox-xo"},
