@@ -23,8 +23,17 @@ constexpr int kSpawnFrames = 40;
 constexpr size_t kMaxSpawnLines = 24;
 constexpr int kPlayScene = 10;
 
+// The game runs on a small screen: every drawing call still computes and
+// clips its rectangles (where extreme positions would show), but fills few
+// pixels, which keeps hundreds of frames per input affordable.
+constexpr int kScreenSide = 16;
+
 TestGame& SharedGame() {
-  static const std::unique_ptr<TestGame> game = MakeStartedGame(1);
+  static const std::unique_ptr<TestGame> game = [] {
+    auto t = MakeStartedGame(1);
+    ResizeSurface(t->G.Screen, kScreenSide, kScreenSide);
+    return t;
+  }();
   return *game;
 }
 

@@ -19,7 +19,9 @@ namespace fuzz {
 // under /dev/shm when there is one, so that a million inputs (and the saves
 // that sync their files) never touch the disk.
 inline const std::string& ScratchDir() {
-  static const std::string dir = [] {
+  // Held by a pointer that is never freed: the exit handler below runs after
+  // static objects are destroyed.
+  static const std::string* const dir = [] {
     std::error_code ec;
     const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
                                            ? std::filesystem::path("/dev/shm")
@@ -33,12 +35,12 @@ inline const std::string& ScratchDir() {
     }
     std::filesystem::create_directories(std::filesystem::path(buf.data()) / "dat");
     std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(ScratchDir(), ec);
+      std::error_code ignored;
+      std::filesystem::remove_all(ScratchDir(), ignored);
     });
-    return std::string(buf.data());
+    return new std::string(buf.data());
   }();
-  return dir;
+  return *dir;
 }
 
 // Writes the bytes to ScratchDir()/relative and returns the full path.

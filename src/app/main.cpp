@@ -1,14 +1,16 @@
 // Program entry: reads the command line and runs the window, a headless run
 // or one of the tools.
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "app/app_options.h"
 #include "app/run_modes.h"
 
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int Run(const std::vector<std::string>& args) {
   AppOptions o;
   std::string error;
   if (!ParseCommandLine(args, o, error)) {
@@ -31,4 +33,18 @@ int main(int argc, char** argv) {
       break;
   }
   return RunWindow(o);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    return Run(args);
+  } catch (const std::exception& e) {
+    // Anything the game's own error handling did not expect ends the program
+    // with a message rather than an abort.
+    std::fprintf(stderr, "mirutena: internal error: %s\n", e.what());
+    return 3;
+  }
 }

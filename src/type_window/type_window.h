@@ -11,7 +11,7 @@
 #include "type_window/kana_table.h"
 
 struct Game;
-struct TEnemy;
+class TEnemy;
 
 enum : uint8_t { Opening = 0, Active = 10, Closing = 30 };
 

@@ -128,7 +128,7 @@ TEST_F(ScriptRunner, LinesAfterEndAreNeverRead) {
   EXPECT_FALSE(g().Script.SceneWait);
 }
 
-TEST_F(ScriptRunner, BossModeAndPromptFields) {
+TEST_F(ScriptRunner, BossModeNoneAndPromptFields) {
   g().ClearTimer = 0;
   TEnemy* boss = SpawnFromLine(g(), Sjis(":中国人:boss,random,2,5,80;"));
   ASSERT_NE(boss, nullptr);
@@ -157,15 +157,12 @@ TEST_F(ScriptRunner, BossModeAndPromptFields) {
   EXPECT_EQ(missile->PromptOffsetY, 50);
   EXPECT_DOUBLE_EQ(missile->X, 111);
   EXPECT_DOUBLE_EQ(missile->Speed, 6.5);
-}
-
-TEST_F(ScriptRunner, NoneLeavesThePromptNumbersZero) {
+  // "none" leaves the prompt numbers at zero.
   TEnemy* sign = SpawnFromLine(g(), Sjis(":警告:none;"));
   EXPECT_EQ(sign->Kind, 6);
   EXPECT_EQ(sign->WordLevel, 0);
   EXPECT_EQ(sign->PromptOffsetX, 0);
   EXPECT_EQ(sign->PromptOffsetY, 0);
-  EXPECT_EQ(sign->IsBoss, 0);
   EXPECT_EQ(sign->Mode, "normal");
 }
 
