@@ -1,7 +1,10 @@
 // The typing engine's start-up data: letter pictures, word lists and the kana
 // table, their validation (also for the data checker), the canvas style and
 // the shutdown release.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -30,6 +33,14 @@ std::string WordFileName(int n) {
 std::string JoinPath(const std::string& dir, const std::string& relative) {
   if (dir.empty()) return relative;
   return dir.back() == '/' ? dir + relative : dir + "/" + relative;
+}
+
+// A count held in a double, in digits; products of candidate counts can pass
+// the range of any integer type.
+std::string WholeNumber(double v) {
+  char buf[400];
+  std::snprintf(buf, sizeof buf, "%.0f", v);
+  return buf;
 }
 
 int RoundUpToTen(int v) {
@@ -97,6 +108,10 @@ void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& 
     }
     const std::string display = line.substr(0, colon);
     const std::string reading = line.substr(colon + 1, line.size() - colon - 2);
+    if (reading.empty()) {
+      errors.push_back(where + "no reading after \":\"");
+      continue;
+    }
     bool stalled = false;
     const std::vector<std::string> units = CutReading(copy, reading, &stalled);
     size_t cut = 0;
@@ -115,12 +130,13 @@ void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& 
     }
     const TCandidateMeasure m = MeasureCandidates(copy, units);
     if (m.Count > kCandidateWarning)
-      warnings.push_back(where + "warning: the reading has " +
-                         std::to_string(static_cast<long long>(m.Count)) +
+      warnings.push_back(where + "warning: the reading has " + WholeNumber(m.Count) +
                          " romaji candidates (more than 5000)");
-    const int width =
-        RoundUpToTen(std::max(static_cast<int>(m.FirstRomaji.size()) * (letterWidth + 1) + 40,
-                              static_cast<int>(display.size()) * 6 + 40));
+    // 64-bit: a damaged table can give romaji long enough to pass int range.
+    const int64_t wide =
+        std::max<int64_t>(static_cast<int64_t>(m.FirstRomaji.size()) * (letterWidth + 1) + 40,
+                          static_cast<int64_t>(display.size()) * 6 + 40);
+    const int width = RoundUpToTen(static_cast<int>(std::min<int64_t>(wide, 1000000000)));
     if (width > kFieldWidth)
       warnings.push_back(where + "warning: the window (" + std::to_string(width) +
                          " pixels) is wider than the field");
