@@ -24,6 +24,7 @@ bool ParseShot(const std::string& text, TShotRequest& shot) {
 const char* UsageText() {
   return "usage:\n"
          "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
+         "      (--save-dir, --stage, --try-script, --record and --shot also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
          "real time\n"
          "      --save-dir DIR   keep score.rnk and clear.clr under DIR/dat (default in a\n"
@@ -33,11 +34,13 @@ const char* UsageText() {
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
          "  mirutena [--data DIR] --romaji READING\n"
-         "  mirutena --catalog\n";
+         "  mirutena --catalog\n"
+         "  mirutena [--data DIR] --bench [--bench-frames N]   time a heavy scene headless\n";
 }
 
 bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::string& error) {
   bool headless = false, checkData = false, romaji = false, catalog = false, help = false;
+  bool bench = false, benchOnly = false;
   bool windowOnly = false, runOnly = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -112,7 +115,6 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
         return false;
       }
       o.Shots.push_back(shot);
-      runOnly = true;
     } else if (a == "--summary") {
       o.Summary = runOnly = true;
     } else if (a == "--check-data") {
@@ -123,29 +125,39 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       romaji = true;
     } else if (a == "--catalog") {
       catalog = true;
+    } else if (a == "--bench") {
+      bench = true;
+    } else if (a == "--bench-frames") {
+      if (!number(1, 1000000, o.BenchFrames)) return false;
+      benchOnly = true;
     } else {
       error = "unknown option \"" + a + "\"";
       return false;
     }
   }
 
-  int modes = headless + checkData + romaji + catalog;
+  int modes = headless + checkData + romaji + catalog + bench;
   if (help) {
     o.Mode = AppOptions::TMode::Help;
     return true;
   }
   if (modes > 1) {
-    error = "--headless, --check-data, --romaji and --catalog exclude each other";
+    error = "--headless, --check-data, --romaji, --catalog and --bench exclude each other";
     return false;
   }
   if (checkData) o.Mode = AppOptions::TMode::CheckData;
   if (romaji) o.Mode = AppOptions::TMode::Romaji;
   if (catalog) o.Mode = AppOptions::TMode::Catalog;
   if (headless) o.Mode = AppOptions::TMode::Headless;
+  if (bench) o.Mode = AppOptions::TMode::Bench;
+  if (benchOnly && !bench) {
+    error = "--bench-frames needs --bench";
+    return false;
+  }
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
   if (!run && (windowOnly || runOnly || o.Stage || !o.TryScript.empty() || !o.RecordFile.empty() ||
-               !o.SaveDir.empty())) {
-    error = "run options do not go with --check-data, --romaji or --catalog";
+               !o.SaveDir.empty() || !o.Shots.empty())) {
+    error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;
   }
   if (headless && windowOnly) {
@@ -153,9 +165,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     return false;
   }
   if (o.Mode == AppOptions::TMode::Window && runOnly) {
-    error =
-        "--seed, --frames, --keys, --autoplay, --replay, --shot, --trace and --summary "
-        "need --headless";
+    error = "--seed, --frames, --keys, --autoplay, --replay, --trace and --summary need --headless";
     return false;
   }
   if (!o.ReplayFile.empty() && (o.SeedGiven || o.Stage || !o.TryScript.empty() ||

@@ -10,7 +10,7 @@ struct TShotRequest {
 };
 
 struct AppOptions {
-  enum class TMode { Window, Headless, CheckData, Romaji, Catalog, Help };
+  enum class TMode { Window, Headless, CheckData, Romaji, Catalog, Bench, Help };
   TMode Mode = TMode::Window;
   std::string DataDir = ".";
   bool DataGiven = false;
@@ -31,8 +31,9 @@ struct AppOptions {
   std::vector<TShotRequest> Shots;
   bool Summary = false;
   // Tools.
-  std::string CheckDir;  // --check-data: empty = the data folder
-  std::string Reading;   // --romaji
+  std::string CheckDir;        // --check-data: empty = the data folder
+  std::string Reading;         // --romaji
+  int64_t BenchFrames = 3000;  // --bench: frames measured after the warm-up
 };
 
 // False with a message on a bad command line.

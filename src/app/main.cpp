@@ -29,6 +29,8 @@ int Run(const std::vector<std::string>& args) {
       return RunRomaji(o);
     case AppOptions::TMode::Catalog:
       return RunCatalog();
+    case AppOptions::TMode::Bench:
+      return RunBench(o);
     case AppOptions::TMode::Window:
       break;
   }

@@ -8,3 +8,5 @@ int RunHeadless(const AppOptions& o);
 int RunCatalog();
 int RunCheckData(const AppOptions& o);
 int RunRomaji(const AppOptions& o);
+// The benchmark: a fixed heavy scene played headless and timed.
+int RunBench(const AppOptions& o);

@@ -1,11 +1,18 @@
 // The windowed game: SDL window, keyboard, sound and music, paced in real
-// time; closing the window saves the cleared stages and ends the program.
+// time, with the title's attract mode; closing the window saves the cleared
+// stages and ends the program.
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
 #include "app/app_setup.h"
+#include "app/png_shot.h"
 #include "app/run_modes.h"
+#include "app/save_folder.h"
+#include "main/attract.h"
 #include "main/form.h"
 #include "main/key_script.h"
 #include "platform/headless/headless_platform.h"
@@ -18,6 +25,37 @@ int Fail(const std::string& message) {
   std::fprintf(stderr, "mirutena: %s\n", message.c_str());
   return 1;
 }
+
+// MIRUTENA_TIMING=1: "timing: frame N at T ms" on stderr for the title frame
+// (frame 2) and for the last frame at exit, T counted from the start of the
+// run, so that a test can work out the frame rate the window keeps.
+class FrameTiming {
+ public:
+  FrameTiming() {
+    const char* v = std::getenv("MIRUTENA_TIMING");
+    on_ = v != nullptr && std::strcmp(v, "1") == 0;
+  }
+  void FrameRan(int64_t frame) {
+    if (!on_) return;
+    lastFrame_ = frame;
+    lastMs_ = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    if (frame == 2) Print();
+  }
+  void AtExit() {
+    if (on_ && lastFrame_ > 0) Print();
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  void Print() const {
+    std::fprintf(stderr, "timing: frame %lld at %.1f ms\n", static_cast<long long>(lastFrame_),
+                 lastMs_);
+  }
+  bool on_ = false;
+  Clock::time_point start_ = Clock::now();
+  int64_t lastFrame_ = 0;
+  double lastMs_ = 0;
+};
 
 }  // namespace
 
@@ -61,6 +99,15 @@ int RunWindow(const AppOptions& o) {
   }
   if (o.FullScreen) EnterFullScreen(g);
 
+  // The demo writes its ranking and cleared stages into a scratch folder;
+  // without one there is no demo.
+  TempSaveFolder scratch;
+  TAttractSettings attractSettings;
+  if (scratch.Create(o.DataDir, error)) attractSettings.ScratchSaveDir = scratch.Path();
+  AttractMode attract(g, attractSettings);
+  std::vector<KeyEvent> demoKeys;
+  FrameTiming timing;
+
   int64_t framesRun = 0;
   bool quit = false;
   while (!quit) {
@@ -69,7 +116,7 @@ int RunWindow(const AppOptions& o) {
         quit = true;
       } else if (in.Type == SdlInput::Focus) {
         g.Inputer.SetFocus(in.Focused);
-      } else {
+      } else if (!attract.RealKey(in.Key)) {
         DeliverKeyEvent(g, in.Key);
         if (record.is_open()) record << FormatRecordedKey({framesRun + 1, in.Key});
       }
@@ -78,7 +125,19 @@ int RunWindow(const AppOptions& o) {
     try {
       if (MainEventIdle(g)) {
         ++framesRun;
+        timing.FrameRan(framesRun);
         if (framesRun == 1) StartChosenStage(g, start.Stage, start.TryScriptPath);
+        g.Waves.PlayLog.clear();  // kept only for traces; a window would let it grow
+        for (const TShotRequest& shot : o.Shots)
+          if (shot.Frame == framesRun && !WritePng(g.Screen, shot.Path, error))
+            platform.ReportError(error);
+        // The demo's keys for the next frame, delivered now like real ones.
+        demoKeys.clear();
+        attract.KeysBefore(framesRun + 1, g, demoKeys);
+        for (const KeyEvent& k : demoKeys) {
+          DeliverKeyEvent(g, k);
+          if (record.is_open()) record << FormatRecordedKey({framesRun + 1, k});
+        }
       }
     } catch (const StartupError& e) {
       platform.ReportError(std::string("ゲームを開始できません: ") + e.what());
@@ -86,6 +145,8 @@ int RunWindow(const AppOptions& o) {
     }
   }
   if (record.is_open()) record << FormatRecordingEnd(framesRun);
+  timing.AtExit();
+  attract.Stop();
   FormClose(g);
   return 0;
 }
