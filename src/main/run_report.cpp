@@ -154,6 +154,12 @@ std::string TraceLine(const Game& g, int64_t frame) {
       .Raw("bombs", BombsJson(g))
       .Int("effects", CountEffects(g))
       .Raw("sounds", JsonArray(g.Waves.PlayLog, JsonString))
+      .Int("sound_on", g.SoundOn)
+      .Int("music_on", g.MusicOn)
+      .Int("music_state", g.MusicState)
+      .Int("alpha_on", g.AlphaOn)
+      .Int("fps_show", g.FpsShow)
+      .Int("curtain", g.Scenes.CurtainState)
       .Close();
 }
 
