@@ -14,7 +14,8 @@ bool ValidStock(int index) {
 // A tile name comes from a stage script: keep it a plain file name inside abc/.
 bool PlainFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+  // A NUL would cut the path short, naming another file or the folder itself.
+  return name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
 }  // namespace

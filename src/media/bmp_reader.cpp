@@ -149,8 +149,13 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
 void LoadPictureFile(TPictureItem& item, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw GameError(FormatMessage("ファイル %s は開けません", path));
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  try {
+    // A folder opens but fails on the first read, with an exception.
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    throw GameError(FormatMessage("ファイル %s は開けません", path));
+  }
   if (in.bad()) throw GameError(FormatMessage("ファイル %s は開けません", path));
   int w = 0, h = 0;
   std::vector<TRgb> pixels;

@@ -3,6 +3,8 @@
 // under the merged tempo map. Damaged tracks are read up to the damage.
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "media/music.h"
@@ -137,4 +139,26 @@ double MidiLengthMs(const std::string& bytes) {
   }
   micros += static_cast<double>(endTick - tick) * tempo / division;
   return micros / 1000.0;
+}
+
+bool ReadMidiFileLength(const std::string& path, double& lengthMs, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "ファイル " + path + " は開けません";
+    return false;
+  }
+  std::string bytes;
+  try {
+    // A folder opens but fails on the first read, with an exception.
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    error = "ファイル " + path + " は開けません";
+    return false;
+  }
+  lengthMs = MidiLengthMs(bytes);
+  if (lengthMs < 0) {
+    error = path + " は MIDI ファイルではありません";
+    return false;
+  }
+  return true;
 }

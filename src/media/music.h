@@ -36,3 +36,6 @@ class TMusic {
 // Length in milliseconds of a standard MIDI file (delta times summed under its
 // tempo changes); a negative value when the data is not a MIDI file.
 double MidiLengthMs(const std::string& bytes);
+// Reads a .mid file and gives its length; false with the message the music
+// devices report when it cannot be read or is not a MIDI file.
+bool ReadMidiFileLength(const std::string& path, double& lengthMs, std::string& error);

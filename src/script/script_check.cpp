@@ -323,12 +323,20 @@ bool CheckScripts(const std::string& dataDir, std::vector<std::string>& messages
     for (int part = 1; part <= parts; ++part) {
       std::string name = "dat/" + std::to_string(stage) + "_stage" + std::to_string(part) + ".lin";
       std::ifstream in(dataDir + "/" + name, std::ios::binary);
-      if (!in) {
+      std::string bytes;
+      bool readable = static_cast<bool>(in);
+      try {
+        // A folder opens but fails on the first read, with an exception.
+        if (readable)
+          bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      } catch (const std::ios_base::failure&) {
+        readable = false;
+      }
+      if (!readable) {
         messages.push_back(name + ": ファイルが見つかりません");
         ok = false;
         continue;
       }
-      std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
       if (!CheckScriptLines(SplitScriptText(bytes), name, messages)) ok = false;
     }
   }

@@ -197,13 +197,21 @@ void LoadStageScriptFile(Game& g, const std::string& path) {
   TScript& s = g.Script;
   ResetScript(s, path);
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::string bytes;
+  bool readable = static_cast<bool>(in);
+  try {
+    // A folder opens but fails on the first read, with an exception.
+    if (readable)
+      bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    readable = false;
+  }
+  if (!readable) {
     // Nothing will spawn: the runner lets the part end once the field is empty.
     Report(g, 0, "ファイルが見つかりません");
     s.Finished = true;
     return;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   std::vector<std::string> lines = SplitScriptText(bytes);
   ApplyHeader(g, lines);
 

@@ -102,15 +102,18 @@ TEST(StageData, DifficultyRisesAndWindowsStayReadable) {
       EXPECT_LE(std::abs(e.PromptOffsetX), 150) << p.Name;
       EXPECT_LE(std::abs(e.PromptOffsetY), 150) << p.Name;
       if (e.None || e.Kind == 6 || e.Kind == 17 || e.Mode == "random") continue;
-      if (stage == 1) EXPECT_LE(e.WordLevel, 2) << p.Name;  // for first-time typists
+      if (stage == 1) {
+        EXPECT_LE(e.WordLevel, 2) << p.Name;  // for first-time typists
+      }
       meanLevel[stage] += e.WordLevel;
       ++count[stage];
     }
     // A part lasts minutes, not hours: its last trigger within four minutes.
     EXPECT_LE(p.LastTrigger, 4 * 60 * 20) << p.Name;
     // No hidden, random or figure words in the first two stages.
-    if (stage <= 2)
+    if (stage <= 2) {
       for (const auto& e : p.Enemies) EXPECT_EQ(e.Mode, "normal") << p.Name;
+    }
   }
   for (int s = 1; s <= 9; ++s) {
     ASSERT_GT(count[s], 0);

@@ -3,9 +3,6 @@
 // real device.
 #include "platform/headless/headless_platform.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "media/music.h"
 
 int HeadlessSoundDevice::NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) {
@@ -33,17 +30,8 @@ bool HeadlessSoundDevice::Sounding(int instance) const {
 
 bool HeadlessMusicDevice::Open(const std::string& path, std::string& error) {
   Close();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "ファイル " + path + " は開けません";
-    return false;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  double length = MidiLengthMs(bytes);
-  if (length < 0) {
-    error = path + " は MIDI ファイルではありません";
-    return false;
-  }
+  double length = 0;
+  if (!ReadMidiFileLength(path, length, error)) return false;
   lengthMs_ = length;
   open_ = true;
   return true;

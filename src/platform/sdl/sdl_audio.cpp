@@ -6,7 +6,6 @@
 #include <SDL_mixer.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "media/music.h"
 
@@ -119,17 +118,8 @@ SdlMusicDevice::~SdlMusicDevice() {
 
 bool SdlMusicDevice::Open(const std::string& path, std::string& error) {
   Close();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "ファイル " + path + " は開けません";
-    return false;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  double length = MidiLengthMs(bytes);
-  if (length < 0) {
-    error = path + " は MIDI ファイルではありません";
-    return false;
-  }
+  double length = 0;
+  if (!ReadMidiFileLength(path, length, error)) return false;
   music_ = Mix_LoadMUS(path.c_str());
   if (!music_) {
     error = path + ": " + Mix_GetError();
