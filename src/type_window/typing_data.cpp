@@ -20,6 +20,9 @@ namespace {
 constexpr size_t kMaxWords = 200;
 constexpr size_t kMaxLineBytes = 255;
 constexpr double kCandidateWarning = 5000;
+// Every candidate is built when a window opens; beyond this a single word
+// would stall the frame and eat memory, so such a word list is refused.
+constexpr double kCandidateLimit = 100000;
 constexpr int kFieldWidth = 430;
 
 std::string Where(const std::string& fileName, size_t line) {
@@ -134,6 +137,11 @@ void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& 
       continue;
     }
     const TCandidateMeasure m = MeasureCandidates(copy, units);
+    if (m.Count > kCandidateLimit) {
+      errors.push_back(where + "the reading has " + WholeNumber(m.Count) +
+                       " romaji candidates (at most 100000 can be typed)");
+      continue;
+    }
     if (m.Count > kCandidateWarning)
       warnings.push_back(where + "warning: the reading has " + WholeNumber(m.Count) +
                          " romaji candidates (more than 5000)");
