@@ -1,6 +1,8 @@
 // Trace and summary lines of a run, written as compact JSON.
 #include "main/run_report.h"
 
+#include "base/sjis.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -67,6 +69,8 @@ std::string WindowJson(const Game& g, const std::unique_ptr<TTypeWindow>& p) {
       .Int("cy", w.CenterY)
       .Int("width", w.Width)
       .Int("height", w.Height)
+      .Raw("text", JsonString(SjisToUtf8(w.DisplayText)))
+      .Raw("mode", JsonString(w.Mode))
       .Raw("romaji", JsonString(w.CurrentRomaji))
       .Int("position", w.Position)
       .Int("locked", w.Locked)
