@@ -2,7 +2,10 @@
 // waits, the line interpreter's fields, and scripts broken in every way.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
+#include <string>
 
 #include "base/game_error.h"
 #include "base/sjis.h"
@@ -21,7 +24,9 @@ class ScriptRunner : public ::testing::Test {
 
   // Writes a script (UTF-8 lines, converted to CP932) and loads it.
   void Load(const std::string& utf8, const char* lineEnd = "\r\n") {
-    std::string path = ::testing::TempDir() + "/script_runner_test.lin";
+    // One file per process: CTest runs tests of this suite side by side.
+    std::string path =
+        ::testing::TempDir() + "/script_runner_test_" + std::to_string(::getpid()) + ".lin";
     std::string bytes;
     for (char c : Utf8ToSjis(utf8)) {
       if (c == '\n')
