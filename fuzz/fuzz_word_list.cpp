@@ -1,7 +1,7 @@
 // Fuzz target for the word lists: the input is a dat<n>.lin file, read and
-// parsed as the game does, then its readings are checked against the shipped
-// kana table as the data checker does (the first 12 words). Lines that the parser refuses are also
-// handed to the reading check directly, which must cope with any text.
+// parsed as the game does; the readings of its first words are checked against
+// the shipped kana table as the data checker does. Lines that the parser
+// refuses go to the reading check directly, which must cope with any text.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -6,12 +6,16 @@
 
 namespace enemy_math {
 
-// Truncates toward zero; NaN gives 0 and values beyond the int range clamp,
-// so a runaway speed can never turn into undefined behaviour.
+// Whole pixels are held within +-2^30: far beyond the field, yet a size or an
+// offset added to a clamped position cannot pass the int range.
+inline constexpr int kTruncLimit = 1 << 30;
+
+// Truncates toward zero; NaN gives 0 and values beyond +-2^30 clamp, so a
+// runaway speed can never turn into undefined behaviour.
 inline int Trunc(double x) {
   if (std::isnan(x)) return 0;
-  if (x >= static_cast<double>(INT_MAX)) return INT_MAX;
-  if (x <= static_cast<double>(INT_MIN)) return INT_MIN;
+  if (x >= static_cast<double>(kTruncLimit)) return kTruncLimit;
+  if (x <= -static_cast<double>(kTruncLimit)) return -kTruncLimit;
   return static_cast<int>(x);
 }
 

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kRollLines = 200;
-constexpr int kBuiltInLines = 11;
 constexpr double kPi = 3.14159265358979323846;
 
 // The lines of a text file (CR LF or LF); false when it cannot be read.

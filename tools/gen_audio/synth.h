@@ -34,7 +34,6 @@ class TOsc {
   double Advance(double freq);  // returns the phase before the step
   double rate_;
   double phase_;
-  double triState_ = 0;
 };
 
 // Zero-delay-feedback state-variable filter: stays stable while its cutoff
