@@ -23,3 +23,6 @@ void SpawnSinkingOption(Game& g, TEnemy& e, std::string& f);  // kind 21
 void StepSinkingOption(Game& g, TEnemy& e);
 void SpawnRisingOption(Game& g, TEnemy& e, std::string& f);  // kind 22
 void StepRisingOption(Game& g, TEnemy& e);
+// Shared dive of kinds 11 and 15 (one frame of motion; the knock-back on a hit).
+void StepDiveMotion(Game& g, TEnemy& e, double accel);
+void KnockHomeFromDive(Game& g, TEnemy& e, int pattern, int homeY, int glideFrames, double speed);

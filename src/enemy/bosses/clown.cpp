@@ -89,19 +89,8 @@ void StepBarrage(Game& g, TEnemy& e) {
 }
 
 void StepDive(Game& g, TEnemy& e) {
-  e.X += Trunc(CosD(e.Angle) * e.Speed);
-  e.Y -= Trunc(SinD(e.Angle) * e.Speed);
-  e.Speed += 1;
-  e.Timer += 1;
-  if (e.Timer % 10 == 0) SparkBurst(g, "tips", EnemyCenterX(e), EnemyCenterY(e), 3);
-  if (e.Hit) {
-    e.VX = 180;
-    e.VY = 180;
-    e.Timer = 0;
-    e.Pattern = 4;
-    LaunchEnemyTo(g, e, CentredX(e), 25, 20, 1, 90, 15);
-    e.Hit = 0;
-  }
+  StepDiveMotion(g, e, 1);
+  KnockHomeFromDive(g, e, 4, 25, 20, 15);
   DrawEnemy(g, e, (e.Age / 2) % 3, 0, Bob(e));
 }
 

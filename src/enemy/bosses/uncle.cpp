@@ -73,19 +73,8 @@ void StartDive(Game& g, TEnemy& e) {
 
 void StepDive(Game& g, TEnemy& e) {
   DrawEnemy(g, e, 6, 0, Trunc(SinD(e.VX) * 10));
-  e.X += Trunc(CosD(e.Angle) * e.Speed);
-  e.Y -= Trunc(SinD(e.Angle) * e.Speed);
-  e.Speed += 0.9;
-  e.Timer += 1;
-  if (e.Timer % 10 == 0) SparkBurst(g, "tips", EnemyCenterX(e), EnemyCenterY(e), 3);
-  if (e.Hit) {
-    e.VX = 180;
-    e.VY = 180;
-    e.Timer = 0;
-    e.Pattern = 5;
-    LaunchEnemyTo(g, e, CentredX(e), 20, 40, 1, 90, 13);
-    e.Hit = 0;
-  }
+  StepDiveMotion(g, e, 0.9);
+  KnockHomeFromDive(g, e, 5, 20, 40, 13);
 }
 
 }  // namespace

@@ -38,20 +38,17 @@ bool HeadlessMusicDevice::Open(const std::string& path, std::string& error) {
 }
 
 void HeadlessMusicDevice::Close() {
-  open_ = playing_ = false;
-  lengthMs_ = playedBefore_ = 0;
+  open_ = false;
+  lengthMs_ = 0;
+  timer_.Reset();
 }
 
 void HeadlessMusicDevice::Play() {
-  if (!open_ || playing_) return;
-  playing_ = true;
-  startedAt_ = clock_.NowMs();
+  if (open_) timer_.Start(clock_.NowMs());
 }
 
 void HeadlessMusicDevice::Pause() {
-  if (!playing_) return;
-  playedBefore_ += static_cast<uint32_t>(clock_.NowMs() - startedAt_);
-  playing_ = false;
+  timer_.Pause(clock_.NowMs());
 }
 
 void HeadlessMusicDevice::Resume() {
@@ -59,11 +56,9 @@ void HeadlessMusicDevice::Resume() {
 }
 
 void HeadlessMusicDevice::Rewind() {
-  playing_ = false;
-  playedBefore_ = 0;
+  timer_.Reset();
 }
 
 double HeadlessMusicDevice::PlayedMs() const {
-  if (!playing_) return playedBefore_;
-  return playedBefore_ + static_cast<uint32_t>(clock_.NowMs() - startedAt_);
+  return timer_.PlayedMs(clock_.NowMs());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "media/music_device.h"
+#include "media/play_timer.h"
 #include "media/platform.h"
 #include "media/sound_device.h"
 
@@ -70,7 +71,7 @@ class HeadlessMusicDevice : public IMusicDevice {
 
  private:
   IPlatform& clock_;
-  bool open_ = false, playing_ = false;
-  double lengthMs_ = 0, playedBefore_ = 0;
-  uint32_t startedAt_ = 0;
+  bool open_ = false;
+  double lengthMs_ = 0;
+  TPlayTimer timer_;
 };

@@ -135,26 +135,26 @@ void SdlMusicDevice::Close() {
     Mix_FreeMusic(music_);
     music_ = nullptr;
   }
-  started_ = playing_ = false;
-  lengthMs_ = playedBefore_ = 0;
+  started_ = false;
+  lengthMs_ = 0;
+  timer_.Reset();
 }
 
 void SdlMusicDevice::Play() {
-  if (!music_ || playing_) return;
+  if (!music_ || timer_.Running()) return;
   if (started_) {
     Mix_ResumeMusic();
   } else if (Mix_PlayMusic(music_, 1) != 0) {
     return;
   }
-  started_ = playing_ = true;
-  startedAt_ = SDL_GetTicks();
+  started_ = true;
+  timer_.Start(SDL_GetTicks());
 }
 
 void SdlMusicDevice::Pause() {
-  if (!playing_) return;
+  if (!timer_.Running()) return;
   Mix_PauseMusic();
-  playedBefore_ += static_cast<uint32_t>(SDL_GetTicks() - startedAt_);
-  playing_ = false;
+  timer_.Pause(SDL_GetTicks());
 }
 
 void SdlMusicDevice::Resume() {
@@ -165,11 +165,10 @@ void SdlMusicDevice::Rewind() {
   // Halting and starting anew is the one rewind every music format honours,
   // and it also cuts off a release tail still sounding.
   if (music_ && started_) Mix_HaltMusic();
-  started_ = playing_ = false;
-  playedBefore_ = 0;
+  started_ = false;
+  timer_.Reset();
 }
 
 double SdlMusicDevice::PlayedMs() const {
-  if (!playing_) return playedBefore_;
-  return playedBefore_ + static_cast<uint32_t>(SDL_GetTicks() - startedAt_);
+  return timer_.PlayedMs(SDL_GetTicks());
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "media/music_device.h"
+#include "media/play_timer.h"
 #include "media/sound_device.h"
 
 struct Mix_Chunk;
@@ -64,9 +65,8 @@ class SdlMusicDevice : public IMusicDevice {
  private:
   Mix_Music* music_ = nullptr;
   bool started_ = false;  // playing or paused since the last rewind
-  bool playing_ = false;
-  double lengthMs_ = 0, playedBefore_ = 0;
-  uint32_t startedAt_ = 0;
+  double lengthMs_ = 0;
+  TPlayTimer timer_;
 };
 
 // A RIFF WAVE file in memory holding the PCM bytes in the given format.
