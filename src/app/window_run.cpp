@@ -79,6 +79,7 @@ int RunWindow(const AppOptions& o) {
   // running and the music only keeps time.
   SdlAudio audio;
   audio.Open();
+  platform.AttachAudio(&audio);
   SdlSoundDevice sound(audio);
   SdlMusicDevice midi;
   HeadlessMusicDevice silentMusic(platform);

@@ -80,7 +80,7 @@ void drawnKeyUp(Game& g, int code) {
       if (!g.FpsShow && g.Platform) g.Platform->SetCaption(kGameCaption);
       return;
     case vk::F2:
-      EnterFullScreen(g);
+      if (g.Platform) SetFullScreen(g, !g.Platform->IsFullScreen());
       return;
     case vk::F3:
       g.AlphaOn = !g.AlphaOn;
@@ -101,12 +101,12 @@ void drawnKeyUp(Game& g, int code) {
   }
 }
 
-// Full screen re-creates the drawing device: the stock surfaces are rebuilt
-// (the backdrop from "blue" again) and the canvas style set anew. There is no
-// way back to the window.
-void EnterFullScreen(Game& g) {
-  if (!g.Platform || g.Platform->IsFullScreen()) return;
-  if (!g.Platform->EnterFullScreen()) return;
+// Switching between window and full screen re-creates the drawing device:
+// the stock surfaces are rebuilt (the backdrop from "blue" again) and the
+// canvas style set anew.
+void SetFullScreen(Game& g, bool on) {
+  if (!g.Platform || g.Platform->IsFullScreen() == on) return;
+  if (!g.Platform->SetFullScreen(on)) return;
   drawnFinalize(g);
   drawnInitialize(g);
   try {
@@ -116,6 +116,10 @@ void EnterFullScreen(Game& g) {
   }
   ResetCanvasStyle(g);
   ResetFrameClock(g);
+}
+
+void EnterFullScreen(Game& g) {
+  SetFullScreen(g, true);
 }
 
 void DeliverKeyEvent(Game& g, const KeyEvent& e) {

@@ -123,7 +123,7 @@ TEST(FormKeys, MusicToggleFollowsTheMusicState) {
   EXPECT_EQ(t->MusicDevice.PlayedMs(), 0);
 }
 
-TEST(FormKeys, FullScreenOnceRebuildsTheBackdrop) {
+TEST(FormKeys, FullScreenBothWaysRebuildsTheBackdrop) {
   auto t = MakeStartedGame();
   Game& g = t->G;
   uint16_t tile = g.StockSurface[1].At(0, 0);
@@ -136,9 +136,14 @@ TEST(FormKeys, FullScreenOnceRebuildsTheBackdrop) {
   EXPECT_EQ(g.StockSurface[1].At(0, 0), tile);
   EXPECT_EQ(g.StockSurface[0].Width, 430);
   EXPECT_EQ(g.StockSurface[0].At(200, 200), 0);
-  // A second F2 changes nothing.
+  // A second F2 returns to the window and rebuilds the surfaces again.
   FillSurface(g.StockSurface[1], 0x1234);
   Up(g, vk::F2);
+  EXPECT_FALSE(t->Platform.IsFullScreen());
+  EXPECT_EQ(g.StockSurface[1].At(0, 0), tile);
+  // Asking for the state the platform is already in changes nothing.
+  FillSurface(g.StockSurface[1], 0x1234);
+  SetFullScreen(g, false);
   EXPECT_EQ(g.StockSurface[1].At(0, 0), 0x1234);
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "media/music_device.h"
-#include "media/play_timer.h"
 #include "media/platform.h"
+#include "media/play_timer.h"
 #include "media/sound_device.h"
 
 class HeadlessPlatform : public IPlatform {
@@ -16,8 +16,18 @@ class HeadlessPlatform : public IPlatform {
   void Present(const Surface&) override { ++presented_; }
   void SetCaption(const std::string& utf8) override { caption_ = utf8; }
   std::string Caption() const override { return caption_; }
-  bool EnterFullScreen() override { fullScreen_ = true; return true; }
+  bool SetFullScreen(bool on) override {
+    fullScreen_ = on;
+    return true;
+  }
   bool IsFullScreen() const override { return fullScreen_; }
+  // No window and no output: the values are only remembered.
+  void SetWindowScale(int scale) override { scale_ = ClampWindowScale(scale); }
+  int WindowScale() const override { return scale_; }
+  void SetMusicVolume(int volume) override { musicVolume_ = ClampVolume(volume); }
+  int MusicVolume() const override { return musicVolume_; }
+  void SetEffectsVolume(int volume) override { effectsVolume_ = ClampVolume(volume); }
+  int EffectsVolume() const override { return effectsVolume_; }
   void ReportError(const std::string& utf8) override { errors_.push_back(utf8); }
 
   void Advance(uint32_t ms) { now_ += ms; }
@@ -28,6 +38,9 @@ class HeadlessPlatform : public IPlatform {
   uint32_t now_ = 1000;
   int presented_ = 0;
   bool fullScreen_ = false;
+  int scale_ = 0;
+  int musicVolume_ = 100;
+  int effectsVolume_ = 100;
   std::string caption_;
   std::vector<std::string> errors_;
 };

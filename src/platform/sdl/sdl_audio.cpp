@@ -79,6 +79,14 @@ bool SdlAudio::Open() {
   return true;
 }
 
+void SdlAudio::SetMusicVolume(int volume) {
+  if (open_) Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 100);
+}
+
+void SdlAudio::SetEffectsVolume(int volume) {
+  if (open_) Mix_MasterVolume(volume * MIX_MAX_VOLUME / 100);
+}
+
 SdlSoundDevice::~SdlSoundDevice() {
   for (size_t i = 0; i < chunks_.size(); ++i) {
     if (audio_.IsOpen()) Mix_HaltChannel(static_cast<int>(i));

@@ -24,6 +24,9 @@ class SdlAudio {
   // is no audio output.
   bool Open();
   bool IsOpen() const { return open_; }
+  // Volumes 0..100 of the music and of all effect channels.
+  void SetMusicVolume(int volume);
+  void SetEffectsVolume(int volume);
 
  private:
   bool open_ = false;

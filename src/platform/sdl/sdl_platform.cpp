@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "media/surface.h"
+#include "platform/sdl/sdl_audio.h"
 
 namespace {
 
@@ -118,14 +119,37 @@ void SdlPlatform::SetCaption(const std::string& utf8) {
   if (window_) SDL_SetWindowTitle(window_, caption_.c_str());
 }
 
-bool SdlPlatform::EnterFullScreen() {
-  if (fullScreen_) return true;
+bool SdlPlatform::SetFullScreen(bool on) {
+  if (fullScreen_ == on) return true;
   if (!window_) return false;
   // A borderless window covering the desktop; the display mode stays as it is.
-  if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
-  SDL_ShowCursor(SDL_DISABLE);
-  fullScreen_ = true;
+  if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+  SDL_ShowCursor(on ? SDL_DISABLE : SDL_ENABLE);
+  fullScreen_ = on;
   return true;
+}
+
+void SdlPlatform::SetWindowScale(int scale) {
+  scale_ = ClampWindowScale(scale);
+  if (!window_ || fullScreen_) return;
+  int factor = std::max(1, scale_);
+  SDL_SetWindowSize(window_, kWidth * factor, kHeight * factor);
+}
+
+void SdlPlatform::AttachAudio(SdlAudio* audio) {
+  audio_ = audio;
+  SetMusicVolume(musicVolume_);
+  SetEffectsVolume(effectsVolume_);
+}
+
+void SdlPlatform::SetMusicVolume(int volume) {
+  musicVolume_ = ClampVolume(volume);
+  if (audio_) audio_->SetMusicVolume(musicVolume_);
+}
+
+void SdlPlatform::SetEffectsVolume(int volume) {
+  effectsVolume_ = ClampVolume(volume);
+  if (audio_) audio_->SetEffectsVolume(effectsVolume_);
 }
 
 void SdlPlatform::ReportError(const std::string& utf8) {

@@ -13,6 +13,7 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+class SdlAudio;
 
 // One thing that happened to the window since the last poll.
 struct SdlInput {
@@ -38,8 +39,16 @@ class SdlPlatform : public IPlatform {
   void Present(const Surface& screen) override;
   void SetCaption(const std::string& utf8) override;
   std::string Caption() const override { return caption_; }
-  bool EnterFullScreen() override;
+  bool SetFullScreen(bool on) override;
   bool IsFullScreen() const override { return fullScreen_; }
+  void SetWindowScale(int scale) override;
+  int WindowScale() const override { return scale_; }
+  void SetMusicVolume(int volume) override;
+  int MusicVolume() const override { return musicVolume_; }
+  void SetEffectsVolume(int volume) override;
+  int EffectsVolume() const override { return effectsVolume_; }
+  // The mixer whose volumes SetMusicVolume and SetEffectsVolume set.
+  void AttachAudio(SdlAudio* audio);
   void ReportError(const std::string& utf8) override;
 
  private:
@@ -48,6 +57,10 @@ class SdlPlatform : public IPlatform {
   SDL_Texture* texture_ = nullptr;
   bool videoStarted_ = false;
   bool fullScreen_ = false;
+  int scale_ = 0;
+  int musicVolume_ = 100;
+  int effectsVolume_ = 100;
+  SdlAudio* audio_ = nullptr;
   std::string caption_;
 };
 
