@@ -186,9 +186,18 @@ void StartNextPart(Game& g) {
   ResetFrameClock(g);
 }
 
+// The stage counts as cleared from the banner of its last part on; the file
+// is written at once so that a crash or a kill afterwards cannot lose it.
+void MarkStageCleared(Game& g) {
+  if (g.Stage < 1 || g.Stage > 10) return;
+  if (g.Cleared[g.Stage - 1] == 1 && !g.Scenes.ClearedWriteReported) return;
+  g.Cleared[g.Stage - 1] = 1;
+  SaveCleared(g);
+}
+
 void FinishStage(Game& g) {
   g.LastPart = 1;
-  if (g.Stage >= 1 && g.Stage <= 10) g.Cleared[g.Stage - 1] = 1;
+  MarkStageCleared(g);
   g.StagesCleared.push_back(g.Stage);
   g.BannerPending = 1;
   g.ClearTimer = 0;

@@ -17,6 +17,8 @@ void CloseCurtain(Game& g);
 void OpenCurtain(Game& g);
 void StartNextPart(Game& g);
 void FinishStage(Game& g);
+// Sets the stage's byte of the cleared stages and writes clear.clr at once.
+void MarkStageCleared(Game& g);
 void ClearPlayObjects(Game& g);
 void DrawBackground(Game& g, int index);
 void StepCurtain(Game& g);
