@@ -111,6 +111,10 @@ TRaster Ranks(TArt& art, const TPictureSpec& s) {
 
 TRaster Continue(TArt& art, const TPictureSpec& s) {
   TRaster r(s.Width, s.Height);
+  // Opaque but for the rounded corners: the screen is not cleared on the
+  // continue screen, so the picture itself wipes the swaying hand's last place.
+  FillRoundRect(r, 0.5f, 0.5f, float(s.Width) - 0.5f, float(s.Height) - 0.5f, 6, Rgb(70, 8, 12));
+  FillRoundRect(r, 1.5f, 1.5f, float(s.Width) - 1.5f, float(s.Height) - 1.5f, 5, Rgb(14, 2, 4));
   // The hand points at rows +5 and +41 from x +8..+30, so the words start at 34.
   TTextStyle st = Gold(1);
   st.Embolden = 0.8f;
