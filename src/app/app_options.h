@@ -17,7 +17,7 @@ struct AppOptions {
   // Folder of dat/score.rnk and dat/clear.clr; empty: the data folder in a
   // window, a temporary copy in headless runs.
   std::string SaveDir;
-  int Scale = 1;
+  int Scale = 0;  // 0: the largest whole scale that fits the desktop
   bool FullScreen = false;
   // Runs (headless; the start options also work in a window).
   bool SeedGiven = false;

@@ -1,9 +1,6 @@
 // --bench: plays a fixed heavy scene headless (the mouse boss with a dozen
 // enemies, their prompt windows, sparks and bomb explosions, translucency on)
 // and reports the cost of a frame, the start-up time and the peak memory.
-#include <time.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +11,7 @@
 #include <vector>
 
 #include "app/app_setup.h"
+#include "app/process_age.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "base/sjis.h"
@@ -74,35 +72,6 @@ std::string BenchScript(int64_t lastFrame) {
     for (const TRefillLine& line : kRefillLines) spawn(line, kRefillSpacing);
   s << "end;\n";
   return s.str();
-}
-
-// Milliseconds since the process started: the kernel's start time in clock
-// ticks after boot (so only to the tick, usually 10 ms) against the boot clock.
-double ProcessAgeMs() {
-  std::ifstream in("/proc/self/stat");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  // Fields after the command name, which is in parentheses and may hold spaces.
-  size_t close = text.rfind(')');
-  if (close == std::string::npos) return -1;
-  std::istringstream fields(text.substr(close + 2));
-  std::string field;
-  unsigned long long startTicks = 0;
-  for (int i = 3; i <= 22 && fields >> field; ++i)
-    if (i == 22) startTicks = std::stoull(field);
-  long ticksPerSecond = sysconf(_SC_CLK_TCK);
-  timespec now{};
-  if (startTicks == 0 || ticksPerSecond <= 0 || clock_gettime(CLOCK_BOOTTIME, &now) != 0) return -1;
-  double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-  return nowMs - static_cast<double>(startTicks) * 1000.0 / ticksPerSecond;
-}
-
-// VmHWM of /proc/self/status in kB, or -1.
-long PeakRssKb() {
-  std::ifstream in("/proc/self/status");
-  std::string line;
-  while (std::getline(in, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
 }
 
 template <typename List>

@@ -1,6 +1,7 @@
 // The windowed game: SDL window, keyboard, sound and music, paced in real
 // time, with the title's attract mode; closing the window saves the cleared
 // stages and ends the program.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "app/app_setup.h"
 #include "app/png_shot.h"
+#include "app/process_age.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "main/attract.h"
@@ -28,17 +30,20 @@ int Fail(const std::string& message) {
 
 // MIRUTENA_TIMING=1: "timing: frame N at T ms" on stderr for the title frame
 // (frame 2) and for the last frame at exit, T counted from the start of the
-// run, so that a test can work out the frame rate the window keeps.
+// process (the kernel's start time, to its 10 ms tick), so that a test can
+// work out the start-up time and the frame rate the window keeps.
 class FrameTiming {
  public:
   FrameTiming() {
     const char* v = std::getenv("MIRUTENA_TIMING");
     on_ = v != nullptr && std::strcmp(v, "1") == 0;
+    if (on_) ageAtStart_ = std::max(0.0, ProcessAgeMs());
   }
   void FrameRan(int64_t frame) {
     if (!on_) return;
     lastFrame_ = frame;
-    lastMs_ = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    lastMs_ =
+        ageAtStart_ + std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
     if (frame == 2) Print();
   }
   void AtExit() {
@@ -53,6 +58,7 @@ class FrameTiming {
   }
   bool on_ = false;
   Clock::time_point start_ = Clock::now();
+  double ageAtStart_ = 0;
   int64_t lastFrame_ = 0;
   double lastMs_ = 0;
 };
@@ -60,7 +66,10 @@ class FrameTiming {
 }  // namespace
 
 int RunWindow(const AppOptions& o) {
-  std::string error;
+  FrameTiming timing;
+  std::string error =
+      NoDisplayReason([](const char* name) -> const char* { return std::getenv(name); });
+  if (!error.empty()) return Fail(error);
   std::ofstream record;
   TRecording start;
   start.Seed = ClockSeed();
@@ -107,7 +116,9 @@ int RunWindow(const AppOptions& o) {
   if (scratch.Create(o.DataDir, error)) attractSettings.ScratchSaveDir = scratch.Path();
   AttractMode attract(g, attractSettings);
   std::vector<KeyEvent> demoKeys;
-  FrameTiming timing;
+  // The window's clock sleeps to the millisecond, so the loop sleeps until a
+  // frame is due and wakes once a frame, instead of yielding near the end.
+  g.SleepMargin = 0;
 
   int64_t framesRun = 0;
   bool quit = false;
@@ -127,7 +138,11 @@ int RunWindow(const AppOptions& o) {
       if (MainEventIdle(g)) {
         ++framesRun;
         timing.FrameRan(framesRun);
-        if (framesRun == 1) StartChosenStage(g, start.Stage, start.TryScriptPath);
+        if (framesRun == 1) {
+          StartChosenStage(g, start.Stage, start.TryScriptPath);
+          // The first frame only loads; the title is drawn at once after it.
+          g.NextFrameTime = platform.NowMs();
+        }
         g.Waves.PlayLog.clear();  // kept only for traces; a window would let it grow
         for (const TShotRequest& shot : o.Shots)
           if (shot.Frame == framesRun && !WritePng(g.Screen, shot.Path, error))

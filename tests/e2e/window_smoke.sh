@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The windowed program on SDL's dummy video and audio drivers: it starts, runs
-# frames in real time, and on the quit request (SIGTERM) closes cleanly,
-# writing the cleared-stages file into its save folder.
+# The windowed program on SDL's dummy video and audio drivers (asked for
+# explicitly, as the test command does): it starts, runs frames in real time,
+# and on the quit request (SIGTERM) closes cleanly, writing the cleared-stages
+# file into its save folder. Without a display and without that explicit
+# driver, a window run stops at once and names --headless.
 set -euo pipefail
 bin="$1"; game="$2"
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
@@ -22,4 +24,13 @@ frames=$(sed -n 's/^end \([0-9]*\)$/\1/p' rec.txt)
 [ -n "$frames" ] && [ "$frames" -ge 10 ] || fail "too few frames ran: '$frames'"
 [ "$(stat -c %s save/dat/clear.clr)" -eq 20 ] || fail "clear.clr was not written at closing"
 ! grep -q "mirutena:" err.txt || fail "errors reported: $(cat err.txt)"
+# No display: no DISPLAY, no WAYLAND_DISPLAY, no driver asked for.
+set +e
+timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$bin" --data "$game" \
+  --save-dir nodisplay >nd_out.txt 2>nd_err.txt
+rc=$?
+set -e
+[ "$rc" -eq 1 ] || fail "without a display the window run exited $rc"
+grep -q -- "--headless" nd_err.txt || fail "the no-display message does not name --headless: $(cat nd_err.txt)"
+[ ! -e nodisplay/dat/clear.clr ] || fail "the no-display run went on to play"
 echo "ok ($frames frames)"

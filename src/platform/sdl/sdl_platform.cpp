@@ -5,15 +5,49 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
 
 #include "media/surface.h"
+#include "platform/sdl/scale565.h"
 #include "platform/sdl/sdl_audio.h"
 
 namespace {
 
 constexpr int kWidth = 430, kHeight = 400;
 
+bool Set(const char* v) {
+  return v != nullptr && v[0] != '\0';
+}
+
+// Each 565 value as the surface's pixel, the channels widened by repeating
+// their high bits (as the renderer's conversion does).
+std::vector<uint32_t> PixelTable(const SDL_PixelFormat* format) {
+  std::vector<uint32_t> table(65536);
+  for (uint32_t v = 0; v < 65536; ++v) {
+    const uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
+    table[v] = SDL_MapRGB(format, static_cast<uint8_t>((r << 3) | (r >> 2)),
+                          static_cast<uint8_t>((g << 2) | (g >> 4)),
+                          static_cast<uint8_t>((b << 3) | (b >> 2)));
+  }
+  return table;
+}
+
 }  // namespace
+
+std::string NoDisplayReason(const std::function<const char*(const char*)>& getenv) {
+  if (Set(getenv("DISPLAY")) || Set(getenv("WAYLAND_DISPLAY"))) return "";
+  // Tests ask for SDL's dummy driver on purpose; a console asks for KMS.
+  const char* driver = getenv("SDL_VIDEODRIVER");
+  if (Set(driver) && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "kmsdrm") == 0))
+    return "";
+  return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set, so no window can open. "
+         "Start the game from a desktop session, or run it without a window with --headless. "
+         "(ディスプレイがありません。--headless でウィンドウなしで動かせます)";
+}
+
+SdlPlatform::SdlPlatform() : start_(Clock::now()) {}
 
 SdlPlatform::~SdlPlatform() {
   if (texture_) SDL_DestroyTexture(texture_);
@@ -22,19 +56,54 @@ SdlPlatform::~SdlPlatform() {
   if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+int SdlPlatform::AutomaticScale() const {
+  SDL_DisplayMode mode;
+  int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+  if (SDL_GetDesktopDisplayMode(display, &mode) != 0) return 1;
+  return WholeScaleThatFits(kWidth, kHeight, mode.w * 4 / 5, mode.h * 4 / 5);
+}
+
 bool SdlPlatform::Open(int scale, std::string& error) {
+  // The window surface must be the window system's own (X11 shared memory),
+  // not a texture that SDL would draw with OpenGL behind our back.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = std::string("SDL video: ") + SDL_GetError();
     return false;
   }
   videoStarted_ = true;
-  scale = std::clamp(scale, 1, 16);
+  scale_ = ClampWindowScale(scale);
+  int factor = scale_ > 0 ? scale_ : AutomaticScale();
   window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             kWidth * scale, kHeight * scale, 0);
+                             kWidth * factor, kHeight * factor, SDL_WINDOW_RESIZABLE);
   if (!window_) {
     error = std::string("SDL window: ") + SDL_GetError();
     return false;
   }
+  SDL_SetWindowMinimumSize(window_, kWidth, kHeight);
+  // Letters come from key events by physical key, never from text input.
+  SDL_StopTextInput();
+  // MIRUTENA_PRESENT=renderer keeps SDL's renderer (OpenGL where present),
+  // for machines where that is measurably better; the window surface is the
+  // default, and the renderer also serves when no window surface can be had.
+  const char* want = std::getenv("MIRUTENA_PRESENT");
+  bool renderer = Set(want) && std::strcmp(want, "renderer") == 0;
+  if (!renderer) {
+    SDL_Surface* s = SDL_GetWindowSurface(window_);
+    renderer = !s || (s->format->BytesPerPixel != 2 && s->format->BytesPerPixel != 4);
+  }
+  if (renderer) {
+    path_ = TPresentPath::Renderer;
+    return OpenRenderer(error);
+  }
+  path_ = TPresentPath::WindowSurface;
+  SDL_Surface* s = SDL_GetWindowSurface(window_);
+  SDL_FillRect(s, nullptr, 0);
+  SDL_UpdateWindowSurface(window_);
+  return true;
+}
+
+bool SdlPlatform::OpenRenderer(std::string& error) {
   // Nearest-pixel sampling keeps the scaled picture sharp.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
@@ -49,8 +118,6 @@ bool SdlPlatform::Open(int scale, std::string& error) {
     error = std::string("SDL texture: ") + SDL_GetError();
     return false;
   }
-  // Letters come from key events by physical key, never from text input.
-  SDL_StopTextInput();
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderPresent(renderer_);
@@ -77,11 +144,21 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
         break;
       }
       case SDL_WINDOWEVENT:
-        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ||
-            e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-          in.Type = SdlInput::Focus;
-          in.Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
-          out.push_back(in);
+        switch (e.window.event) {
+          case SDL_WINDOWEVENT_FOCUS_GAINED:
+          case SDL_WINDOWEVENT_FOCUS_LOST:
+            in.Type = SdlInput::Focus;
+            in.Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+            out.push_back(in);
+            break;
+          case SDL_WINDOWEVENT_EXPOSED:
+          case SDL_WINDOWEVENT_SIZE_CHANGED:
+          case SDL_WINDOWEVENT_RESTORED:
+          case SDL_WINDOWEVENT_SHOWN:
+            redrawAll_ = true;  // the window's content is ours to redraw
+            break;
+          default:
+            break;
         }
         break;
       default:
@@ -92,20 +169,74 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
 }
 
 uint32_t SdlPlatform::NowMs() {
-  return SDL_GetTicks();
+  lastNow_ = static_cast<uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count());
+  return lastNow_;
 }
 
 void SdlPlatform::SleepMs(uint32_t ms) {
-  SDL_Delay(ms);
+  if (ms == 0) {
+    std::this_thread::yield();
+    return;
+  }
+  // One wake-up, at the millisecond the caller counted to (the clock reads
+  // whole milliseconds, so waking at the boundary reads exactly that value).
+  // A reading more than a millisecond old counts from now instead.
+  const auto read = start_ + std::chrono::milliseconds(lastNow_);
+  const auto now = Clock::now();
+  const auto from = now - read >= std::chrono::milliseconds(1) ? now : read;
+  std::this_thread::sleep_until(from + std::chrono::milliseconds(ms));
 }
 
 void SdlPlatform::Present(const Surface& screen) {
-  if (!renderer_ || !texture_ || screen.Width != kWidth || screen.Height != kHeight) return;
+  if (!window_ || screen.Width != kWidth || screen.Height != kHeight) return;
+  if (path_ == TPresentPath::WindowSurface)
+    PresentToSurface(screen);
+  else
+    PresentWithRenderer(screen);
+}
+
+// Only the rows that changed since the last frame are converted and sent;
+// after a change of size or an exposure the whole window is drawn again.
+void SdlPlatform::PresentToSurface(const Surface& screen) {
+  SDL_Surface* s = SDL_GetWindowSurface(window_);  // renewed by SDL after a resize
+  if (!s) return;
+  if (table_.empty() || tableFormat_ != s->format->format) {
+    table_ = PixelTable(s->format);
+    tableFormat_ = s->format->format;
+    redrawAll_ = true;
+  }
+  const int factor = WholeScaleThatFits(kWidth, kHeight, s->w, s->h);
+  if (s->w < kWidth * factor || s->h < kHeight * factor) return;  // smaller than the picture
+  const int left = (s->w - kWidth * factor) / 2, top = (s->h - kHeight * factor) / 2;
+  int first = 0, last = kHeight - 1;
+  if (redrawAll_) {
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+  } else if (!ChangedRows(screen.Pixels.data(), shown_.data(), kWidth, kHeight, first, last)) {
+    return;
+  }
+  if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+  TScaleTarget target{static_cast<uint8_t*>(s->pixels), s->pitch, s->w, s->h,
+                      s->format->BytesPerPixel};
+  ScaleRows565(screen.Pixels.data(), kWidth, first, last + 1, table_, factor, left, top, target);
+  if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+  if (redrawAll_) {
+    SDL_UpdateWindowSurface(window_);
+  } else {
+    SDL_Rect band{left, top + first * factor, kWidth * factor, (last - first + 1) * factor};
+    SDL_UpdateWindowSurfaceRects(window_, &band, 1);
+  }
+  shown_ = screen.Pixels;
+  redrawAll_ = false;
+}
+
+void SdlPlatform::PresentWithRenderer(const Surface& screen) {
+  if (!renderer_ || !texture_) return;
   SDL_UpdateTexture(texture_, nullptr, screen.Pixels.data(), kWidth * 2);
   // The picture is scaled by the largest whole factor that fits and centred.
   int outW = kWidth, outH = kHeight;
   SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-  int factor = std::max(1, std::min(outW / kWidth, outH / kHeight));
+  int factor = WholeScaleThatFits(kWidth, kHeight, outW, outH);
   SDL_Rect dest{(outW - kWidth * factor) / 2, (outH - kHeight * factor) / 2, kWidth * factor,
                 kHeight * factor};
   SDL_RenderClear(renderer_);
@@ -122,18 +253,31 @@ void SdlPlatform::SetCaption(const std::string& utf8) {
 bool SdlPlatform::SetFullScreen(bool on) {
   if (fullScreen_ == on) return true;
   if (!window_) return false;
+  if (on) SDL_GetWindowPosition(window_, &windowedX_, &windowedY_);
+  if (on) SDL_GetWindowSize(window_, &windowedW_, &windowedH_);
   // A borderless window covering the desktop; the display mode stays as it is.
   if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
   SDL_ShowCursor(on ? SDL_DISABLE : SDL_ENABLE);
+  // Without a window manager nobody moves the window: put it on the desktop's
+  // corner, and back where and as large as it was.
+  SDL_Rect desk;
+  if (on && SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &desk) == 0) {
+    SDL_SetWindowPosition(window_, desk.x, desk.y);
+  } else if (!on) {
+    SDL_SetWindowSize(window_, windowedW_, windowedH_);
+    SDL_SetWindowPosition(window_, windowedX_, windowedY_);
+  }
   fullScreen_ = on;
+  redrawAll_ = true;
   return true;
 }
 
 void SdlPlatform::SetWindowScale(int scale) {
   scale_ = ClampWindowScale(scale);
   if (!window_ || fullScreen_) return;
-  int factor = std::max(1, scale_);
+  int factor = scale_ > 0 ? scale_ : AutomaticScale();
   SDL_SetWindowSize(window_, kWidth * factor, kHeight * factor);
+  redrawAll_ = true;
 }
 
 void SdlPlatform::AttachAudio(SdlAudio* audio) {

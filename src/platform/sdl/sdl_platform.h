@@ -1,9 +1,13 @@
-// The SDL2 window: presents the 430x400 screen surface through a streaming
-// texture with whole-factor sharp scaling, keeps the caption, goes borderless
-// full screen, paces on SDL's millisecond clock and turns SDL's events into
-// the game's own key, focus and quit events.
+// The SDL2 window: presents the 430x400 screen surface at a whole-number
+// scale, centred on black, either through the window surface with our own
+// RGB565 scaler (the default: no OpenGL, cheap without a GPU) or through an
+// SDL renderer; keeps the caption, resizes, goes full screen and back, paces
+// on a steady millisecond clock and turns SDL's events into the game's own
+// key, focus and quit events.
 #pragma once
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,18 +26,31 @@ struct SdlInput {
   bool Focused = false;
 };
 
+// How frames reach the screen.
+enum class TPresentPath { WindowSurface, Renderer };
+
+// Why a window cannot be opened here, or "" when a display is there (or a
+// video driver that needs none was asked for explicitly). Reads DISPLAY,
+// WAYLAND_DISPLAY and SDL_VIDEODRIVER from the given lookup.
+std::string NoDisplayReason(const std::function<const char*(const char*)>& getenv);
+
 class SdlPlatform : public IPlatform {
  public:
-  SdlPlatform() = default;
+  SdlPlatform();
   ~SdlPlatform() override;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
-  // Opens the window at scale x 430 by scale x 400; false with a message.
+  // Opens the window at the given scale (0: the largest whole scale that fits
+  // about 80 % of the desktop); false with a message.
   bool Open(int scale, std::string& error);
   // Takes every pending event of the window.
   std::vector<SdlInput> PollEvents();
+  TPresentPath PresentPath() const { return path_; }
 
+  // Milliseconds of a steady clock since the platform was made. SleepMs(n)
+  // sleeps until the clock reads n more than at its last reading, so a loop
+  // that reads the clock and sleeps the difference wakes once, on time.
   uint32_t NowMs() override;
   void SleepMs(uint32_t ms) override;
   void Present(const Surface& screen) override;
@@ -52,11 +69,25 @@ class SdlPlatform : public IPlatform {
   void ReportError(const std::string& utf8) override;
 
  private:
+  int AutomaticScale() const;
+  bool OpenRenderer(std::string& error);
+  void PresentToSurface(const Surface& screen);
+  void PresentWithRenderer(const Surface& screen);
+
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point start_;
+  uint32_t lastNow_ = 0;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  TPresentPath path_ = TPresentPath::WindowSurface;
+  std::vector<uint32_t> table_;  // 565 value -> window surface pixel
+  uint32_t tableFormat_ = 0;     // the surface format the table is for
+  std::vector<uint16_t> shown_;  // the picture last put in the window
+  bool redrawAll_ = true;        // borders and picture, after a change of size
   bool videoStarted_ = false;
   bool fullScreen_ = false;
+  int windowedX_ = 0, windowedY_ = 0, windowedW_ = 430, windowedH_ = 400;
   int scale_ = 0;
   int musicVolume_ = 100;
   int effectsVolume_ = 100;

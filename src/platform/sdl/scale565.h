@@ -1,0 +1,30 @@
+// Whole-number nearest-neighbour scaling of the 16-bit (RGB565) screen into a
+// window surface of 16 or 32 bits per pixel, through a table that gives each
+// 565 value the surface's own pixel value. No SDL here, so it is testable.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Where the scaled picture goes: a pixel buffer with its row pitch in bytes.
+struct TScaleTarget {
+  uint8_t* Pixels = nullptr;
+  int Pitch = 0;
+  int Width = 0;
+  int Height = 0;
+  int BytesPerPixel = 4;  // 2 or 4
+};
+
+// The largest whole factor at which a w x h picture fits an area of
+// areaW x areaH, at least 1.
+int WholeScaleThatFits(int w, int h, int areaW, int areaH);
+
+// Copies source rows y0..y1-1 (of a srcW-wide RGB565 picture) into the
+// target, each pixel made factor x factor, with the picture's top-left corner
+// at (left, top). The caller keeps the scaled picture inside the target.
+// table maps a 565 value to the target's pixel value (65536 entries).
+void ScaleRows565(const uint16_t* src, int srcW, int y0, int y1, const std::vector<uint32_t>& table,
+                  int factor, int left, int top, const TScaleTarget& target);
+
+// Rows first..last (inclusive) in which two pictures of the same size differ;
+// false when they are equal.
+bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last);

@@ -1,0 +1,125 @@
+// The window's whole-number scaler, its changed-row finder, the automatic
+// scale, the no-display check, and the headless platform's remembered values.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/scale565.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace {
+
+// A table that makes each 565 value a recognisable 32-bit value.
+std::vector<uint32_t> TagTable() {
+  std::vector<uint32_t> t(65536);
+  for (uint32_t v = 0; v < 65536; ++v) t[v] = 0xA0000000u | v;
+  return t;
+}
+
+}  // namespace
+
+TEST(WindowScaler, EachPixelBecomesAFactorSquareAtTheOffsetAndBordersStayAlone) {
+  const int w = 3, h = 2, factor = 3;
+  const uint16_t src[w * h] = {1, 2, 3, 4, 5, 6};
+  // A 14 x 9 target with padding at the end of each row (pitch 16 pixels).
+  const int tw = 14, th = 9, pitchPx = 16;
+  std::vector<uint32_t> pixels(static_cast<size_t>(pitchPx) * th, 0xEEEEEEEEu);
+  TScaleTarget t{reinterpret_cast<uint8_t*>(pixels.data()), pitchPx * 4, tw, th, 4};
+  ScaleRows565(src, w, 0, h, TagTable(), factor, 2, 1, t);
+  for (int y = 0; y < th; ++y)
+    for (int x = 0; x < pitchPx; ++x) {
+      const uint32_t got = pixels[static_cast<size_t>(y) * pitchPx + x];
+      const bool inside = x >= 2 && x < 2 + w * factor && y >= 1 && y < 1 + h * factor;
+      if (inside) {
+        const uint16_t s = src[((y - 1) / factor) * w + (x - 2) / factor];
+        EXPECT_EQ(got, 0xA0000000u | s) << x << "," << y;
+      } else {
+        EXPECT_EQ(got, 0xEEEEEEEEu) << x << "," << y;
+      }
+    }
+}
+
+TEST(WindowScaler, SixteenBitTargetsAndRowBandsWriteOnlyTheirRows) {
+  const int w = 2, h = 3;
+  const uint16_t src[w * h] = {0x1111, 0x2222, 0x3333, 0x4444, 0x5555, 0x6666};
+  std::vector<uint32_t> identity(65536);
+  for (uint32_t v = 0; v < 65536; ++v) identity[v] = v;
+  std::vector<uint16_t> pixels(static_cast<size_t>(w) * h, 0);
+  TScaleTarget t{reinterpret_cast<uint8_t*>(pixels.data()), w * 2, w, h, 2};
+  ScaleRows565(src, w, 1, 2, identity, 1, 0, 0, t);  // the middle row only
+  EXPECT_EQ(pixels, (std::vector<uint16_t>{0, 0, 0x3333, 0x4444, 0, 0}));
+  // A short table or a zero factor draws nothing rather than reading past it.
+  ScaleRows565(src, w, 0, h, std::vector<uint32_t>(10), 1, 0, 0, t);
+  ScaleRows565(src, w, 0, h, identity, 0, 0, 0, t);
+  EXPECT_EQ(pixels[0], 0);
+}
+
+TEST(WindowScaler, ChangedRowsFindsTheBandThatDiffers) {
+  const int w = 4, h = 5;
+  std::vector<uint16_t> a(w * h, 7), b = a;
+  int first = -1, last = -1;
+  EXPECT_FALSE(ChangedRows(a.data(), b.data(), w, h, first, last));
+  b[2 * w + 3] = 8;
+  ASSERT_TRUE(ChangedRows(a.data(), b.data(), w, h, first, last));
+  EXPECT_EQ(first, 2);
+  EXPECT_EQ(last, 2);
+  b[0] = 1;
+  b[4 * w] = 1;
+  ASSERT_TRUE(ChangedRows(a.data(), b.data(), w, h, first, last));
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(last, 4);
+}
+
+TEST(WindowScaler, AutomaticScaleIsTheLargestWholeOneInEightyPercent) {
+  auto at80 = [](int dw, int dh) { return WholeScaleThatFits(430, 400, dw * 4 / 5, dh * 4 / 5); };
+  EXPECT_EQ(at80(800, 600), 1);                            // does not fit even once: still 1
+  EXPECT_EQ(at80(1280, 1024), 2);                          // 1024 x 819
+  EXPECT_EQ(at80(1920, 1080), 2);                          // 864 high holds two 400s
+  EXPECT_EQ(at80(3840, 2160), 4);                          // the height decides
+  EXPECT_EQ(WholeScaleThatFits(430, 400, 1290, 4000), 3);  // the width decides
+}
+
+TEST(NoDisplay, AWindowRunNeedsADisplayOrAnExplicitDummyDriver) {
+  std::map<std::string, std::string> env;
+  auto lookup = [&](const char* name) -> const char* {
+    auto it = env.find(name);
+    return it == env.end() ? nullptr : it->second.c_str();
+  };
+  std::string reason = NoDisplayReason(lookup);
+  EXPECT_NE(reason.find("--headless"), std::string::npos) << reason;
+  env["DISPLAY"] = "";  // set but empty is no display either
+  EXPECT_FALSE(NoDisplayReason(lookup).empty());
+  env["SDL_VIDEODRIVER"] = "offscreen";  // an invisible window is not a way out
+  EXPECT_FALSE(NoDisplayReason(lookup).empty());
+  env["SDL_VIDEODRIVER"] = "dummy";
+  EXPECT_EQ(NoDisplayReason(lookup), "");
+  env.erase("SDL_VIDEODRIVER");
+  env["WAYLAND_DISPLAY"] = "wayland-0";
+  EXPECT_EQ(NoDisplayReason(lookup), "");
+  env.erase("WAYLAND_DISPLAY");
+  env["DISPLAY"] = ":0";
+  EXPECT_EQ(NoDisplayReason(lookup), "");
+}
+
+TEST(HeadlessPlatform, RemembersVolumesScaleAndFullScreenInRange) {
+  HeadlessPlatform p;
+  EXPECT_EQ(p.MusicVolume(), 100);
+  EXPECT_EQ(p.EffectsVolume(), 100);
+  EXPECT_EQ(p.WindowScale(), 0);
+  p.SetMusicVolume(35);
+  p.SetEffectsVolume(-4);
+  p.SetWindowScale(3);
+  EXPECT_EQ(p.MusicVolume(), 35);
+  EXPECT_EQ(p.EffectsVolume(), 0);
+  EXPECT_EQ(p.WindowScale(), 3);
+  p.SetMusicVolume(250);
+  p.SetWindowScale(99);
+  EXPECT_EQ(p.MusicVolume(), 100);
+  EXPECT_EQ(p.WindowScale(), 16);
+  EXPECT_TRUE(p.SetFullScreen(true));
+  EXPECT_TRUE(p.IsFullScreen());
+  EXPECT_TRUE(p.SetFullScreen(false));
+  EXPECT_FALSE(p.IsFullScreen());
+}
