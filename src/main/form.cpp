@@ -98,17 +98,23 @@ int RoundHalfUp(double x) {
 }
 
 // Pacing: a frame starts when due and the next is due one interval after this
-// one started, so a late frame is never made up by hurrying the next. Between
-// frames the loop sleeps until SleepMargin before the next frame (sleeps
-// overshoot a little), then yields until it is due.
+// one started, so a late frame is never made up by hurrying the next. A frame
+// that starts only a few milliseconds late (the time a busy machine takes to
+// wake a sleeping program) keeps the schedule: the next is due one interval
+// after this one was due, so such delays do not add up. Between frames the
+// loop sleeps until SleepMargin before the next frame (sleeps overshoot a
+// little), then yields until it is due.
 bool MainEventIdle(Game& g) {
+  constexpr int64_t kWakeSlackMs = 5;
   IPlatform& p = *g.Platform;
   uint32_t now = p.NowMs();
   bool ran = false;
-  if (ClockDiff(now, g.NextFrameTime) < 0) {
+  const int64_t late = ClockDiff(now, g.NextFrameTime);
+  if (late < 0) {
     p.SleepMs(0);
   } else {
-    g.NextFrameTime = now + static_cast<uint32_t>(g.FrameInterval);
+    const uint32_t base = late <= kWakeSlackMs ? g.NextFrameTime : now;
+    g.NextFrameTime = base + static_cast<uint32_t>(g.FrameInterval);
     RunFrame(g);
     ++g.FramesInWindow;
     ran = true;

@@ -80,6 +80,21 @@ TEST(FormLoop, LateFramesAreNotMadeUp) {
   EXPECT_EQ(starts[1], start + 170);  // then the rate resumes from there
 }
 
+TEST(FormLoop, AFewMillisecondsOfWakeUpDelayDoNotAddUp) {
+  auto t = MakeTestGame();
+  Game& g = t->G;
+  StepFrame(*t);  // start-up
+  uint32_t due = g.NextFrameTime;
+  t->Platform.Advance(due + 4 - t->Platform.NowMs());  // woken 4 ms late
+  EXPECT_TRUE(MainEventIdle(g));
+  EXPECT_EQ(g.NextFrameTime, due + 50);  // still on the schedule
+  due = g.NextFrameTime;
+  t->Platform.Advance(due + 6 - t->Platform.NowMs());  // 6 ms: a late frame
+  uint32_t late = t->Platform.NowMs();
+  EXPECT_TRUE(MainEventIdle(g));
+  EXPECT_EQ(g.NextFrameTime, late + 50);
+}
+
 TEST(FormLoop, SurvivesTheClockWrappingAround) {
   auto t = MakeTestGame();
   Game& g = t->G;
