@@ -18,8 +18,12 @@ uint32_t ClockSeed() {
 
 bool PrepareSaveDir(const std::string& dir, std::string& error) {
   std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(dir) / "dat", ec);
-  if (ec) error = dir + ": " + ec.message();
+  const std::filesystem::path dat = std::filesystem::path(dir) / "dat";
+  std::filesystem::create_directories(dat, ec);
+  // Name the folder that could not be made (dir itself may be fine).
+  if (!ec && !std::filesystem::is_directory(dat, ec))
+    ec = std::make_error_code(std::errc::not_a_directory);
+  if (ec) error = dat.string() + ": " + ec.message();
   return !ec;
 }
 

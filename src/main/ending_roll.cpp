@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "alpha_object/alpha_object.h"
+#include "base/file_bytes.h"
 #include "base/sjis.h"
 #include "main/game.h"
 #include "main/game_over.h"
@@ -19,12 +20,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 // The lines of a text file (CR LF or LF); false when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return false;
-  std::string text = buffer.str();
+  // The roll needs fewer than 200 lines: what lies past the limit is never used.
+  std::string text;
+  if (ReadFileBytes(path, kTextFileLimit, text) == TReadResult::Unreadable) return false;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);

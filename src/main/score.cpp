@@ -91,6 +91,15 @@ void LoadRanking(Game& g) {
     for (int b = 3; b >= 0; --b) v = (v << 8) | bytes[4 * i + b];
     g.Ranking[i] = static_cast<int32_t>(v);
   }
+  // The game only ever writes scores of 0 or more, best first: anything else
+  // is a damaged file. It shows as an empty ranking; the file itself stays as
+  // it is until a new score is entered and the ranking is written whole.
+  for (int i = 0; i < 5; ++i) {
+    if (g.Ranking[i] < 0 || (i > 0 && g.Ranking[i] > g.Ranking[i - 1])) {
+      g.Ranking.fill(0);
+      return;
+    }
+  }
 }
 
 bool SaveRanking(Game& g) {

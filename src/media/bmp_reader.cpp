@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "media/picture_list.h"
 
@@ -147,16 +148,13 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
 }
 
 void LoadPictureFile(TPictureItem& item, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw GameError(FormatMessage("ファイル %s は開けません", path));
-  std::vector<uint8_t> bytes;
-  try {
-    // A folder opens but fails on the first read, with an exception.
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
+  std::string raw;
+  const TReadResult read = ReadFileBytes(path, kMediaFileLimit, raw);
+  if (read == TReadResult::Unreadable)
     throw GameError(FormatMessage("ファイル %s は開けません", path));
-  }
-  if (in.bad()) throw GameError(FormatMessage("ファイル %s は開けません", path));
+  if (read == TReadResult::Cut)
+    throw GameError(FormatMessage("ファイル %s は大きすぎます (8 MiB まで)", path));
+  std::vector<uint8_t> bytes(raw.begin(), raw.end());
   int w = 0, h = 0;
   std::vector<TRgb> pixels;
   if (!DecodeBmp(bytes, w, h, pixels))

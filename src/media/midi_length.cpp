@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "base/file_bytes.h"
 #include "media/music.h"
 
 namespace {
@@ -126,6 +127,10 @@ double MidiLengthMs(const std::string& bytes) {
   }
   // Ticks per quarter note under the tempo map (500000 us per quarter until
   // the first change).
+  // A tempo of 0 stops time: the piece would end at once and restart every
+  // frame, so it is refused like a damaged file.
+  for (const auto& t : tempos)
+    if (t.MicrosPerQuarter == 0) return -1;
   std::stable_sort(tempos.begin(), tempos.end(),
                    [](const TempoChange& a, const TempoChange& b) { return a.Tick < b.Tick; });
   double micros = 0;
@@ -142,17 +147,11 @@ double MidiLengthMs(const std::string& bytes) {
 }
 
 bool ReadMidiFileLength(const std::string& path, double& lengthMs, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "ファイル " + path + " は開けません";
-    return false;
-  }
   std::string bytes;
-  try {
-    // A folder opens but fails on the first read, with an exception.
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    error = "ファイル " + path + " は開けません";
+  const TReadResult read = ReadFileBytes(path, kMediaFileLimit, bytes);
+  if (read != TReadResult::Whole) {
+    error = "ファイル " + path +
+            (read == TReadResult::Cut ? " は大きすぎます (8 MiB まで)" : " は開けません");
     return false;
   }
   lengthMs = MidiLengthMs(bytes);

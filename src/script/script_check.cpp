@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "base/sjis.h"
 #include "enemy/enemy.h"
@@ -322,18 +323,12 @@ bool CheckScripts(const std::string& dataDir, std::vector<std::string>& messages
     const int parts = stage == 1 ? 2 : 3;
     for (int part = 1; part <= parts; ++part) {
       std::string name = "dat/" + std::to_string(stage) + "_stage" + std::to_string(part) + ".lin";
-      std::ifstream in(dataDir + "/" + name, std::ios::binary);
       std::string bytes;
-      bool readable = static_cast<bool>(in);
-      try {
-        // A folder opens but fails on the first read, with an exception.
-        if (readable)
-          bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-      } catch (const std::ios_base::failure&) {
-        readable = false;
-      }
-      if (!readable) {
-        messages.push_back(name + ": ファイルが見つかりません");
+      const TReadResult read = ReadFileBytes(dataDir + "/" + name, kTextFileLimit, bytes);
+      if (read != TReadResult::Whole) {
+        messages.push_back(name + (read == TReadResult::Cut
+                                       ? ":1: ファイルが大きすぎます (1 MiB まで)"
+                                       : ":1: ファイルが見つかりません"));
         ok = false;
         continue;
       }

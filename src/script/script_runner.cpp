@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "base/sjis.h"
 #include "main/game.h"
@@ -196,17 +197,14 @@ void LoadStageScript(Game& g) {
 void LoadStageScriptFile(Game& g, const std::string& path) {
   TScript& s = g.Script;
   ResetScript(s, path);
-  std::ifstream in(path, std::ios::binary);
   std::string bytes;
-  bool readable = static_cast<bool>(in);
-  try {
-    // A folder opens but fails on the first read, with an exception.
-    if (readable)
-      bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    readable = false;
+  const TReadResult read = ReadFileBytes(path, kTextFileLimit, bytes);
+  if (read == TReadResult::Cut) {
+    Report(g, 0, "ファイルが大きすぎます (1 MiB まで)");
+    s.Finished = true;
+    return;
   }
-  if (!readable) {
+  if (read == TReadResult::Unreadable) {
     // Nothing will spawn: the runner lets the part end once the field is empty.
     Report(g, 0, "ファイルが見つかりません");
     s.Finished = true;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "base/sjis.h"
 
@@ -109,14 +110,17 @@ bool ParseKanaTable(TKanaTable& table, const std::vector<std::string>& lines,
 }
 
 bool ReadDataLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = FormatMessage("ファイル %s は開けません", path);
-    return false;
+  std::string text;
+  switch (ReadFileBytes(path, kTextFileLimit, text)) {
+    case TReadResult::Unreadable:
+      error = FormatMessage("ファイル %s は開けません", path);
+      return false;
+    case TReadResult::Cut:
+      error = FormatMessage("ファイル %s は大きすぎます (1 MiB まで)", path);
+      return false;
+    case TReadResult::Whole:
+      break;
   }
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  const std::string text = buffer.str();
   lines.clear();
   size_t start = 0;
   while (start < text.size()) {

@@ -53,16 +53,40 @@ TEST_F(RankingTest, ScoreNotGoodEnoughLeavesTableAndFileAlone) {
   EXPECT_EQ(ReadBytes(dir.File("dat/score.rnk")), sentinel);
 }
 
-TEST_F(RankingTest, RoundTripIsLittleEndianIncludingNegatives) {
+TEST_F(RankingTest, RoundTripIsLittleEndian) {
   G().Ranking = {0x01020304, 70000, -5, 0, INT32_MIN};
   ASSERT_TRUE(SaveRanking(G()));
   std::vector<uint8_t> bytes = ReadBytes(dir.File("dat/score.rnk"));
   ASSERT_EQ(bytes.size(), 20u);
   EXPECT_EQ(bytes[0], 0x04);
   EXPECT_EQ(bytes[3], 0x01);
+  // Negative scores are never written by play: such a table reads as damaged.
   auto other = StartedIn(dir);
   LoadRanking(other->G);
-  EXPECT_EQ(other->G.Ranking, (std::array<int32_t, 5>{0x01020304, 70000, -5, 0, INT32_MIN}));
+  EXPECT_EQ(other->G.Ranking, (std::array<int32_t, 5>{}));
+  G().Ranking = {0x01020304, 70000, 5, 5, 0};
+  ASSERT_TRUE(SaveRanking(G()));
+  LoadRanking(other->G);
+  EXPECT_EQ(other->G.Ranking, (std::array<int32_t, 5>{0x01020304, 70000, 5, 5, 0}));
+}
+
+// A damaged table (unsorted or negative entries) shows empty, and the file is
+// left as it is until a new score is entered; then it is written whole.
+TEST_F(RankingTest, DamagedTableShowsEmptyAndIsKeptUntilANewScore) {
+  for (auto damaged : {RankBytes({10, 20, 5, 0, 0}), RankBytes({100, 50, -3, -4, -5}),
+                       RankBytes({-1, -2, -3, -4, -5})}) {
+    WriteBytes(dir.File("dat/score.rnk"), damaged);
+    G().Ranking = {9, 9, 9, 9, 9};
+    LoadRanking(G());
+    EXPECT_EQ(G().Ranking, (std::array<int32_t, 5>{}));
+    EXPECT_EQ(ReadBytes(dir.File("dat/score.rnk")), damaged);
+  }
+  G().Score = 0;
+  EXPECT_EQ(InsertRanking(G()), -1);
+  EXPECT_EQ(ReadBytes(dir.File("dat/score.rnk")), RankBytes({-1, -2, -3, -4, -5}));
+  G().Score = 300;
+  EXPECT_EQ(InsertRanking(G()), 1);
+  EXPECT_EQ(ReadBytes(dir.File("dat/score.rnk")), RankBytes({300, 0, 0, 0, 0}));
 }
 
 TEST_F(RankingTest, DamagedFilesCountAsAbsent) {

@@ -114,3 +114,15 @@ TEST(MidiLength, RandomCorruptionNeverCrashes) {
   EXPECT_LT(MidiLengthMs(noise), 0);
   EXPECT_FALSE(std::isnan(MidiLengthMs("MThd" + noise.substr(4))));
 }
+
+// A tempo of 0 would give the piece no length, so that it restarted every
+// frame: such a file is refused like a damaged one, wherever the event sits.
+TEST(MidiLength, ZeroTempoIsRefused) {
+  const std::string zero = Bytes({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00});
+  EXPECT_LT(MidiLengthMs(Header(0, 1, 480) + Chunk("MTrk", zero + kNotes + kEnd)), 0);
+  EXPECT_LT(MidiLengthMs(Header(1, 2, 480) + Chunk("MTrk", kTempo500k + kEnd) +
+                         Chunk("MTrk", kNotes + zero + kEnd)),
+            0);
+  EXPECT_DOUBLE_EQ(MidiLengthMs(Header(0, 1, 480) + Chunk("MTrk", kTempo500k + kNotes + kEnd)),
+                   1500.0);
+}
