@@ -9,6 +9,7 @@
 #include "app/app_setup.h"
 #include "app/run_modes.h"
 #include "base/sjis.h"
+#include "main/data_check.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"
 #include "type_window/type_window.h"
@@ -47,6 +48,7 @@ int RunCheckData(const AppOptions& o) {
   std::vector<std::string> messages;
   bool ok = CheckTypingData(dir, messages);
   ok = CheckScripts(dir, messages) && ok;
+  ok = CheckGameFiles(dir, messages) && ok;
   for (const std::string& m : messages) std::cout << m << '\n';
   std::cout.flush();
   if (!ok) std::fprintf(stderr, "mirutena: the data under %s has errors\n", dir.c_str());
