@@ -14,8 +14,8 @@ struct AppOptions {
   TMode Mode = TMode::Window;
   std::string DataDir = ".";
   bool DataGiven = false;
-  // Folder of dat/score.rnk and dat/clear.clr; empty: the data folder in a
-  // window, a temporary copy in headless runs.
+  // --save-dir: DIR/dat holds score.rnk and clear.clr, DIR/settings.ini the
+  // settings. Empty: the player's folders (app/save_folder.h).
   std::string SaveDir;
   int Scale = 0;  // 0: the largest whole scale that fits the desktop
   bool FullScreen = false;

@@ -2,6 +2,7 @@
 #include "app/app_setup.h"
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -16,15 +17,12 @@ uint32_t ClockSeed() {
   return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(t).count());
 }
 
-bool PrepareSaveDir(const std::string& dir, std::string& error) {
-  std::error_code ec;
-  const std::filesystem::path dat = std::filesystem::path(dir) / "dat";
-  std::filesystem::create_directories(dat, ec);
-  // Name the folder that could not be made (dir itself may be fine).
-  if (!ec && !std::filesystem::is_directory(dat, ec))
-    ec = std::make_error_code(std::errc::not_a_directory);
-  if (ec) error = dat.string() + ": " + ec.message();
-  return !ec;
+void OpenSettings(Game& g, const std::string& path) {
+  if (path.empty()) return;
+  std::string message;
+  g.Settings.Open(path, message);
+  // Damage is reported once: the file is rewritten sound straight away.
+  if (!message.empty()) std::fprintf(stderr, "mirutena: settings: %s\n", message.c_str());
 }
 
 bool LoadCatalogs(Game& g, std::string& error) {

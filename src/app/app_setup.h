@@ -9,8 +9,9 @@
 
 // A seed for a run given none: from the wall clock, so that runs differ.
 uint32_t ClockSeed();
-// Makes DIR/dat for a save folder given on the command line.
-bool PrepareSaveDir(const std::string& dir, std::string& error);
+// Opens the player's settings file (none: the defaults, in memory). A damaged
+// file is reported on stderr and rewritten sound; the game runs on regardless.
+void OpenSettings(Game& g, const std::string& path);
 // Fills the picture and sound catalogs from the compiled-in blobs.
 bool LoadCatalogs(Game& g, std::string& error);
 // Finds the Japanese font and attaches it to the game.

@@ -122,7 +122,7 @@ int RunBench(const AppOptions& o) {
   Clock::time_point entered = Clock::now();
   std::string error;
   TempSaveFolder save;
-  if (!save.Create(o.DataDir, error)) return Fail(error);
+  if (!save.Create({}, error)) return Fail(error);
   const std::string scriptPath = save.Path() + "/bench.lin";
   {
     std::ofstream out(scriptPath, std::ios::binary);
@@ -136,7 +136,7 @@ int RunBench(const AppOptions& o) {
   g.Waves.Device = &run.Sound;
   g.Music.Device = &run.Music;
   g.DataDir = o.DataDir;
-  g.SaveDir = save.Path();
+  g.SaveFolder = save.Path();
   g.Seed = kBenchSeed;
   g.SeedGiven = true;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, run.Glyphs, error) || !CreateForm(g, error))

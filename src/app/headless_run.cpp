@@ -110,13 +110,10 @@ int RunHeadless(const AppOptions& o) {
   g.Seed = run.Start.Seed;
   g.SeedGiven = true;
   TempSaveFolder temp;
-  if (!o.SaveDir.empty()) {
-    if (!PrepareSaveDir(o.SaveDir, error)) return Fail(error);
-    g.SaveDir = o.SaveDir;
-  } else {
-    if (!temp.Create(o.DataDir, error)) return Fail(error);
-    g.SaveDir = temp.Path();
-  }
+  TPlayerFolders folders;
+  if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);
+  g.SaveFolder = folders.SaveFolder;
+  OpenSettings(g, folders.SettingsFile);
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error))
     return Fail(error);

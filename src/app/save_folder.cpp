@@ -1,13 +1,51 @@
-// The temporary save folder of headless runs.
+// The player's save and settings folders, the temporary folder of headless
+// runs and the first start's copy of old saves.
 #include "app/save_folder.h"
 
 #include <stdlib.h>
 
 #include <filesystem>
 #include <system_error>
-#include <vector>
+
+#include "app/app_options.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSavedFiles[] = {"score.rnk", "clear.clr"};
+
+bool CopyIfPresent(const fs::path& from, const fs::path& to, bool& copied, std::string& error) {
+  std::error_code ec;
+  copied = false;
+  if (!fs::is_regular_file(from, ec)) return true;
+  fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
+  if (ec) {
+    error = from.string() + " -> " + to.string() + ": " + ec.message();
+    return false;
+  }
+  copied = true;
+  return true;
+}
+
+}  // namespace
+
+TEnvLookup ProcessEnvironment() {
+  return [](const char* name) { return static_cast<const char*>(std::getenv(name)); };
+}
+
+std::string XdgFolder(TXdgKind kind, const TEnvLookup& env, std::string& error) {
+  const char* var = kind == TXdgKind::Config ? "XDG_CONFIG_HOME" : "XDG_DATA_HOME";
+  const char* fallback = kind == TXdgKind::Config ? ".config" : ".local/share";
+  // Relative values are invalid by the base-directory rules and are ignored.
+  const char* v = env(var);
+  if (v && v[0] == '/') return v;
+  const char* home = env("HOME");
+  if (home && home[0] != '\0') return (fs::path(home) / fallback).string();
+  error = std::string("neither $") + var +
+          " nor $HOME is set, so there is no folder for the player's files (use --save-dir DIR)";
+  return {};
+}
 
 TempSaveFolder::~TempSaveFolder() {
   if (path_.empty()) return;
@@ -15,7 +53,7 @@ TempSaveFolder::~TempSaveFolder() {
   fs::remove_all(path_, ec);
 }
 
-bool TempSaveFolder::Create(const std::string& dataDir, std::string& error) {
+bool TempSaveFolder::Create(const std::vector<std::string>& sources, std::string& error) {
   std::error_code ec;
   std::string pattern = (fs::temp_directory_path(ec) / "mirutena-save-XXXXXX").string();
   std::vector<char> buf(pattern.begin(), pattern.end());
@@ -25,19 +63,69 @@ bool TempSaveFolder::Create(const std::string& dataDir, std::string& error) {
     return false;
   }
   path_ = buf.data();
-  fs::create_directories(fs::path(path_) / "dat", ec);
-  if (ec) {
-    error = path_ + ": " + ec.message();
-    return false;
-  }
-  for (const char* name : {"dat/score.rnk", "dat/clear.clr"}) {
-    fs::path from = fs::path(dataDir) / name;
-    if (!fs::exists(from, ec)) continue;
-    fs::copy_file(from, fs::path(path_) / name, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-      error = from.string() + ": " + ec.message();
-      return false;
+  for (const char* name : kSavedFiles) {
+    for (const std::string& source : sources) {
+      bool copied = false;
+      if (!CopyIfPresent(fs::path(source) / name, fs::path(path_) / name, copied, error))
+        return false;
+      if (copied) break;
     }
   }
   return true;
+}
+
+bool MigrateOldSaves(const std::string& oldDatFolder, const std::string& saveFolder,
+                     std::vector<std::string>& copied, std::string& error) {
+  std::error_code ec;
+  if (fs::exists(saveFolder, ec)) return true;
+  fs::create_directories(saveFolder, ec);
+  if (ec) {
+    error = saveFolder + ": " + ec.message();
+    return false;
+  }
+  for (const char* name : kSavedFiles) {
+    bool done = false;
+    if (!CopyIfPresent(fs::path(oldDatFolder) / name, fs::path(saveFolder) / name, done, error))
+      return false;
+    if (done) copied.push_back(name);
+  }
+  return true;
+}
+
+bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFolder& temp,
+                         TPlayerFolders& out, std::string& error) {
+  std::error_code ec;
+  if (!o.SaveDir.empty()) {
+    out.SaveFolder = (fs::path(o.SaveDir) / "dat").string();
+    out.SettingsFile = (fs::path(o.SaveDir) / "settings.ini").string();
+    fs::create_directories(out.SaveFolder, ec);
+    // Name the folder that could not be made (SaveDir itself may be fine).
+    if (!ec && !fs::is_directory(out.SaveFolder, ec))
+      ec = std::make_error_code(std::errc::not_a_directory);
+    if (ec) error = out.SaveFolder + ": " + ec.message();
+    return !ec;
+  }
+  std::string oldPlace = (fs::path(o.DataDir) / "dat").string();
+  if (o.Mode == AppOptions::TMode::Headless) {
+    // A copy of what a window would start from; the player's files stay as
+    // they are whatever the run does.
+    std::vector<std::string> sources;
+    std::string ignored;
+    std::string data = XdgFolder(TXdgKind::Data, env, ignored);
+    if (!data.empty() && fs::exists(fs::path(data) / "mirutena", ec))
+      sources.push_back((fs::path(data) / "mirutena").string());
+    sources.push_back(oldPlace);
+    if (!temp.Create(sources, error)) return false;
+    out.SaveFolder = temp.Path();
+    out.SettingsFile.clear();
+    return true;
+  }
+  std::string data = XdgFolder(TXdgKind::Data, env, error);
+  if (data.empty()) return false;
+  std::string config = XdgFolder(TXdgKind::Config, env, error);
+  if (config.empty()) return false;
+  out.SaveFolder = (fs::path(data) / "mirutena").string();
+  out.SettingsFile = (fs::path(config) / "mirutena" / "settings.ini").string();
+  std::vector<std::string> copied;
+  return MigrateOldSaves(oldPlace, out.SaveFolder, copied, error);
 }

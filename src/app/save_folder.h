@@ -1,20 +1,58 @@
-// A private folder for the ranking and cleared-stages files of a headless
-// run: it starts as a copy of the data folder's files and is removed at the
-// end, so test runs never change the player's files.
+// Where the player's files live: the ranking and cleared stages (and the
+// other saved files) in one save folder, the settings in settings.ini.
+//
+//   window, no --save-dir   $XDG_DATA_HOME/mirutena/          (~/.local/share/mirutena/)
+//                           $XDG_CONFIG_HOME/mirutena/settings.ini (~/.config/mirutena/)
+//   --save-dir S            S/dat/ and S/settings.ini (the folder layout runs have
+//                           always used with --save-dir)
+//   headless, no --save-dir a temporary folder holding a copy of the player's
+//                           ranking and cleared stages, removed at the end; the
+//                           settings are the defaults, kept in memory
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
+struct AppOptions;
+
+// Reads an environment variable; null when unset. Tests pass their own.
+using TEnvLookup = std::function<const char*(const char*)>;
+TEnvLookup ProcessEnvironment();
+
+enum class TXdgKind { Config, Data };
+// $XDG_CONFIG_HOME or $XDG_DATA_HOME when set to an absolute path, else
+// $HOME/.config or $HOME/.local/share; empty (with error) without HOME.
+std::string XdgFolder(TXdgKind kind, const TEnvLookup& env, std::string& error);
+
+// A temporary folder, removed when the object goes.
 class TempSaveFolder {
  public:
   TempSaveFolder() = default;
   ~TempSaveFolder();
   TempSaveFolder(const TempSaveFolder&) = delete;
   TempSaveFolder& operator=(const TempSaveFolder&) = delete;
-  // Creates the folder with dat/ and copies dat/score.rnk and dat/clear.clr
-  // from dataDir when they exist; false with a message.
-  bool Create(const std::string& dataDir, std::string& error);
+  // Creates the folder and copies score.rnk and clear.clr into it, each from
+  // the first of sources that has it; false with a message.
+  bool Create(const std::vector<std::string>& sources, std::string& error);
   const std::string& Path() const { return path_; }
 
  private:
   std::string path_;
 };
+
+struct TPlayerFolders {
+  std::string SaveFolder;    // holds score.rnk and clear.clr
+  std::string SettingsFile;  // empty: settings kept in memory only
+};
+
+// The one place that decides the folders above. temp is filled for a headless
+// run without --save-dir. In the player's own folder, the first start copies
+// the files of the old place (the data folder's dat/) into it.
+bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFolder& temp,
+                         TPlayerFolders& out, std::string& error);
+
+// First start: when saveFolder does not exist yet, creates it and copies
+// score.rnk and clear.clr from oldDatFolder (never moving or deleting them).
+// Returns the names copied; an existing save folder is left alone.
+bool MigrateOldSaves(const std::string& oldDatFolder, const std::string& saveFolder,
+                     std::vector<std::string>& copied, std::string& error);

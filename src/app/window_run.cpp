@@ -80,7 +80,9 @@ int RunWindow(const AppOptions& o) {
     if (!record) return Fail(o.RecordFile + ": cannot be written");
     record << FormatRecordingHead(start);
   }
-  if (!o.SaveDir.empty() && !PrepareSaveDir(o.SaveDir, error)) return Fail(error);
+  TempSaveFolder unused;
+  TPlayerFolders folders;
+  if (!ChoosePlayerFolders(o, ProcessEnvironment(), unused, folders, error)) return Fail(error);
 
   SdlPlatform platform;
   if (!platform.Open(o.Scale, error)) return Fail(error);
@@ -99,7 +101,8 @@ int RunWindow(const AppOptions& o) {
   g.Waves.Device = &sound;
   g.Music.Device = audio.IsOpen() ? static_cast<IMusicDevice*>(&midi) : &silentMusic;
   g.DataDir = o.DataDir;
-  g.SaveDir = o.SaveDir;
+  g.SaveFolder = folders.SaveFolder;
+  OpenSettings(g, folders.SettingsFile);
   g.Seed = start.Seed;
   g.SeedGiven = true;
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
@@ -107,13 +110,13 @@ int RunWindow(const AppOptions& o) {
     platform.ReportError(error);
     return 1;
   }
-  if (o.FullScreen) EnterFullScreen(g);
+  if (o.FullScreen || g.Settings.Values().FullScreen) EnterFullScreen(g);
 
   // The demo writes its ranking and cleared stages into a scratch folder;
   // without one there is no demo.
   TempSaveFolder scratch;
   TAttractSettings attractSettings;
-  if (scratch.Create(o.DataDir, error)) attractSettings.ScratchSaveDir = scratch.Path();
+  if (scratch.Create({g.SaveFolder}, error)) attractSettings.ScratchSaveFolder = scratch.Path();
   AttractMode attract(g, attractSettings);
   std::vector<KeyEvent> demoKeys;
   // The window's clock sleeps to the millisecond, so the loop sleeps until a

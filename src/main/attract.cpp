@@ -26,7 +26,7 @@ void AttractMode::KeysBefore(int64_t, const Game&, std::vector<KeyEvent>& out) {
   switch (phase_) {
     case TPhase::Idle:
       idle_ = OnIdleTitle(g_) ? idle_ + 1 : 0;
-      if (idle_ >= settings_.IdleFrames && !settings_.ScratchSaveDir.empty()) Start();
+      if (idle_ >= settings_.IdleFrames && !settings_.ScratchSaveFolder.empty()) Start();
       if (phase_ != TPhase::Playing) return;
       break;
     case TPhase::Leaving:
@@ -72,13 +72,13 @@ void AttractMode::Stop() {
 
 void AttractMode::Start() {
   TSceneState& s = g_.Scenes;
-  savedSaveDir_ = g_.SaveDir;
+  savedSaveFolder_ = g_.SaveFolder;
   savedRanking_ = g_.Ranking;
   savedCleared_ = g_.Cleared;
   savedStagesCleared_ = g_.StagesCleared;
   savedRankingReported_ = s.RankingWriteReported;
   savedClearedReported_ = s.ClearedWriteReported;
-  g_.SaveDir = settings_.ScratchSaveDir;
+  g_.SaveFolder = settings_.ScratchSaveFolder;
 
   rng_.Seed(rng_.State() ^ (g_.Platform ? g_.Platform->NowMs() : 0));
   bot_ = TAutoplay();
@@ -96,7 +96,7 @@ void AttractMode::Start() {
 
 void AttractMode::Finish() {
   TSceneState& s = g_.Scenes;
-  g_.SaveDir = savedSaveDir_;
+  g_.SaveFolder = savedSaveFolder_;
   g_.Ranking = savedRanking_;
   g_.Cleared = savedCleared_;
   g_.StagesCleared = savedStagesCleared_;

@@ -13,9 +13,9 @@ struct TAttractSettings {
   int IdleFrames = 300;  // 15 seconds at 20 frames per second
   double KeysPerSecond = 5.0;
   int MissPercent = 3;
-  // Where the demo's score.rnk and clear.clr are written (a folder with dat/).
+  // The folder where the demo writes its score.rnk and clear.clr.
   // Empty: no demo ever starts, so the player's files cannot be touched.
-  std::string ScratchSaveDir;
+  std::string ScratchSaveFolder;
 };
 
 class AttractMode : public IInputSource {
@@ -57,7 +57,7 @@ class AttractMode : public IInputSource {
   std::vector<int> swallowedDown_;  // keys whose release is swallowed as well
 
   // The player's state, put back when the demo ends.
-  std::string savedSaveDir_;
+  std::string savedSaveFolder_;
   std::array<int32_t, 5> savedRanking_{};
   std::array<uint8_t, 20> savedCleared_{};
   std::vector<int> savedStagesCleared_;

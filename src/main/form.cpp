@@ -8,6 +8,7 @@
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/score.h"
+#include "main/settings_link.h"
 
 namespace {
 
@@ -156,7 +157,9 @@ void RunFrame(Game& g) {
   ShowFrameRate(g);
   for (int8_t& c : g.WaveCooldown)
     if (c > 0) --c;
+  DrawNote(g);
   if (g.Platform) g.Platform->Present(g.Screen);
+  RestoreUnderNote(g);
   if (g.SpaceKey == 1) g.SpaceKey = 255;
   g.ArrowKey = 0;
 }
@@ -164,6 +167,7 @@ void RunFrame(Game& g) {
 void InitGame(Game& g) {
   g.AlphaOn = 1;
   g.FpsShow = 0;
+  TakeSettingsAtStart(g);  // the player's toggles; the defaults leave the two above
   g.FpsWindowStart = g.Platform ? g.Platform->NowMs() : 0;
   g.Cleared.fill(0);
   try {

@@ -6,6 +6,7 @@
 #include "main/form.h"
 #include "main/game.h"
 #include "main/scenes.h"
+#include "main/settings_link.h"
 
 namespace {
 
@@ -21,6 +22,9 @@ int TypingLetter(int code) {
 
 void ToggleMusic(Game& g) {
   g.MusicOn = !g.MusicOn;
+  // Noted and kept first: the music device may fail below.
+  ShowNote(g, g.MusicOn ? "音楽 オン" : "音楽 オフ");
+  StoreToggles(g);
   if (!g.MusicOn) {
     g.MusicState = 246;
     if (g.Music.MusicMode() == 2) g.Music.PauseMusic();
@@ -59,6 +63,8 @@ void drawnKeyDown(Game& g, int code) {
       return;
     case vk::F5:
       g.SoundOn = !g.SoundOn;
+      ShowNote(g, g.SoundOn ? "効果音 オン" : "効果音 オフ");
+      StoreToggles(g);
       return;
     default:
       break;
@@ -78,12 +84,14 @@ void drawnKeyUp(Game& g, int code) {
     case vk::F1:
       g.FpsShow = !g.FpsShow;
       if (!g.FpsShow && g.Platform) g.Platform->SetCaption(kGameCaption);
+      StoreToggles(g);
       return;
     case vk::F2:
       if (g.Platform) SetFullScreen(g, !g.Platform->IsFullScreen());
       return;
     case vk::F3:
       g.AlphaOn = !g.AlphaOn;
+      StoreToggles(g);
       return;
     case vk::Pause:
       ReturnToTitle(g);
@@ -116,6 +124,7 @@ void SetFullScreen(Game& g, bool on) {
   }
   ResetCanvasStyle(g);
   ResetFrameClock(g);
+  StoreToggles(g);
 }
 
 void EnterFullScreen(Game& g) {

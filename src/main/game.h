@@ -18,6 +18,7 @@
 #include "media/text_canvas.h"
 #include "media/wave_list.h"
 #include "script/script.h"
+#include "settings/settings_file.h"
 #include "type_window/type_window.h"
 
 // One line of the result and ending roll.
@@ -64,6 +65,11 @@ struct TSceneState {
   // later successful write clears the flag.
   bool RankingWriteReported = false;
   bool ClearedWriteReported = false;
+  bool SettingsWriteReported = false;
+  // The short note of F4/F5 ("音楽 オフ"), CP932, and the frames it stays up.
+  std::string Note;
+  int NoteFrames = 0;
+  Surface UnderNote;  // the screen's pixels under the note, put back after presenting
 };
 
 struct Game {
@@ -71,10 +77,11 @@ struct Game {
   IPlatform* Platform = nullptr;
   IGlyphSource* Glyphs = nullptr;
   std::string DataDir = ".";  // the folder that holds dat/, abc/ and bgm/
-  // When set, dat/score.rnk and dat/clear.clr are read and written under this
-  // folder instead (headless runs keep the player's files untouched).
-  std::string SaveDir;
-  Surface Screen;             // the screen surface of the drawing device
+  // The player's save folder: score.rnk, clear.clr and the other saved files
+  // (see SavePath). Empty: the data folder's dat/, where they once lived.
+  std::string SaveFolder;
+  TSettingsStore Settings;  // the player's settings (settings/settings_file.h)
+  Surface Screen;           // the screen surface of the drawing device
   std::array<Surface, 2> StockSurface;
   TPictureList List;
   TWaveList Waves;
@@ -98,8 +105,8 @@ struct Game {
   int32_t FrameRate = 20, FrameInterval = 50, SleepMargin = 3;
   uint32_t NextFrameTime = 0, FpsWindowStart = 0;
   int32_t FramesInWindow = 0, FpsShown = 0;
-  uint32_t Seed = 0;          // the seed used at the first frame
-  bool SeedGiven = false;     // --seed given: use Seed instead of the clock
+  uint32_t Seed = 0;       // the seed used at the first frame
+  bool SeedGiven = false;  // --seed given: use Seed instead of the clock
 
   // Subsystems.
   TSceneState Scenes;
@@ -123,7 +130,10 @@ void PlaySoundThrottled(Game& g, const std::string& name, int frames);
 // Plays a catalog sound when sound effects are on (not throttled).
 void PlaySound(Game& g, const std::string& name);
 void ResetFrameClock(Game& g);
-// A data path under the data folder, e.g. DataPath(g, "dat/clear.clr").
+// A data path under the data folder, e.g. DataPath(g, "dat/hiragana.txt");
+// "dat/score.rnk" and "dat/clear.clr" name the files of the save folder.
 std::string DataPath(const Game& g, const std::string& relative);
+// A file of the player's save folder, e.g. SavePath(g, "score.rnk").
+std::string SavePath(const Game& g, const std::string& name);
 // Reports an error to the user once and keeps it for the summary.
 void ReportError(Game& g, const std::string& utf8);

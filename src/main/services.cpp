@@ -78,11 +78,17 @@ std::string DataPath(const Game& g, const std::string& relative) {
   for (char& c : rel)
     if (c == '\\') c = '/';
   while (!rel.empty() && rel.front() == '/') rel.erase(0, 1);
-  bool saved = rel == "dat/score.rnk" || rel == "dat/clear.clr";
-  const std::string& dir = saved && !g.SaveDir.empty() ? g.SaveDir : g.DataDir;
+  if (rel == "dat/score.rnk" || rel == "dat/clear.clr") return SavePath(g, rel.substr(4));
+  const std::string& dir = g.DataDir;
   if (dir.empty()) return rel;
   if (dir.back() == '/') return dir + rel;
   return dir + "/" + rel;
+}
+
+std::string SavePath(const Game& g, const std::string& name) {
+  std::string dir = g.SaveFolder.empty() ? DataPath(g, "dat") : g.SaveFolder;
+  if (dir.empty() || dir.back() == '/') return dir + name;
+  return dir + "/" + name;
 }
 
 void ReportError(Game& g, const std::string& utf8) {

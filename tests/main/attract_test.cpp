@@ -62,7 +62,7 @@ class AttractTest : public ::testing::Test {
   std::unique_ptr<AttractMode> Make(int idleFrames = 300, bool withScratch = true) {
     TAttractSettings s;
     s.IdleFrames = idleFrames;
-    if (withScratch) s.ScratchSaveDir = scratch;
+    if (withScratch) s.ScratchSaveFolder = scratch + "/dat";
     return std::make_unique<AttractMode>(G(), s);
   }
   // One frame: the demo's keys first, as the window loop delivers them.
@@ -92,7 +92,7 @@ class AttractTest : public ::testing::Test {
     return done();
   }
   void ExpectPlayerStateBack() {
-    EXPECT_EQ(G().SaveDir, t->SaveDir);
+    EXPECT_EQ(G().SaveFolder, t->SaveDir + "/dat");
     EXPECT_EQ(G().Ranking, (std::array<int32_t, 5>{500, 400, 300, 200, 100}));
     EXPECT_EQ(G().Cleared[1], 1);
     EXPECT_EQ(G().Cleared[0], 0);
@@ -113,7 +113,7 @@ TEST_F(AttractTest, StartsAfterTheIdleFramesOnTheTitleMenuOnly) {
   EXPECT_EQ(G().Scene, 0);
   Frame(*a);
   EXPECT_TRUE(a->Playing());
-  EXPECT_EQ(G().SaveDir, scratch);
+  EXPECT_EQ(G().SaveFolder, scratch + "/dat");
   // The demo picks one of the first three stages and starts it.
   ASSERT_TRUE(RunUntil(
       *a, [&] { return G().Scene == 10; }, 300));
@@ -154,7 +154,7 @@ TEST_F(AttractTest, NoDemoOffTheTitleMenuOrWithoutAScratchFolder) {
     StepFrame(*t);
   }
   EXPECT_EQ(none->Phase(), AttractMode::TPhase::Idle);
-  EXPECT_EQ(G().SaveDir, t->SaveDir);
+  EXPECT_EQ(G().SaveFolder, t->SaveDir + "/dat");
 }
 
 TEST_F(AttractTest, AWholeDemoLeavesRankingAndClearedStagesAlone) {

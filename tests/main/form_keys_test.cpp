@@ -2,7 +2,9 @@
 // see them, function keys and the held-key state.
 #include <gtest/gtest.h>
 
+#include "base/sjis.h"
 #include "main/form.h"
+#include "main/settings_link.h"
 #include "support/test_support.h"
 
 namespace {
@@ -184,4 +186,62 @@ TEST(FormKeys, HeldKeysReadThroughTheKeyboardDevice) {
   Up(g, vk::Escape);
   StepFrame(*t);
   EXPECT_FALSE(g.Inputer.IsKeyDown(vk::Escape));
+}
+
+// The function keys' toggles are kept in the player's settings, and the next
+// start takes them back; F4 and F5 leave a short note on the screen.
+TEST(FormKeys, FunctionKeyTogglesPersistAcrossStarts) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  std::string path = t->SaveDir + "/settings.ini", message;
+  ASSERT_TRUE(g.Settings.Open(path, message));
+  Press(g, vk::F3);
+  Press(g, vk::F1);
+  Press(g, vk::F5);
+  Press(g, vk::F4);
+  Press(g, vk::F2);
+  auto next = MakeTestGame();
+  ASSERT_TRUE(next->G.Settings.Open(path, message));
+  EXPECT_EQ(message, "");
+  const TSettings& s = next->G.Settings.Values();
+  EXPECT_FALSE(s.Translucency);
+  EXPECT_TRUE(s.ShowFps);
+  EXPECT_FALSE(s.SoundOn);
+  EXPECT_FALSE(s.MusicOn);
+  EXPECT_TRUE(s.FullScreen);
+  RunFrame(next->G);  // the first frame takes the settings
+  EXPECT_EQ(next->G.AlphaOn, 0);
+  EXPECT_EQ(next->G.FpsShow, 1);
+  EXPECT_EQ(next->G.SoundOn, 0);
+  EXPECT_EQ(next->G.MusicOn, 0);
+  EXPECT_EQ(next->G.MusicState, 246);
+  EXPECT_FALSE(next->G.Music.IsOpen());  // no title music with music off
+  // Toggled back, the file says so too.
+  Press(g, vk::F3);
+  TSettings back;
+  LoadSettingsFile(path, back, message);
+  EXPECT_TRUE(back.Translucency);
+}
+
+TEST(FormKeys, MusicAndSoundKeysShowANoteThatLeavesNoTrace) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  StepFrame(*t);
+  Press(g, vk::F4);
+  EXPECT_EQ(g.Scenes.Note, Sjis("音楽 オフ"));
+  std::vector<uint16_t> before = g.Screen.Pixels;
+  DrawNote(g);
+  // Black box with white text in the top-left corner.
+  EXPECT_EQ(g.Screen.At(5, 5), 0);
+  int white = 0;
+  for (int y = 4; y < 22; ++y)
+    for (int x = 4; x < 80; ++x) white += g.Screen.At(x, y) == 0xFFFF;
+  EXPECT_GT(white, 20);
+  RestoreUnderNote(g);
+  EXPECT_TRUE(g.Screen.Pixels == before);
+  Press(g, vk::F5);
+  EXPECT_EQ(g.Scenes.Note, Sjis("効果音 オフ"));
+  StepFrames(*t, 40);
+  EXPECT_EQ(g.Scenes.NoteFrames, 0);
+  EXPECT_EQ(g.Scenes.Note, "");
 }

@@ -79,9 +79,11 @@ TEST(FormServices, DataPathsAndTheSaveFolder) {
   EXPECT_EQ(DataPath(g2, "dat/dat1.lin"), "/data/game/dat/dat1.lin");
   EXPECT_EQ(DataPath(g2, "\\bgm\\event8.mid"), "/data/game/bgm/event8.mid");
   EXPECT_EQ(DataPath(g2, "dat/score.rnk"), "/data/game/dat/score.rnk");
-  g2.SaveDir = "/save";
-  EXPECT_EQ(DataPath(g2, "dat/score.rnk"), "/save/dat/score.rnk");
-  EXPECT_EQ(DataPath(g2, "\\dat\\clear.clr"), "/save/dat/clear.clr");
+  EXPECT_EQ(SavePath(g2, "records.txt"), "/data/game/dat/records.txt");
+  g2.SaveFolder = "/save";
+  EXPECT_EQ(DataPath(g2, "dat/score.rnk"), "/save/score.rnk");
+  EXPECT_EQ(DataPath(g2, "\\dat\\clear.clr"), "/save/clear.clr");
+  EXPECT_EQ(SavePath(g2, "records.txt"), "/save/records.txt");
   EXPECT_EQ(DataPath(g2, "dat/hiragana.txt"), "/data/game/dat/hiragana.txt");
   // Test games keep their files in a private folder.
   EXPECT_EQ(DataPath(t->G, "dat/clear.clr"), t->SaveDir + "/dat/clear.clr");

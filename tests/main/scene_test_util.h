@@ -65,7 +65,7 @@ inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
 inline std::unique_ptr<TestGame> StartedIn(const TempDataDir& dir, uint32_t seed = 1) {
   auto t = MakeStartedGame(seed);
   t->G.DataDir = dir.Path;
-  t->G.SaveDir.clear();
+  t->G.SaveFolder.clear();
   t->G.Ranking.fill(0);
   t->G.Cleared.fill(0);
   return t;

@@ -40,7 +40,7 @@ std::unique_ptr<TestGame> MakeTestGame(const std::string& dataDir) {
   g.Music.Device = &t->MusicDevice;
   g.DataDir = dataDir;
   t->SaveDir = MakeSaveDir();
-  g.SaveDir = t->SaveDir;
+  g.SaveFolder = t->SaveDir + "/dat";
 
   std::string error;
   TBlob pictures = BuiltInPictureBlob();

@@ -1,0 +1,40 @@
+// The player's settings (volumes, look, window, typing style, difficulty) and
+// their text form, the settings.ini file.
+#pragma once
+#include <string>
+#include <vector>
+
+enum class TRomajiStyle { Hepburn, Kunrei, Mine };
+enum class TDifficulty { Easy, Normal, Hard };
+
+// Defaults are the game as it always started: everything on, no frame rate,
+// the window at its automatic size.
+struct TSettings {
+  bool MusicOn = true;       // F4
+  bool SoundOn = true;       // F5
+  int MusicVolume = 100;     // 0..100
+  int EffectsVolume = 100;   // 0..100
+  bool Translucency = true;  // F3
+  bool ShowFps = false;      // F1
+  int WindowScale = 0;       // 0: automatic, else 1..kMaxWindowScale
+  bool FullScreen = false;   // F2
+  TRomajiStyle RomajiStyle = TRomajiStyle::Hepburn;
+  TDifficulty Difficulty = TDifficulty::Normal;
+
+  bool operator==(const TSettings&) const = default;
+};
+
+inline constexpr int kMaxWindowScale = 16;
+
+const char* RomajiStyleName(TRomajiStyle s);  // "hepburn", "kunrei", "mine"
+const char* DifficultyName(TDifficulty d);    // "easy", "normal", "hard"
+bool ParseRomajiStyle(const std::string& text, TRomajiStyle& s);
+bool ParseDifficulty(const std::string& text, TDifficulty& d);
+
+// Reads the text of a settings file into s, starting from the defaults: every
+// line it understands is taken, and each line it cannot use (no "=", an
+// unknown key, a bad or out-of-range value) adds a message "line N: ..." to
+// problems. Out-of-range numbers are clamped into range.
+TSettings ParseSettings(const std::string& text, std::vector<std::string>& problems);
+// The text of a settings file, every key with a comment on what it holds.
+std::string FormatSettings(const TSettings& s);
