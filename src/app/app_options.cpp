@@ -78,6 +78,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     } else if (a == "--scale") {
       if (!number(1, 16, n)) return false;
       o.Scale = static_cast<int>(n);
+      o.ScaleGiven = true;
       windowOnly = true;
     } else if (a == "--fullscreen") {
       o.FullScreen = true;

@@ -17,7 +17,8 @@ struct AppOptions {
   // --save-dir: DIR/dat holds score.rnk and clear.clr, DIR/settings.ini the
   // settings. Empty: the player's folders (app/save_folder.h).
   std::string SaveDir;
-  int Scale = 0;  // 0: the largest whole scale that fits the desktop
+  int Scale = 0;            // 0: the largest whole scale that fits the desktop
+  bool ScaleGiven = false;  // --scale N given: else the settings' scale
   bool FullScreen = false;
   // Runs (headless; the start options also work in a window).
   bool SeedGiven = false;

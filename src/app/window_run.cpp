@@ -84,25 +84,30 @@ int RunWindow(const AppOptions& o) {
   TPlayerFolders folders;
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), unused, folders, error)) return Fail(error);
 
+  // The settings come first: they give the window its scale.
+  auto game = std::make_unique<Game>();
+  Game& g = *game;
+  g.SaveFolder = folders.SaveFolder;
+  OpenSettings(g, folders.SettingsFile);
+  const TSettings& settings = g.Settings.Values();
+
   SdlPlatform platform;
-  if (!platform.Open(o.Scale, error)) return Fail(error);
+  if (!platform.Open(o.ScaleGiven ? o.Scale : settings.WindowScale, error)) return Fail(error);
   // Without an audio output the game runs silent: the sound device is not
   // running and the music only keeps time.
   SdlAudio audio;
   audio.Open();
+  platform.SetMusicVolume(settings.MusicVolume);
+  platform.SetEffectsVolume(settings.EffectsVolume);
   platform.AttachAudio(&audio);
   SdlSoundDevice sound(audio);
   SdlMusicDevice midi;
   HeadlessMusicDevice silentMusic(platform);
 
-  auto game = std::make_unique<Game>();
-  Game& g = *game;
   g.Platform = &platform;
   g.Waves.Device = &sound;
   g.Music.Device = audio.IsOpen() ? static_cast<IMusicDevice*>(&midi) : &silentMusic;
   g.DataDir = o.DataDir;
-  g.SaveFolder = folders.SaveFolder;
-  OpenSettings(g, folders.SettingsFile);
   g.Seed = start.Seed;
   g.SeedGiven = true;
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
@@ -110,7 +115,7 @@ int RunWindow(const AppOptions& o) {
     platform.ReportError(error);
     return 1;
   }
-  if (o.FullScreen || g.Settings.Values().FullScreen) EnterFullScreen(g);
+  if (o.FullScreen || settings.FullScreen) EnterFullScreen(g);
 
   // The demo writes its ranking and cleared stages into a scratch folder;
   // without one there is no demo.

@@ -88,6 +88,7 @@ void drawnKeyUp(Game& g, int code) {
       return;
     case vk::F2:
       if (g.Platform) SetFullScreen(g, !g.Platform->IsFullScreen());
+      StoreToggles(g);
       return;
     case vk::F3:
       g.AlphaOn = !g.AlphaOn;
@@ -124,7 +125,6 @@ void SetFullScreen(Game& g, bool on) {
   }
   ResetCanvasStyle(g);
   ResetFrameClock(g);
-  StoreToggles(g);
 }
 
 void EnterFullScreen(Game& g) {
