@@ -24,6 +24,8 @@ bool ParseShot(const std::string& text, TShotRequest& shot) {
 const char* UsageText() {
   return "usage:\n"
          "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
+         "      the data folder: --data DIR, else $MIRUTENA_DATA, else found beside the\n"
+         "      program (the build's game/ or the installed share/mirutena/)\n"
          "      (--save-dir, --stage, --try-script, --record and --shot also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
          "real time\n"

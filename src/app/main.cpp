@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app_options.h"
+#include "app/data_folder.h"
 #include "app/run_modes.h"
 
 namespace {
@@ -16,6 +17,15 @@ int Run(const std::vector<std::string>& args) {
   if (!ParseCommandLine(args, o, error)) {
     std::fprintf(stderr, "mirutena: %s\n%s", error.c_str(), UsageText());
     return 2;
+  }
+  bool needsData = o.Mode != AppOptions::TMode::Help && o.Mode != AppOptions::TMode::Catalog &&
+                   !(o.Mode == AppOptions::TMode::CheckData && !o.CheckDir.empty());
+  if (needsData) {
+    TDataSearch search{o.DataGiven ? o.DataDir : "", ProcessEnvironment(), ExecutablePath()};
+    if (!FindDataFolder(search, o.DataDir, error)) {
+      std::fprintf(stderr, "mirutena: %s\n", error.c_str());
+      return 1;
+    }
   }
   switch (o.Mode) {
     case AppOptions::TMode::Help:

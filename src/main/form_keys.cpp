@@ -52,6 +52,7 @@ void drawnKeyDown(Game& g, int code) {
       g.ArrowKey = 4;
       return;
     case vk::Space:
+    case vk::Return:  // Enter chooses wherever Space does
       // Auto-repeat does not press the space bar again.
       if (g.SpaceKey == 0) {
         g.SpaceKey = 1;
@@ -98,6 +99,7 @@ void drawnKeyUp(Game& g, int code) {
       ReturnToTitle(g);
       return;
     case vk::Space:
+    case vk::Return:
       g.SpaceKey = 0;
       g.SpaceHeld = 0;
       return;

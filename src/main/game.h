@@ -66,6 +66,7 @@ struct TSceneState {
   bool RankingWriteReported = false;
   bool ClearedWriteReported = false;
   bool SettingsWriteReported = false;
+  int SettingsRow = 0;  // the row chosen on the settings screen
   // The short note of F4/F5 ("音楽 オフ"), CP932, and the frames it stays up.
   std::string Note;
   int NoteFrames = 0;

@@ -14,9 +14,10 @@ struct TKeyName {
   int Code;
 };
 
-constexpr std::array<TKeyName, 14> kNamedKeys = {{
+constexpr std::array<TKeyName, 15> kNamedKeys = {{
     {"minus", vk::Minus},
     {"space", vk::Space},
+    {"enter", vk::Return},
     {"up", vk::Up},
     {"down", vk::Down},
     {"left", vk::Left},

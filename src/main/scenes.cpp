@@ -11,6 +11,7 @@
 #include "main/game.h"
 #include "main/game_over.h"
 #include "main/score.h"
+#include "main/settings_scene.h"
 #include "script/script.h"
 #include "type_window/type_window.h"
 
@@ -95,6 +96,9 @@ void RunSceneStep(Game& g) {
       break;
     case 40:
       SceneRanking(g);
+      break;
+    case 70:
+      SceneSettings(g);
       break;
     default:
       break;

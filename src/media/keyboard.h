@@ -5,7 +5,7 @@
 
 // Virtual-key codes the game uses.
 namespace vk {
-constexpr int Backspace = 8, Escape = 27, Pause = 19, Space = 32;
+constexpr int Backspace = 8, Return = 13, Escape = 27, Pause = 19, Space = 32;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
 constexpr int A = 65, Z = 90;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116;

@@ -64,8 +64,9 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
 }
 
 TEST(KeysScript, EveryKeyNameRoundTrips) {
-  std::vector<std::string> names = {"minus",     "space", "up", "down", "left", "right", "escape",
-                                    "backspace", "pause", "f1", "f2",   "f3",   "f4",    "f5"};
+  std::vector<std::string> names = {"minus", "space", "enter",  "up",        "down",
+                                    "left",  "right", "escape", "backspace", "pause",
+                                    "f1",    "f2",    "f3",     "f4",        "f5"};
   for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
   std::vector<int> codes;
   for (const std::string& n : names) {
@@ -76,9 +77,9 @@ TEST(KeysScript, EveryKeyNameRoundTrips) {
   }
   std::sort(codes.begin(), codes.end());
   EXPECT_EQ(std::unique(codes.begin(), codes.end()), codes.end());
-  EXPECT_EQ(KeyCodeOfName("enter"), 0);
+  EXPECT_EQ(KeyCodeOfName("enter"), vk::Return);
   EXPECT_EQ(KeyCodeOfName("f6"), 0);
-  EXPECT_EQ(KeyNameOfCode(13), "");
+  EXPECT_EQ(KeyNameOfCode(9), "");  // Tab is no game key
 }
 
 TEST(KeysScript, RecordingRoundTrips) {
@@ -92,7 +93,7 @@ TEST(KeysScript, RecordingRoundTrips) {
                                  {2, {vk::Minus, true}},
                                  {40, {vk::F2, false}}};
   for (const TTimedKey& k : keys) text += FormatRecordedKey(k);
-  text += FormatRecordedKey({41, {13, true}});  // not a game key: left out
+  text += FormatRecordedKey({41, {9, true}});  // not a game key (Tab): left out
   text += FormatRecordingEnd(99);
 
   std::vector<std::string> lines;

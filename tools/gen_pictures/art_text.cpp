@@ -67,15 +67,19 @@ TRaster Title(TArt& art, const TPictureSpec& s) {
 
 TRaster Menu(TArt& art, const TPictureSpec& s) {
   TRaster r(s.Width, s.Height);
-  TextInBox(art, r, "MENU", TFace::Latin, 14, 0, 14, 200, 34, Sky());
-  FillRect(r, 40, 38, 160, 39, Rgb(90, 110, 170));
-  // The hand points at y 61 and 91 (relative), so the entries sit beside it.
+  TextInBox(art, r, "MENU", TFace::Latin, 14, 0, 10, 200, 30, Sky());
+  FillRect(r, 40, 34, 160, 35, Rgb(90, 110, 170));
+  // Five entries 22 px apart; the hand points at y 61 + 22 (n - 1)
+  // (relative), so entry n is centred on its middle.
+  const char* entries[5] = {"スタート", "ランキング", "記録", "練習", "設定"};
   TTextStyle st = Gold(1);
   st.Embolden = 0.8f;
-  TextInBox(art, r, "スタート", TFace::Japanese, 18, 44, 56, 180, 78, st);
-  TextInBox(art, r, "ランキング", TFace::Japanese, 18, 44, 86, 180, 108, st);
-  FillRect(r, 40, 160, 160, 161, Rgb(90, 110, 170));
-  TextInBox(art, r, "SPACE: けってい", TFace::Japanese, 12, 0, 168, 200, 184,
+  for (int n = 0; n < 5; ++n) {
+    float top = 57.0f + 22.0f * n;
+    TextInBox(art, r, entries[n], TFace::Japanese, 18, 44, top, 180, top + 20, st);
+  }
+  FillRect(r, 40, 170, 160, 171, Rgb(90, 110, 170));
+  TextInBox(art, r, "SPACE / ENTER: けってい", TFace::Japanese, 12, 0, 176, 200, 192,
             Style(Rgb(200, 210, 230), Rgb(160, 170, 200), 1));
   return r;
 }

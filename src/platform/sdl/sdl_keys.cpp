@@ -15,6 +15,9 @@ int VirtualKeyOfScancode(int scancode) {
       return vk::Minus;
     case SDL_SCANCODE_SPACE:
       return vk::Space;
+    case SDL_SCANCODE_RETURN:
+    case SDL_SCANCODE_KP_ENTER:
+      return vk::Return;
     case SDL_SCANCODE_LEFT:
       return vk::Left;
     case SDL_SCANCODE_UP:
