@@ -1,6 +1,7 @@
 // The picture generator: draws every picture of the built-in catalog, the
 // letter and backdrop bitmaps, and optionally a review sheet.
-//   gen_pictures [--blob FILE] [--abc DIR] [--sheet FILE.png [--only a,b,c] [--zoom N]]
+//   gen_pictures [--blob FILE] [--abc DIR] [--icons DIR]
+//                [--sheet FILE.png [--only a,b,c] [--zoom N]]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "gen_pictures/art.h"
+#include "gen_pictures/icon.h"
 #include "gen_pictures/output.h"
 
 namespace {
@@ -41,7 +43,7 @@ std::vector<std::string> Split(const std::string& list) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string blobPath, abcDir, sheetPath;
+  std::string blobPath, abcDir, sheetPath, iconDir;
   std::vector<std::string> only;  // review: draw only these items on the sheet
   int zoom = 1;
   for (int i = 1; i < argc; ++i) {
@@ -50,6 +52,8 @@ int main(int argc, char** argv) {
       blobPath = argv[++i];
     else if (i + 1 < argc && arg == "--abc")
       abcDir = argv[++i];
+    else if (i + 1 < argc && arg == "--icons")
+      iconDir = argv[++i];
     else if (i + 1 < argc && arg == "--sheet")
       sheetPath = argv[++i];
     else if (i + 1 < argc && arg == "--only")
@@ -58,8 +62,8 @@ int main(int argc, char** argv) {
       zoom = atoi(argv[++i]);
     else
       return Fail(
-          "usage: gen_pictures [--blob FILE] [--abc DIR] [--sheet FILE.png [--only a,b] [--zoom "
-          "N]]");
+          "usage: gen_pictures [--blob FILE] [--abc DIR] [--icons DIR] [--sheet FILE.png [--only "
+          "a,b] [--zoom N]]");
   }
 
   TFonts fonts;
@@ -100,6 +104,12 @@ int main(int argc, char** argv) {
   if (!abcDir.empty())
     for (const auto& [name, img] : files)
       if (!WriteBmp(abcDir + "/" + name + ".bmp", img, error)) return Fail(error);
+  // The desktop icon at the sizes of the hicolor theme: DIR/mirutena-N.png.
+  if (!iconDir.empty())
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+      if (!WritePngRgba(iconDir + "/mirutena-" + std::to_string(size) + ".png", DrawIcon(art, size),
+                        error))
+        return Fail(error);
   if (!sheetPath.empty() &&
       !WritePng(sheetPath, ContactSheet(fonts, items, files, only, zoom), error))
     return Fail(error);
