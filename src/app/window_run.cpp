@@ -112,7 +112,7 @@ int RunWindow(const AppOptions& o) {
   g.SeedGiven = true;
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error)) {
-    platform.ReportError(error);
+    platform.ShowFatalError(error);
     return 1;
   }
   if (o.FullScreen || settings.FullScreen) EnterFullScreen(g);
@@ -164,7 +164,7 @@ int RunWindow(const AppOptions& o) {
         }
       }
     } catch (const StartupError& e) {
-      platform.ReportError(std::string("ゲームを開始できません: ") + e.what());
+      platform.ShowFatalError(std::string("ゲームを開始できません: ") + e.what());
       return 1;
     }
   }

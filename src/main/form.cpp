@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/game_error.h"
+#include "main/error_note.h"
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/score.h"
@@ -154,6 +155,7 @@ void RunFrame(Game& g) {
   } catch (const GameError& e) {
     ReportError(g, e.what());
   }
+  DrawErrorNote(g);
   ShowFrameRate(g);
   for (int8_t& c : g.WaveCooldown)
     if (c > 0) --c;

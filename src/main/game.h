@@ -73,6 +73,13 @@ struct TSceneState {
   Surface UnderNote;  // the screen's pixels under the note, put back after presenting
 };
 
+// Errors already shown (by file) and the note on screen.
+struct TErrorNotes {
+  std::vector<std::string> Shown;
+  std::string Text;  // UTF-8
+  int FramesLeft = 0;
+};
+
 struct Game {
   // Platform and media.
   IPlatform* Platform = nullptr;
@@ -115,6 +122,7 @@ struct Game {
   TEnemySystem Enemies;
   TScript Script;
   TEffects Effects;
+  TErrorNotes Notes;
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;
@@ -136,5 +144,6 @@ void ResetFrameClock(Game& g);
 std::string DataPath(const Game& g, const std::string& relative);
 // A file of the player's save folder, e.g. SavePath(g, "score.rnk").
 std::string SavePath(const Game& g, const std::string& name);
-// Reports an error to the user once and keeps it for the summary.
+// Reports an error once per file: a note over the field for a few seconds and
+// the platform's error output (never a blocking box); kept for the summary.
 void ReportError(Game& g, const std::string& utf8);

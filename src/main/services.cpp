@@ -1,8 +1,10 @@
 // Shell services for the other subsystems: stock-surface copies, the backdrop
 // tile, sound playback with per-sound cooldowns, data paths and error reports.
+#include <algorithm>
 #include <string>
 
 #include "base/game_error.h"
+#include "main/error_note.h"
 #include "main/game.h"
 
 namespace {
@@ -92,8 +94,14 @@ std::string SavePath(const Game& g, const std::string& name) {
 }
 
 void ReportError(Game& g, const std::string& utf8) {
-  // The same failure repeated frame after frame is shown once.
-  if (utf8 == g.LastError) return;
+  // A file that fails again (each scene change, each retry of a part) is
+  // shown once; the game goes on without it.
+  const std::string key = ErrorKey(utf8);
+  auto& shown = g.Notes.Shown;
+  if (std::find(shown.begin(), shown.end(), key) != shown.end()) return;
+  shown.push_back(key);
   g.LastError = utf8;
+  g.Notes.Text = utf8;
+  g.Notes.FramesLeft = 100;  // five seconds
   if (g.Platform) g.Platform->ReportError(utf8);
 }

@@ -1,5 +1,6 @@
 // Drawing of prompt windows: the open/close outline and the full window with
 // frame, interior, connector line, word, time bar and letter row.
+#include <algorithm>
 #include <cmath>
 
 #include "enemy/enemy.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr double kPi = 3.1415926535897932385;
 constexpr TRgb kPenGreen{0, 128, 0};
 constexpr TRgb kWhite{255, 255, 255};
+constexpr int kTextShade = 150;  // opacity of the black under the target's text
 
 // The pen, brush and font the windows draw with; other users of the screen
 // canvas may have changed them since the last window was drawn.
@@ -50,6 +52,9 @@ void DrawInterior(Game& g, TTypeWindow& w, bool isTarget) {
   if (g.AlphaOn && isTarget) {
     const int sx = static_cast<int>(w.DriftX), sy = static_cast<int>(w.DriftY);
     BlitStockRect(g, inner, MakeRect(sx, sy, sx + w.Width - 10, sy + w.Height - 10), 1, 130);
+    // A dark band under the word and the letters keeps them readable on
+    // bright tiles; the tile still shows above and below it.
+    BlitStock(g, TextShadeRect(g, w), 0, kTextShade);
     w.DriftX += t.DriftSpeedX;
     w.DriftY += t.DriftSpeedY;
     if (w.DriftX > 430 - t.TileWidth || w.DriftY > 400 - t.TileHeight) w.DriftX = w.DriftY = 0;
@@ -109,6 +114,14 @@ void DrawLetters(Game& g, const TTypeWindow& w) {
 }
 
 }  // namespace
+
+TRect TextShadeRect(const Game& g, const TTypeWindow& w) {
+  const TTypingEngine& t = g.Typing;
+  const int top = w.InnerTop() + std::max(t.RowGap - 3, 0);
+  const int bottom =
+      std::min(w.InnerTop() + 2 * t.RowGap + 12 + t.LetterHeight + 3, w.InnerBottom());
+  return MakeRect(w.InnerLeft() + 2, top, w.InnerRight() - 2, bottom);
+}
 
 int LetterRowLeft(const Game& g, const TTypeWindow& w) {
   const int length = static_cast<int>(w.CurrentRomaji.size());

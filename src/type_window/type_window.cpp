@@ -179,20 +179,22 @@ bool SwitchRomaji(TTypeWindow& w, char letter) {
   return false;
 }
 
-void FollowEnemy(Game& /*g*/, TTypeWindow& w) {
+void FollowEnemy(Game& g, TTypeWindow& w) {
   if (w.Enemy) {
-    w.CenterX = EnemyCenterX(*w.Enemy) + w.OffsetX;
-    w.CenterY = EnemyCenterY(*w.Enemy) + w.OffsetY;
+    w.CenterX = EnemyCenterX(*w.Enemy) + w.OffsetX + w.NudgeX;
+    w.CenterY = EnemyCenterY(*w.Enemy) + w.OffsetY + w.NudgeY;
   }
   if (w.Left() < 0) w.CenterX = (w.Width + 1) / 2;
   if (w.Top() < 0) w.CenterY = (w.Height + 1) / 2;
   if (w.Right() > kSurfaceWidth) w.CenterX = kSurfaceWidth - (w.Width + 1) / 2;
   if (w.Bottom() > kSurfaceHeight) w.CenterY = kSurfaceHeight - (w.Height + 1) / 2;
+  KeepClearOfScore(g, w);
 }
 
 void StepWindows(Game& g) {
   TTypingEngine& t = g.Typing;
   PackWindows(g);
+  SpreadWindows(g);
   const size_t n = t.WindowList.size();
   for (size_t i = 0; i < n && i < t.WindowList.size(); ++i) {
     TTypeWindow* w = t.WindowList[i].get();

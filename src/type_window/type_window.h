@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
 #include "type_window/kana_table.h"
 
 struct Game;
@@ -26,6 +27,8 @@ class TTypeWindow {
   uint8_t Locked = 0;
   uint8_t State = Opening;
   int32_t OffsetX = 0, OffsetY = 0;
+  // Added to the offset to keep the window clear of the others (SpreadWindows).
+  int32_t NudgeX = 0, NudgeY = 0;
   int32_t CenterX = 0, CenterY = 0;
   int32_t AnchorX = 0, AnchorY = 0;
   int32_t Width = 0, Height = 0;
@@ -88,9 +91,18 @@ bool HasTakenFirstLetter(Game& g, const TTypeWindow& w);
 void PackWindows(Game& g);
 void FollowEnemy(Game& g, TTypeWindow& w);
 void StepWindows(Game& g);
+// The score and rate band at the top left that no window may cover.
+TRect ScoreBand(const Game& g);
+// Moves a window that reaches into the score band down below it.
+void KeepClearOfScore(const Game& g, TTypeWindow& w);
+// Nudges the open windows that meet a few pixels apart (the target keeps its
+// place) and lets pushed windows drift back when nothing is in the way.
+void SpreadWindows(Game& g);
 void DrawTypeWindow(Game& g, TTypeWindow& w);
 // The open/close outline at the window's AnimStep.
 void DrawWindowOutline(Game& g, const TTypeWindow& w);
+// The band under the target's word and letters that is darkened for contrast.
+TRect TextShadeRect(const Game& g, const TTypeWindow& w);
 // The x of the first letter of the window's letter row.
 int LetterRowLeft(const Game& g, const TTypeWindow& w);
 // Sets or clears Locked on every window of the enemy.

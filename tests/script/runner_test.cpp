@@ -1,7 +1,6 @@
 // Loading and running stage scripts on a real game: triggers, groups, scene
 // waits, the line interpreter's fields, and scripts broken in every way.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <fstream>
@@ -197,6 +196,9 @@ TEST_F(ScriptRunner, UnrunnableScriptsEndThePart) {
       "t\nblue,0,0;\n*-4\n" + kSoldier + "end;\n",           // never reached
   };
   for (const std::string& text : broken) {
+    // Each text stands for another file: errors are shown once per file.
+    g().Notes.Shown.clear();
+    g().LastError.clear();
     g().ClearTimer = 0;
     g().Enemies.EnemyList.clear();
     Load(text);

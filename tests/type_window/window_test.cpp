@@ -92,7 +92,8 @@ TEST_F(TypingTest, WindowsAreClampedToTheField) {
   w.Width = 100;
   FollowEnemy(*g, w);
   EXPECT_EQ(w.CenterX, 50);
-  EXPECT_EQ(w.CenterY, 35);
+  // Pushed onto the field, then below the score band at the top left.
+  EXPECT_EQ(w.Top(), ScoreBand(*g).Bottom);
   EXPECT_EQ(w.Left(), 0);
   e.X = 420;
   e.Y = 390;

@@ -298,6 +298,10 @@ void SdlPlatform::SetEffectsVolume(int volume) {
 
 void SdlPlatform::ReportError(const std::string& utf8) {
   std::fprintf(stderr, "mirutena: %s\n", utf8.c_str());
+}
+
+void SdlPlatform::ShowFatalError(const std::string& utf8) {
+  std::fprintf(stderr, "mirutena: %s\n", utf8.c_str());
   if (window_)
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption_.c_str(), utf8.c_str(), window_);
 }

@@ -66,7 +66,10 @@ class SdlPlatform : public IPlatform {
   int EffectsVolume() const override { return effectsVolume_; }
   // The mixer whose volumes SetMusicVolume and SetEffectsVolume set.
   void AttachAudio(SdlAudio* audio);
+  // Errors during play go to stderr only (the game shows its own note).
   void ReportError(const std::string& utf8) override;
+  // Where the game cannot go on (start-up): stderr and a message box.
+  void ShowFatalError(const std::string& utf8);
 
  private:
   int AutomaticScale() const;
