@@ -11,19 +11,41 @@
 namespace blit {
 namespace {
 
-// A private copy of the source when it is also the destination, so that
-// overlapping areas read the picture as it was before the call.
+// The source's pixels, or a private copy of them when the source is also the
+// destination, so that overlapping areas read the picture as it was before
+// the call. Nothing is allocated in the usual case of two surfaces.
 struct SourceView {
-  const Surface* S;
-  Surface Copy;
-  SourceView(const Surface& source, const Surface& dest) : S(&source) {
+  const uint16_t* Pixels;
+  int Width, Height;
+  std::vector<uint16_t> Own;
+  SourceView(const Surface& source, const Surface& dest)
+      : Pixels(source.Pixels.data()), Width(source.Width), Height(source.Height) {
     if (&source == &dest) {
-      Copy.Width = source.Width;
-      Copy.Height = source.Height;
-      Copy.Pixels = source.Pixels;
-      S = &Copy;
+      Own = source.Pixels;
+      Pixels = Own.data();
     }
   }
+  const uint16_t* Row(int y) const { return Pixels + static_cast<size_t>(y) * Width; }
+  uint16_t At(int x, int y) const { return Row(y)[x]; }
+};
+
+// Scratch rows of one draw call (sampled columns, gathered or repeated
+// pixels): on the stack for the widths the game draws, on the heap only for
+// wider ones.
+template <typename T>
+class RowBuffer {
+ public:
+  explicit RowBuffer(int64_t n) {
+    if (n > kStack) heap_.resize(static_cast<size_t>(n));
+    data_ = n > kStack ? heap_.data() : stack_;
+  }
+  T* Data() { return data_; }
+
+ private:
+  static constexpr int kStack = 1024;
+  T stack_[kStack];
+  std::vector<T> heap_;
+  T* data_;
 };
 
 // Source offsets of the destination columns (or rows) lo..hi-1 counted from
@@ -65,10 +87,6 @@ int64_t Span(int lo, int hi) {
   return static_cast<int64_t>(hi) - lo;
 }
 
-const uint16_t* Row(const Surface& s, int y) {
-  return s.Pixels.data() + static_cast<size_t>(y) * s.Width;
-}
-
 template <bool Keyed>
 void CopyRow(uint16_t* d, const uint16_t* s, int n, uint16_t key) {
   if constexpr (!Keyed) {
@@ -95,11 +113,13 @@ void BlendRowContiguous(uint16_t* d, const uint16_t* s, int n, uint16_t key, uin
     d[i] = Keyed ? BlendKeyed565(s[i], d[i], a, key) : Blend565(s[i], d[i], a);
 }
 
+// The sampled pixels are gathered into a row first, so that the blend itself
+// runs over contiguous pixels (which the compiler vectorises).
 template <bool Keyed>
 void BlendRowScaled(uint16_t* d, const uint16_t* s, const int* cols, int n, uint16_t key,
-                    uint16_t a) {
-  for (int i = 0; i < n; ++i)
-    d[i] = Keyed ? BlendKeyed565(s[cols[i]], d[i], a, key) : Blend565(s[cols[i]], d[i], a);
+                    uint16_t a, uint16_t* gathered) {
+  for (int i = 0; i < n; ++i) gathered[i] = s[cols[i]];
+  BlendRowContiguous<Keyed>(d, gathered, n, key, a);
 }
 
 }  // namespace
@@ -133,16 +153,62 @@ void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
   if (dy + (sb - st) > dest.Height) sb = st + (dest.Height - dy);
   if (sr <= sl || sb <= st) return;
 
-  SourceView view(source, dest);
-  const Surface& src = *view.S;
+  SourceView src(source, dest);
   const int n = static_cast<int>(sr - sl);
   for (int64_t r = 0; r < sb - st; ++r) {
     uint16_t* d = &dest.At(static_cast<int>(dx), static_cast<int>(dy + r));
-    const uint16_t* s = Row(src, static_cast<int>(st + r)) + sl;
+    const uint16_t* s = src.Row(static_cast<int>(st + r)) + sl;
     if (keyed)
       CopyRow<true>(d, s, n, key);
     else
       CopyRow<false>(d, s, n, key);
+  }
+}
+
+void Tile(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
+          uint16_t key, int count, int stepX, int stepY) {
+  const int pw = srcRect.Right - srcRect.Left, ph = srcRect.Bottom - srcRect.Top;
+  const bool inside = srcRect.Left >= 0 && srcRect.Top >= 0 && srcRect.Right <= source.Width &&
+                      srcRect.Bottom <= source.Height;
+  // Side by side in a row or a column without overlap: one span per row.
+  const bool row = stepY == 0 && stepX == pw, column = stepX == 0 && stepY == ph;
+  if (count <= 0 || pw <= 0 || ph <= 0) return;
+  if (!inside || &source == &dest || !(row || column) || count > (1 << 20)) {
+    for (int i = 0; i < count; ++i)
+      Copy(dest, x + i * stepX, y + i * stepY, srcRect, source, keyed, key);
+    return;
+  }
+  const int64_t w = row ? int64_t{pw} * count : pw, h = column ? int64_t{ph} * count : ph;
+  const int64_t x0 = std::max<int64_t>(x, 0), x1 = std::min<int64_t>(x + w, dest.Width);
+  const int64_t y0 = std::max<int64_t>(y, 0), y1 = std::min<int64_t>(y + h, dest.Height);
+  if (x0 >= x1 || y0 >= y1) return;
+  // Each destination row is one span: the pattern's row repeated across the
+  // run (built once per row in a buffer), then copied in one go, which lets
+  // the keyed copy run over the whole width instead of 5-pixel pieces.
+  const int64_t spanLen = x1 - x0, firstCol = (x0 - x) % pw;
+  RowBuffer<uint16_t> buffer(spanLen);
+  uint16_t* span = buffer.Data();
+  int64_t patternRow = (y0 - y) % ph;
+  for (int64_t dy = y0; dy < y1; ++dy) {
+    const uint16_t* s =
+        &source.Pixels[static_cast<size_t>(srcRect.Top + patternRow) * source.Width + srcRect.Left];
+    if (++patternRow == ph) patternRow = 0;
+    const uint16_t* from = s + firstCol;
+    if (spanLen > pw - firstCol) {
+      int64_t filled = pw - firstCol;
+      std::memcpy(span, from, static_cast<size_t>(filled) * sizeof(uint16_t));
+      while (filled < spanLen) {
+        const int64_t n = std::min<int64_t>(pw, spanLen - filled);
+        std::memcpy(span + filled, s, static_cast<size_t>(n) * sizeof(uint16_t));
+        filled += n;
+      }
+      from = span;
+    }
+    uint16_t* d = &dest.At(static_cast<int>(x0), static_cast<int>(dy));
+    if (keyed)
+      CopyRow<true>(d, from, static_cast<int>(spanLen), key);
+    else
+      CopyRow<false>(d, from, static_cast<int>(spanLen), key);
   }
 }
 
@@ -158,14 +224,15 @@ void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, 
   if (!SampleRange(destRect.Top, dh, dest.Height, srcRect.Top, stepY, source.Height, j0, j1))
     return;
 
-  SourceView view(source, dest);
-  const Surface& src = *view.S;
+  SourceView src(source, dest);
   const int n = static_cast<int>(i1 - i0);
   const int firstCol = static_cast<int>(srcRect.Left + ((i0 * stepX) >> 16));
   const bool contiguous = stepX == 65536;
-  std::vector<int> cols;
+  RowBuffer<int> colBuffer(contiguous ? 0 : n);
+  int* cols = colBuffer.Data();
+  RowBuffer<uint16_t> gatherBuffer(contiguous || opacity >= 255 ? 0 : n);
+  uint16_t* gathered = gatherBuffer.Data();
   if (!contiguous) {
-    cols.resize(n);
     for (int k = 0; k < n; ++k)
       cols[k] = static_cast<int>(srcRect.Left + (((i0 + k) * stepX) >> 16)) - firstCol;
   }
@@ -175,7 +242,7 @@ void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, 
     const int sy = static_cast<int>(srcRect.Top + ((j * stepY) >> 16));
     uint16_t* d =
         &dest.At(static_cast<int>(destRect.Left + i0), static_cast<int>(destRect.Top + j));
-    const uint16_t* s = Row(src, sy) + firstCol;
+    const uint16_t* s = src.Row(sy) + firstCol;
     if (blend) {
       if (contiguous) {
         if (keyed)
@@ -184,9 +251,9 @@ void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, 
           BlendRowContiguous<false>(d, s, n, key, a);
       } else {
         if (keyed)
-          BlendRowScaled<true>(d, s, cols.data(), n, key, a);
+          BlendRowScaled<true>(d, s, cols, n, key, a, gathered);
         else
-          BlendRowScaled<false>(d, s, cols.data(), n, key, a);
+          BlendRowScaled<false>(d, s, cols, n, key, a, gathered);
       }
     } else if (contiguous) {
       if (keyed)
@@ -195,9 +262,9 @@ void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, 
         CopyRow<false>(d, s, n, key);
     } else {
       if (keyed)
-        ScaleRow<true>(d, s, cols.data(), n, key);
+        ScaleRow<true>(d, s, cols, n, key);
       else
-        ScaleRow<false>(d, s, cols.data(), n, key);
+        ScaleRow<false>(d, s, cols, n, key);
     }
   }
 }
@@ -231,8 +298,7 @@ void Rotate(Surface& dest, int x, int y, int w, int h, TRect srcRect, const Surf
       std::min<int64_t>(dest.Height - 1, static_cast<int64_t>(std::min(std::ceil(maxY), 1e9)) + 1);
   if (bx0 > bx1 || by0 > by1) return;
 
-  SourceView view(source, dest);
-  const Surface& src = *view.S;
+  SourceView src(source, dest);
   // 16.16 fixed point: the inverse turn of (du, dv) plus the centre gives the
   // point of the scaled pattern; a second step maps it onto the source rect.
   const int64_t fc = std::llround(c * 65536), fs = std::llround(s * 65536);

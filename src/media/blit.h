@@ -10,6 +10,11 @@ namespace blit {
 // Unscaled copy of srcRect to (x, y), both rectangles cut to their surfaces.
 void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
           uint16_t key);
+// count unscaled copies of srcRect, the i-th at (x + i * stepX, y + i * stepY):
+// the same pixels as count calls of Copy, drawn as one span per row when the
+// copies sit side by side in a row or a column.
+void Tile(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
+          uint16_t key, int count, int stepX, int stepY);
 // Nearest-pixel scaled copy (opacity >= 255) or blend (0 < opacity < 255) of
 // srcRect into destRect with 16.16 sampling steps; nothing at opacity <= 0.
 void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, bool keyed,

@@ -2,6 +2,8 @@
 // pictures from RGB pixels, and drawing patterns with the item's key colour.
 #include "media/picture_list.h"
 
+#include <algorithm>
+
 #include "base/game_error.h"
 #include "media/blit.h"
 
@@ -18,6 +20,16 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+// FNV-1a over the name's bytes with A-Z folded to a-z.
+uint64_t FoldedHash(const std::string& name) {
+  uint64_t h = 1469598103934665603ull;
+  for (unsigned char c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+    h = (h ^ c) * 1099511628211ull;
+  }
+  return h;
+}
+
 // The pattern's rectangle, or nullptr when the number is not a pattern.
 const TRect* PatternRect(const TPictureItem& item, int pattern) {
   if (pattern < 0 || pattern >= item.PatternCount()) return nullptr;
@@ -31,10 +43,33 @@ uint16_t ItemKey(const TPictureItem& item) {
 
 }  // namespace
 
-TPictureItem* TPictureList::TryFindPicture(const std::string& name) {
+TPictureItem* TPictureList::LinearFind(const std::string& name) {
   for (auto& item : Items)
     if (SameNameIgnoringCase(item.Name, name)) return &item;
   return nullptr;
+}
+
+void TPictureList::RebuildIndex() {
+  index_.clear();
+  index_.reserve(Items.size());
+  for (size_t i = 0; i < Items.size(); ++i)
+    index_.emplace_back(FoldedHash(Items[i].Name), static_cast<int>(i));
+  std::sort(index_.begin(), index_.end());
+  indexedCount_ = Items.size();
+}
+
+TPictureItem* TPictureList::TryFindPicture(const std::string& name) {
+  if (indexedCount_ != Items.size()) RebuildIndex();
+  const uint64_t h = FoldedHash(name);
+  auto it = std::lower_bound(index_.begin(), index_.end(), std::make_pair(h, -1));
+  // Equal hashes in resource order: the first of that name wins.
+  for (; it != index_.end() && it->first == h; ++it) {
+    TPictureItem& item = Items[static_cast<size_t>(it->second)];
+    if (SameNameIgnoringCase(item.Name, name)) return &item;
+  }
+  TPictureItem* found = LinearFind(name);
+  if (found) RebuildIndex();  // the table was stale
+  return found;
 }
 
 TPictureItem& TPictureList::FindPicture(const std::string& name) {
@@ -82,6 +117,13 @@ void DrawPattern(const TPictureItem& item, Surface& dest, int x, int y, int patt
   const TRect* r = PatternRect(item, pattern);
   if (!r) return;
   blit::Copy(dest, x, y, *r, item.Picture, item.Transparent, ItemKey(item));
+}
+
+void DrawPatternRun(const TPictureItem& item, Surface& dest, int x, int y, int pattern, int count,
+                    int stepX, int stepY) {
+  const TRect* r = PatternRect(item, pattern);
+  if (!r) return;
+  blit::Tile(dest, x, y, *r, item.Picture, item.Transparent, ItemKey(item), count, stepX, stepY);
 }
 
 void StretchPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern) {

@@ -1,16 +1,18 @@
 // The picture catalog: named pictures cut into numbered patterns, and the
 // pattern drawing operations built on the surface primitives.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "media/surface.h"
 
 struct TPictureItem {
   std::string Name;
-  Surface Picture;          // converted to 16 bits; width 0 = no picture
-  int PatternWidth = 0;     // 0 = the picture's width
-  int PatternHeight = 0;    // 0 = the picture's height
+  Surface Picture;        // converted to 16 bits; width 0 = no picture
+  int PatternWidth = 0;   // 0 = the picture's width
+  int PatternHeight = 0;  // 0 = the picture's height
   int SkipWidth = 0;
   int SkipHeight = 0;
   bool SystemMemory = false;
@@ -33,6 +35,15 @@ class TPictureList {
   TPictureItem* TryFindPicture(const std::string& name);
   // Rebuilds every item's patterns from its picture.
   void RestorePictures();
+
+ private:
+  // Lookups go through a sorted table of name hashes (letter case folded),
+  // rebuilt when items are added; a hit is checked against the item's name,
+  // and anything doubtful falls back to the search in resource order.
+  std::vector<std::pair<uint64_t, int>> index_;
+  size_t indexedCount_ = 0;
+  void RebuildIndex();
+  TPictureItem* LinearFind(const std::string& name);
 };
 
 // Slices one item's picture into patterns (row by row, partial cells dropped).
@@ -54,6 +65,10 @@ void SetPicturePixels(TPictureItem& item, int width, int height, const std::vect
 // Pattern drawing: nothing is drawn for a pattern number outside the item's
 // patterns. Transparency follows the item's Transparent flag.
 void DrawPattern(const TPictureItem& item, Surface& dest, int x, int y, int pattern);
+// count copies of a pattern, the i-th at (x + i * stepX, y + i * stepY), as
+// count DrawPattern calls would draw them (window frames use it).
+void DrawPatternRun(const TPictureItem& item, Surface& dest, int x, int y, int pattern, int count,
+                    int stepX, int stepY);
 void StretchPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern);
 void BlendPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern, int opacity);
 void RotatePattern(const TPictureItem& item, Surface& dest, int x, int y, int width, int height,

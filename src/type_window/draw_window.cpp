@@ -36,14 +36,12 @@ void DrawFrame(Game& g, const TTypeWindow& w, const TPictureItem& frame) {
   DrawPattern(frame, g.Screen, innerRight, top, 3);
   DrawPattern(frame, g.Screen, innerRight, innerBottom, 4);
   DrawPattern(frame, g.Screen, left, innerBottom, 5);
-  for (int i = 1; i <= (w.Width - 10) / 5; ++i) {
-    DrawPattern(frame, g.Screen, left + 5 * i, top, 0);
-    DrawPattern(frame, g.Screen, left + 5 * i, innerBottom, 0);
-  }
-  for (int i = 1; i <= (w.Height - 10) / 5; ++i) {
-    DrawPattern(frame, g.Screen, left, top + 5 * i, 1);
-    DrawPattern(frame, g.Screen, innerRight, top + 5 * i, 1);
-  }
+  // The edges: runs of 5-pixel pieces between the corners.
+  const int across = (w.Width - 10) / 5, down = (w.Height - 10) / 5;
+  DrawPatternRun(frame, g.Screen, left + 5, top, 0, across, 5, 0);
+  DrawPatternRun(frame, g.Screen, left + 5, innerBottom, 0, across, 5, 0);
+  DrawPatternRun(frame, g.Screen, left, top + 5, 1, down, 0, 5);
+  DrawPatternRun(frame, g.Screen, innerRight, top + 5, 1, down, 0, 5);
 }
 
 void DrawInterior(Game& g, TTypeWindow& w, bool isTarget) {
