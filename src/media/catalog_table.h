@@ -6,7 +6,7 @@
 #include <cstdint>
 
 struct TPictureSpec {
-  const char* Name;   // UTF-8 ("＊" is converted to CP932 when the catalog loads)
+  const char* Name;  // UTF-8 ("＊" is converted to CP932 when the catalog loads)
   int Width, Height;  // picture size; 0 x 0 = loaded from a file at start-up
   int PatternWidth, PatternHeight;
   int Patterns;  // pattern count once the picture is present

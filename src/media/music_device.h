@@ -9,7 +9,7 @@ class IMusicDevice {
   // it cannot be opened or no MIDI output exists.
   virtual bool Open(const std::string& path, std::string& error) = 0;
   virtual void Close() = 0;
-  virtual void Play() = 0;  // from the current position
+  virtual void Play() = 0;    // from the current position
   virtual void Pause() = 0;
   virtual void Resume() = 0;
   virtual void Rewind() = 0;  // position to the start, not playing

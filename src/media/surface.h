@@ -18,9 +18,7 @@ struct TRgb {
 constexpr uint16_t RgbTo565(uint8_t r, uint8_t g, uint8_t b) {
   return static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
 }
-constexpr uint16_t RgbTo565(TRgb c) {
-  return RgbTo565(c.R, c.G, c.B);
-}
+constexpr uint16_t RgbTo565(TRgb c) { return RgbTo565(c.R, c.G, c.B); }
 // RGB565 -> RGB888, replicating the high bits into the low ones, so that a
 // round trip gives back the same 16-bit value.
 TRgb Rgb565ToRgb(uint16_t p);
@@ -28,8 +26,8 @@ TRgb Rgb565ToRgb(uint16_t p);
 struct Surface {
   int Width = 0;
   int Height = 0;
-  std::vector<uint16_t> Pixels;        // row-major, Width * Height
-  uint16_t KeyColor = 0;               // used by keyed copies from this surface
+  std::vector<uint16_t> Pixels;  // row-major, Width * Height
+  uint16_t KeyColor = 0;         // used by keyed copies from this surface
   std::unique_ptr<TextCanvas> Canvas;  // created on first use (SurfaceCanvas)
 
   Surface();

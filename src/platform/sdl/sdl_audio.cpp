@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "media/music.h"
@@ -28,6 +29,18 @@ constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
                                        "/usr/share/sounds/sf2/default-GM.sf2"};
 
 }  // namespace
+
+std::string RenderingOf(const std::string& midiPath) {
+  namespace fs = std::filesystem;
+  const fs::path mid(midiPath);
+  if (mid.extension() != ".mid") return "";
+  fs::path ogg = mid;
+  ogg.replace_extension(".ogg");
+  std::error_code e1, e2;
+  const auto midTime = fs::last_write_time(mid, e1), oggTime = fs::last_write_time(ogg, e2);
+  if (e1 || e2 || oggTime < midTime) return "";
+  return ogg.string();
+}
 
 std::vector<uint8_t> BuildWaveFile(const TWaveFormat& format, const std::vector<uint8_t>& data) {
   uint32_t blockAlign = static_cast<uint32_t>(format.Channels * (format.Bits / 8));
@@ -53,6 +66,7 @@ std::vector<uint8_t> BuildWaveFile(const TWaveFormat& format, const std::vector<
 
 SdlAudio::~SdlAudio() {
   if (open_) {
+    Mix_SetPostMix(nullptr, nullptr);
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     Mix_CloseAudio();
@@ -64,19 +78,37 @@ SdlAudio::~SdlAudio() {
 bool SdlAudio::Open() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   subsystem_ = true;
-  Mix_Init(MIX_INIT_MID);
+  // Ogg Vorbis for the rendered music; the MIDI synthesiser is loaded only
+  // when a MIDI file is played (a piece without rendering, a player's own).
+  Mix_Init(MIX_INIT_OGG);
   for (const char* font : kSoundFonts) {
     if (std::ifstream(font).good()) {
       Mix_SetSoundFonts(font);
       break;
     }
   }
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  // Floating point mixing (SDL converts to what the output takes), with
+  // the rate and channel count left to the output.
+  if (Mix_OpenAudioDevice(44100, AUDIO_F32SYS, 2, 1024, nullptr,
+                          SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
+      0) {
     Mix_Quit();
     return false;
   }
+  int rate = 44100, channels = 2;
+  Uint16 format = AUDIO_F32SYS;
+  Mix_QuerySpec(&rate, &format, &channels);
+  channels_ = channels;
+  limiter_ = TLimiter(TLimiter().Ceiling(), rate);
+  if (format == AUDIO_F32SYS) Mix_SetPostMix(&SdlAudio::PostMix, this);
   open_ = true;
   return true;
+}
+
+void SdlAudio::PostMix(void* self, uint8_t* stream, int len) {
+  auto* audio = static_cast<SdlAudio*>(self);
+  const int frames = len / static_cast<int>(sizeof(float)) / audio->channels_;
+  audio->limiter_.Process(reinterpret_cast<float*>(stream), frames, audio->channels_);
 }
 
 void SdlAudio::SetMusicVolume(int volume) {
@@ -128,7 +160,12 @@ bool SdlMusicDevice::Open(const std::string& path, std::string& error) {
   Close();
   double length = 0;
   if (!ReadMidiFileLength(path, length, error)) return false;
-  music_ = Mix_LoadMUS(path.c_str());
+  // A rendering of the piece made at build time plays instead of the live
+  // synthesis when it is there and not older than the MIDI file; the length
+  // (and so the loop point) still comes from the MIDI file.
+  const std::string rendering = RenderingOf(path);
+  if (!rendering.empty()) music_ = Mix_LoadMUS(rendering.c_str());
+  if (!music_) music_ = Mix_LoadMUS(path.c_str());
   if (!music_) {
     error = path + ": " + Mix_GetError();
     return false;

@@ -9,11 +9,14 @@
 #include "media/music_device.h"
 #include "media/play_timer.h"
 #include "media/sound_device.h"
+#include "platform/sdl/limiter.h"
 
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-// The mixer's audio output for the life of the program.
+// The mixer's audio output for the life of the program. It mixes in 32-bit
+// floating point, so that music and effects add up without clipping, and a
+// limiter on the mixed output keeps the sound below full scale.
 class SdlAudio {
  public:
   SdlAudio() = default;
@@ -29,8 +32,11 @@ class SdlAudio {
   void SetEffectsVolume(int volume);
 
  private:
+  static void PostMix(void* self, uint8_t* stream, int len);
   bool open_ = false;
   bool subsystem_ = false;
+  int channels_ = 2;
+  TLimiter limiter_;
 };
 
 // Each instance is one mixer channel holding its own chunk.
@@ -71,6 +77,10 @@ class SdlMusicDevice : public IMusicDevice {
   double lengthMs_ = 0;
   TPlayTimer timer_;
 };
+
+// The Ogg Vorbis rendering that stands for a .mid file (same folder and name),
+// or "" when there is none or it is older than the MIDI file.
+std::string RenderingOf(const std::string& midiPath);
 
 // A RIFF WAVE file in memory holding the PCM bytes in the given format.
 std::vector<uint8_t> BuildWaveFile(const TWaveFormat& format, const std::vector<uint8_t>& data);

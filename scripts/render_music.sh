@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Renders each MIDI piece of a bgm folder once, at build time, into an Ogg
+# Vorbis file beside it (NAME.mid -> NAME.ogg), with FluidSynth and the same
+# General MIDI soundfont the game plays MIDI with, so that the game plays the
+# rendering instead of synthesising while it runs. The MIDI stays the source:
+# a piece is rendered again when its .mid is newer than its .ogg, and the game
+# falls back to the .mid when the .ogg is missing or older. Without fluidsynth
+# or the soundfont nothing is rendered (the game then plays the MIDI files).
+#
+# Gains: 1.2 is the gain SDL_mixer gives FluidSynth at full music volume, so
+# a rendering sounds as loud as the live synthesis. Four pieces get a little
+# more or less so that every piece's loudness lies within 3 dB of the others
+# (whole-piece RMS of renders at 1.2, in dBFS: A_030GMW -14.1, A_082GMW -14.9,
+# PSMAT065 -18.5, PSMAT526 -16.0, city3 -15.1, event8 -17.2, event9 -13.9,
+# future -14.8, sense -13.6, victory -15.4; each is moved only as far as the
+# band -16.5 .. -13.7 dBFS around their mean asks). Peaks above full scale are
+# left in the floating-point rendering; the game's output limiter takes them.
+set -euo pipefail
+bgm="${1:?usage: render_music.sh BGM_DIR}"
+font=""
+for f in /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
+  [ -r "$f" ] && { font="$f"; break; }
+done
+if ! command -v fluidsynth >/dev/null 2>&1 || [ -z "$font" ]; then
+  echo "render_music: no fluidsynth or soundfont; the game will synthesise the MIDI files"
+  exit 0
+fi
+gain_of() {
+  case "$1" in
+    PSMAT065) echo 1.553 ;;
+    event8) echo 1.304 ;;
+    sense) echo 1.182 ;;
+    event9) echo 1.179 ;;
+    *) echo 1.2 ;;
+  esac
+}
+for mid in "$bgm"/*.mid; do
+  [ -e "$mid" ] || continue
+  name=$(basename "$mid" .mid)
+  ogg="$bgm/$name.ogg"
+  [ -e "$ogg" ] && [ "$ogg" -nt "$mid" ] && continue
+  tmp="$bgm/.$name.rendering.ogg"
+  fluidsynth -ni -q -g "$(gain_of "$name")" -r 44100 -O float -T oga -F "$tmp" "$font" "$mid" >/dev/null
+  mv -f "$tmp" "$ogg"
+done
