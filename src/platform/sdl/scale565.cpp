@@ -7,9 +7,17 @@
 
 namespace {
 
-template <typename Pixel>
-void ScaleRowsTo(const uint16_t* src, int srcW, int y0, int y1, const uint32_t* table, int factor,
-                 int left, int top, const TScaleTarget& t) {
+struct TableMap {
+  const uint32_t* Table;
+  uint32_t operator()(uint16_t v) const { return Table[v]; }
+};
+struct XrgbMap {
+  uint32_t operator()(uint16_t v) const { return Rgb565ToXrgb(v); }
+};
+
+template <typename Pixel, typename Map>
+void ScaleRowsTo(const uint16_t* src, int srcW, int y0, int y1, Map map, int factor, int left,
+                 int top, const TScaleTarget& t) {
   const size_t rowBytes = static_cast<size_t>(srcW) * factor * sizeof(Pixel);
   for (int y = y0; y < y1; ++y) {
     const uint16_t* s = src + static_cast<size_t>(y) * srcW;
@@ -17,10 +25,10 @@ void ScaleRowsTo(const uint16_t* src, int srcW, int y0, int y1, const uint32_t* 
                      static_cast<size_t>(left) * sizeof(Pixel);
     auto* d = reinterpret_cast<Pixel*>(first);
     if (factor == 1) {
-      for (int x = 0; x < srcW; ++x) d[x] = static_cast<Pixel>(table[s[x]]);
+      for (int x = 0; x < srcW; ++x) d[x] = static_cast<Pixel>(map(s[x]));
     } else {
       for (int x = 0; x < srcW; ++x) {
-        const auto p = static_cast<Pixel>(table[s[x]]);
+        const auto p = static_cast<Pixel>(map(s[x]));
         for (int k = 0; k < factor; ++k) *d++ = p;
       }
     }
@@ -38,11 +46,16 @@ int WholeScaleThatFits(int w, int h, int areaW, int areaH) {
 
 void ScaleRows565(const uint16_t* src, int srcW, int y0, int y1, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target) {
-  if (table.size() < 65536 || factor < 1 || y0 >= y1) return;
+  if (factor < 1 || y0 >= y1) return;
+  if (target.BytesPerPixel == 4 && target.Xrgb8888) {
+    ScaleRowsTo<uint32_t>(src, srcW, y0, y1, XrgbMap{}, factor, left, top, target);
+    return;
+  }
+  if (table.size() < 65536) return;
   if (target.BytesPerPixel == 4)
-    ScaleRowsTo<uint32_t>(src, srcW, y0, y1, table.data(), factor, left, top, target);
+    ScaleRowsTo<uint32_t>(src, srcW, y0, y1, TableMap{table.data()}, factor, left, top, target);
   else if (target.BytesPerPixel == 2)
-    ScaleRowsTo<uint16_t>(src, srcW, y0, y1, table.data(), factor, left, top, target);
+    ScaleRowsTo<uint16_t>(src, srcW, y0, y1, TableMap{table.data()}, factor, left, top, target);
 }
 
 bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last) {

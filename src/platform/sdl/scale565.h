@@ -12,7 +12,17 @@ struct TScaleTarget {
   int Width = 0;
   int Height = 0;
   int BytesPerPixel = 4;  // 2 or 4
+  // The target is 32-bit 0x00RRGGBB: the pixels are worked out with the
+  // channels widened by repeating their high bits, without the table (which
+  // the compiler can vectorise).
+  bool Xrgb8888 = false;
 };
+
+// A 565 value as 0x00RRGGBB, each channel widened by repeating its high bits.
+inline uint32_t Rgb565ToXrgb(uint32_t v) {
+  const uint32_t r = v >> 11, g = (v >> 5) & 63, b = v & 31;
+  return (((r << 3) | (r >> 2)) << 16) | (((g << 2) | (g >> 4)) << 8) | ((b << 3) | (b >> 2));
+}
 
 // The largest whole factor at which a w x h picture fits an area of
 // areaW x areaH, at least 1.
@@ -21,7 +31,8 @@ int WholeScaleThatFits(int w, int h, int areaW, int areaH);
 // Copies source rows y0..y1-1 (of a srcW-wide RGB565 picture) into the
 // target, each pixel made factor x factor, with the picture's top-left corner
 // at (left, top). The caller keeps the scaled picture inside the target.
-// table maps a 565 value to the target's pixel value (65536 entries).
+// table maps a 565 value to the target's pixel value (65536 entries; unused
+// for an Xrgb8888 target).
 void ScaleRows565(const uint16_t* src, int srcW, int y0, int y1, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target);
 

@@ -216,8 +216,9 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
     return;
   }
   if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
-  TScaleTarget target{static_cast<uint8_t*>(s->pixels), s->pitch, s->w, s->h,
-                      s->format->BytesPerPixel};
+  TScaleTarget target{
+      static_cast<uint8_t*>(s->pixels),           s->pitch, s->w, s->h, s->format->BytesPerPixel,
+      s->format->format == SDL_PIXELFORMAT_RGB888};
   ScaleRows565(screen.Pixels.data(), kWidth, first, last + 1, table_, factor, left, top, target);
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
   if (redrawAll_) {
