@@ -65,7 +65,7 @@ void BM_RomajiWord(benchmark::State& state) {
   double count = 0;
   for (auto _ : state) {
     TRomajiWord word = MakeRomajiWord(Tables().Table, units);
-    TRomajiPath guide = GuidePath(word, TRomajiStyle{});
+    TRomajiPath guide = GuidePath(word, TGuideStyle{});
     count = SpellingCount(word);
     benchmark::DoNotOptimize(guide.data());
   }

@@ -50,7 +50,7 @@ void Expand(const TKanaTable& table, const std::string& reading) {
   ReadingError(table, reading);
 
   const TRomajiWord word = MakeRomajiWord(table, units);
-  const TRomajiStyle style;
+  const TGuideStyle style;
   const TRomajiPath guide = GuidePath(word, style);
   const std::string shown = PathRomaji(word, guide);
   TRomajiPath path;

@@ -71,7 +71,7 @@ int RunRomaji(const AppOptions& o) {
   if (!problem.empty()) return Fail("--romaji: \"" + o.Reading + "\": " + problem);
   // The guide of the default style first, then every accepted spelling.
   const TRomajiWord word = MakeRomajiWord(table, units);
-  std::cout << PathRomaji(word, GuidePath(word, TRomajiStyle{})) << '\n';
+  std::cout << PathRomaji(word, GuidePath(word, TGuideStyle{})) << '\n';
   ForEachSpelling(word, [](const std::string& r) {
     std::cout << r << '\n';
     return static_cast<bool>(std::cout);

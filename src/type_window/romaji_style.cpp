@@ -22,35 +22,13 @@ std::string Trim(const std::string& s) {
 
 }  // namespace
 
-const char* RomajiStyleName(TRomajiStyleKind kind) {
-  switch (kind) {
-    case TRomajiStyleKind::Kunrei:
-      return "kunrei";
-    case TRomajiStyleKind::Mine:
-      return "mine";
-    default:
-      return "hepburn";
-  }
-}
-
-bool ParseRomajiStyleName(const std::string& name, TRomajiStyleKind& kind) {
-  for (TRomajiStyleKind k :
-       {TRomajiStyleKind::Hepburn, TRomajiStyleKind::Kunrei, TRomajiStyleKind::Mine}) {
-    if (name == RomajiStyleName(k)) {
-      kind = k;
-      return true;
-    }
-  }
-  return false;
-}
-
-std::string FormatLearnedSpellings(const TRomajiStyle& style) {
+std::string FormatLearnedSpellings(const TGuideStyle& style) {
   std::string out;
   for (const auto& [kana, romaji] : style.Learned) out += SjisToUtf8(kana) + "=" + romaji + "\n";
   return out;
 }
 
-int ParseLearnedSpellings(const std::string& text, TRomajiStyle& style) {
+int ParseLearnedSpellings(const std::string& text, TGuideStyle& style) {
   style.Learned.clear();
   std::istringstream in(text);
   std::string line;

@@ -4,10 +4,10 @@
 #include <map>
 #include <string>
 
-enum class TRomajiStyleKind { Hepburn, Kunrei, Mine };
+#include "settings/settings.h"
 
-struct TRomajiStyle {
-  TRomajiStyleKind Kind = TRomajiStyleKind::Hepburn;
+struct TGuideStyle {
+  TRomajiStyle Kind = TRomajiStyle::Hepburn;
   // "mine": the spelling last typed for each kana unit (CP932 key). For "っ"
   // the value is a spelling of its own (XTU...) or kDoubledConsonant.
   std::map<std::string, std::string> Learned;
@@ -16,15 +16,10 @@ struct TRomajiStyle {
 // The learned value of "っ" typed as the next consonant doubled.
 inline constexpr const char* kDoubledConsonant = "double";
 
-// "hepburn", "kunrei", "mine".
-const char* RomajiStyleName(TRomajiStyleKind kind);
-// False (kind unchanged) for any other text.
-bool ParseRomajiStyleName(const std::string& name, TRomajiStyleKind& kind);
-
 // The learned spellings as lines "kana=ROMAJI" (kana in UTF-8), sorted.
-std::string FormatLearnedSpellings(const TRomajiStyle& style);
+std::string FormatLearnedSpellings(const TGuideStyle& style);
 // Reads such lines into style.Learned (replacing it). Lines that are empty,
 // start with "#" or "[", or do not hold one kana unit and romaji of A-Z and
 // "-" are skipped, so a damaged file costs only its damaged lines. Returns the
 // number of lines skipped.
-int ParseLearnedSpellings(const std::string& text, TRomajiStyle& style);
+int ParseLearnedSpellings(const std::string& text, TGuideStyle& style);

@@ -60,22 +60,22 @@ int FirstIn(const TRomajiUnit& u, const std::array<const char*, N>& set) {
 }
 
 // The style's spelling of an ordinary unit.
-int StyleIndex(const TRomajiUnit& u, const TRomajiStyle& style) {
-  if (style.Kind == TRomajiStyleKind::Mine) {
+int StyleIndex(const TRomajiUnit& u, const TGuideStyle& style) {
+  if (style.Kind == TRomajiStyle::Mine) {
     auto it = style.Learned.find(u.Kana);
     if (it != style.Learned.end()) {
       const int i = IndexOf(u, it->second);
       if (i >= 0) return i;
     }
   }
-  const int i = style.Kind == TRomajiStyleKind::Kunrei ? FirstIn(u, kKunrei) : FirstIn(u, kHepburn);
+  const int i = style.Kind == TRomajiStyle::Kunrei ? FirstIn(u, kKunrei) : FirstIn(u, kHepburn);
   return i >= 0 ? i : 0;
 }
 
 // "っ": the next spelling's first letter doubled (T before CH outside Kunrei:
 // BOTCHAN), or its own spelling when the player keeps to one.
-int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TRomajiStyle& style) {
-  if (style.Kind == TRomajiStyleKind::Mine) {
+int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TGuideStyle& style) {
+  if (style.Kind == TRomajiStyle::Mine) {
     auto it = style.Learned.find(u.Kana);
     if (it != style.Learned.end() && it->second != kDoubledConsonant) {
       const int i = IndexOf(u, it->second);
@@ -84,7 +84,7 @@ int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TRomajiSt
   }
   if (next && !next->empty()) {
     std::string letter(1, (*next)[0]);
-    if (style.Kind != TRomajiStyleKind::Kunrei && next->compare(0, 2, "CH") == 0 &&
+    if (style.Kind != TRomajiStyle::Kunrei && next->compare(0, 2, "CH") == 0 &&
         IndexOf(u, "T") >= 0)
       letter = "T";
     const int i = IndexOf(u, letter);
@@ -97,10 +97,10 @@ int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TRomajiSt
 
 // "ん": NN where an input method needs it (before a vowel, Y or N, and at the
 // end), N elsewhere; NN everywhere for a player who types it so.
-int NIndex(const TRomajiUnit& u, const std::string* next, const TRomajiStyle& style) {
+int NIndex(const TRomajiUnit& u, const std::string* next, const TGuideStyle& style) {
   const int n = IndexOf(u, "N"), nn = IndexOf(u, "NN");
   if (n < 0 || nn < 0) return StyleIndex(u, style);
-  if (style.Kind == TRomajiStyleKind::Mine) {
+  if (style.Kind == TRomajiStyle::Mine) {
     auto it = style.Learned.find(u.Kana);
     if (it != style.Learned.end() && it->second == "NN") return nn;
   }
@@ -108,7 +108,7 @@ int NIndex(const TRomajiUnit& u, const std::string* next, const TRomajiStyle& st
   return n;
 }
 
-int ChoiceFor(const TRomajiUnit& u, const std::string* next, const TRomajiStyle& style) {
+int ChoiceFor(const TRomajiUnit& u, const std::string* next, const TGuideStyle& style) {
   if (u.SmallTsu) return SmallTsuIndex(u, next, style);
   if (u.N) return NIndex(u, next, style);
   return StyleIndex(u, style);
@@ -130,15 +130,15 @@ struct TFit {
   const TRomajiWord& W;
   const std::string& Pattern;
   const TRomajiPath& Prefer;
-  const TRomajiStyle* Style;  // nullptr: prefer's choice, then the table's order
-  bool Whole;                 // the pattern must end exactly with the last unit
+  const TGuideStyle* Style;  // nullptr: prefer's choice, then the table's order
+  bool Whole;                // the pattern must end exactly with the last unit
   std::vector<uint8_t> Dead;
   TRomajiPath Path;
   size_t EndUnit = 0;  // the unit the pattern ends in (Partial) or before
   bool Partial = false;
 
   TFit(const TRomajiWord& w, const std::string& p, const TRomajiPath& prefer,
-       const TRomajiStyle* style, bool whole)
+       const TGuideStyle* style, bool whole)
       : W(w), Pattern(p), Prefer(prefer), Style(style), Whole(whole) {
     Dead.assign((w.Units.size() + 1) * (p.size() + 1), 0);
     Path = prefer;
@@ -237,7 +237,7 @@ std::string WordFirstLetters(const TRomajiWord& word) {
   return letters;
 }
 
-TRomajiPath GuidePath(const TRomajiWord& word, const TRomajiStyle& style) {
+TRomajiPath GuidePath(const TRomajiWord& word, const TGuideStyle& style) {
   const size_t n = word.Units.size();
   TRomajiPath path(n, 0);
   for (size_t k = n; k-- > 0;) {
@@ -248,7 +248,7 @@ TRomajiPath GuidePath(const TRomajiWord& word, const TRomajiStyle& style) {
 }
 
 bool FitPath(const TRomajiWord& word, const std::string& pattern, const TRomajiPath& prefer,
-             const TRomajiStyle& style, TRomajiPath& out) {
+             const TGuideStyle& style, TRomajiPath& out) {
   const TRomajiPath start = Valid(word, prefer) ? prefer : GuidePath(word, style);
   TFit fit(word, pattern, start, &style, false);
   if (!fit.Run(0, 0)) return false;
@@ -343,7 +343,7 @@ std::string ShortestRest(const TRomajiWord& word, const TRomajiPath& path, size_
   return out;
 }
 
-bool LearnSpellings(const TRomajiWord& word, const TRomajiPath& path, TRomajiStyle& style) {
+bool LearnSpellings(const TRomajiWord& word, const TRomajiPath& path, TGuideStyle& style) {
   if (!Valid(word, path)) return false;
   bool changed = false;
   for (size_t k = 0; k < word.Units.size(); ++k) {

@@ -39,7 +39,7 @@ std::string WordFirstLetters(const TRomajiWord& word);
 // The spelling a window shows for the style: what an input method converts to
 // the word (っ as the next consonant doubled, ん as NN before vowels, the
 // y-row, the n-row and at the end), with the style's spelling of each kana.
-TRomajiPath GuidePath(const TRomajiWord& word, const TRomajiStyle& style);
+TRomajiPath GuidePath(const TRomajiWord& word, const TGuideStyle& style);
 
 // A path whose romaji begins with pattern ('?' stands for any letter). Where
 // several fit, each unit takes prefer's choice first, then the style's, then
@@ -47,7 +47,7 @@ TRomajiPath GuidePath(const TRomajiWord& word, const TRomajiStyle& style);
 // "っ" and "ん" fitted again to what follows them and a unit after a doubled
 // consonant starting with that consonant. False when no spelling fits.
 bool FitPath(const TRomajiWord& word, const std::string& pattern, const TRomajiPath& prefer,
-             const TRomajiStyle& style, TRomajiPath& out);
+             const TGuideStyle& style, TRomajiPath& out);
 // A path whose romaji is exactly typed (prefer's choices first); false when
 // typed is no whole spelling of the word.
 bool WholePath(const TRomajiWord& word, const std::string& typed, const TRomajiPath& prefer,
@@ -67,4 +67,4 @@ std::string ShortestRest(const TRomajiWord& word, const TRomajiPath& path, size_
 // "mine": records the spelling of every unit of a finished path.
 // Returns true when something changed. The last unit is skipped when it is
 // "ん" (its single N may have been followed by an absorbed second N).
-bool LearnSpellings(const TRomajiWord& word, const TRomajiPath& path, TRomajiStyle& style);
+bool LearnSpellings(const TRomajiWord& word, const TRomajiPath& path, TGuideStyle& style);

@@ -74,7 +74,7 @@ struct TTypingEngine {
   std::array<uint8_t, 28> TakenLetters{};  // 1 free, 0 taken
   // The guide's romanisation; the shell loads and keeps it (StyleLearned is
   // set when "mine" learned a new spelling that is not yet kept).
-  TRomajiStyle Style;
+  TGuideStyle Style;
   bool StyleLearned = false;
   // Frames left in which a letter N, typed next after a word that finished on
   // a single-N "ん", is taken as the second N of NN and does nothing else.

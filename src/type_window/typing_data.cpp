@@ -115,7 +115,7 @@ void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& 
     // The window is as wide as the guide of the default style; a long one
     // closes the gaps between its letters, so only touching letters count.
     const TRomajiWord word = MakeRomajiWord(table, units);
-    const std::string guide = PathRomaji(word, GuidePath(word, TRomajiStyle{}));
+    const std::string guide = PathRomaji(word, GuidePath(word, TGuideStyle{}));
     // 64-bit: a damaged table can give romaji long enough to pass int range.
     const int64_t wide = std::max<int64_t>(static_cast<int64_t>(guide.size()) * letterWidth + 40,
                                            static_cast<int64_t>(display.size()) * 6 + 40);

@@ -112,7 +112,7 @@ bool TypeLetter(Game& g, int n) {
       t.AbsorbNFrames = kAbsorbNFrames;
     // "mine" learns from words typed as they stand, not from ones that
     // needed a switch which dropped earlier letters.
-    if (t.Style.Kind == TRomajiStyleKind::Mine && w->Typed == w->CurrentRomaji &&
+    if (t.Style.Kind == TRomajiStyle::Mine && w->Typed == w->CurrentRomaji &&
         LearnSpellings(w->Word, w->Path, t.Style))
       t.StyleLearned = true;
     if (w->Enemy) HitEnemy(g, *w->Enemy);

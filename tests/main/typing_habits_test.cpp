@@ -32,8 +32,8 @@ int IndexOf(const TRomajiUnit& u, const std::string& s) {
 // LTU, XTSU, ん as NN or, where the word allows it, N. mode 0 mixes at
 // random; 1 is the Hepburn guide; 2 the Kunrei guide with NN everywhere.
 std::string UsualSpelling(const TRomajiWord& w, int mode, TRandom& rng) {
-  TRomajiStyle style;
-  style.Kind = mode == 2 ? TRomajiStyleKind::Kunrei : TRomajiStyleKind::Hepburn;
+  TGuideStyle style;
+  style.Kind = mode == 2 ? TRomajiStyle::Kunrei : TRomajiStyle::Hepburn;
   TRomajiPath path = GuidePath(w, style);
   const size_t n = w.Units.size();
   for (size_t k = n; k-- > 0;) {

@@ -47,7 +47,7 @@ TEST(WordReadingLimits, ReadingsOfAnyLengthAreTypedUnitByUnit) {
   std::string mix;
   for (int i = 0; i < 98; ++i) mix += i % 3 == 0 ? "SI" : i % 3 == 1 ? "SHI" : "CI";
   TRomajiPath path;
-  EXPECT_TRUE(WholePath(word, mix, GuidePath(word, TRomajiStyle{}), path));
+  EXPECT_TRUE(WholePath(word, mix, GuidePath(word, TGuideStyle{}), path));
   EXPECT_EQ(PathRomaji(word, path), mix);
   EXPECT_FALSE(WholePath(word, mix + "S", path, path));
 }

@@ -45,16 +45,16 @@ Strings All(const TRomajiWord& w) {
 }
 
 std::string Guide(const TKanaTable& t, const std::string& utf8,
-                  TRomajiStyleKind kind = TRomajiStyleKind::Hepburn) {
+                  TRomajiStyle kind = TRomajiStyle::Hepburn) {
   const TRomajiWord w = WordOf(t, utf8);
-  TRomajiStyle style;
+  TGuideStyle style;
   style.Kind = kind;
   return PathRomaji(w, GuidePath(w, style));
 }
 
 // The spelling shown after the letters typed so far, switching as the game
 // does: the letter at the position if it fits, else a fitted path.
-std::string After(const TRomajiWord& w, const std::string& typed, const TRomajiStyle& style = {}) {
+std::string After(const TRomajiWord& w, const std::string& typed, const TGuideStyle& style = {}) {
   TRomajiPath path = GuidePath(w, style);
   for (size_t i = 0; i < typed.size(); ++i) {
     const std::string shown = PathRomaji(w, path);
@@ -111,9 +111,9 @@ TEST(RomajiWord, GuideShowsWhatAnInputMethodConverts) {
   EXPECT_EQ(Guide(t, "しんかんせん"), "SHINKANSENN");
   // Hepburn is the default; Kunrei has its own.
   EXPECT_EQ(Guide(t, "ちゅうしゃじょう"), "CHUUSHAJOU");
-  EXPECT_EQ(Guide(t, "ちゅうしゃじょう", TRomajiStyleKind::Kunrei), "TYUUSYAZYOU");
-  EXPECT_EQ(Guide(t, "つくふじ", TRomajiStyleKind::Kunrei), "TUKUHUZI");
-  EXPECT_EQ(Guide(t, "ぼっちゃん", TRomajiStyleKind::Kunrei), "BOTTYANN");
+  EXPECT_EQ(Guide(t, "ちゅうしゃじょう", TRomajiStyle::Kunrei), "TYUUSYAZYOU");
+  EXPECT_EQ(Guide(t, "つくふじ", TRomajiStyle::Kunrei), "TUKUHUZI");
+  EXPECT_EQ(Guide(t, "ぼっちゃん", TRomajiStyle::Kunrei), "BOTTYANN");
   EXPECT_EQ(Guide(t, "づつみ"), "DUTSUMI");  // ZU would give ず
 }
 
@@ -165,10 +165,10 @@ TEST(RomajiWord, BriefestRestIsWhatAFastTypistTypes) {
 
 TEST(RomajiStyle, MineLearnsEachKanaAndKeepsItAsText) {
   const TKanaTable t = Shipped();
-  TRomajiStyle mine;
-  mine.Kind = TRomajiStyleKind::Mine;
+  TGuideStyle mine;
+  mine.Kind = TRomajiStyle::Mine;
   // Before anything is learned, mine shows Hepburn.
-  EXPECT_EQ(Guide(t, "しっち", TRomajiStyleKind::Mine), "SHITCHI");
+  EXPECT_EQ(Guide(t, "しっち", TRomajiStyle::Mine), "SHITCHI");
   const TRomajiWord w = WordOf(t, "しちゃっか");
   TRomajiPath path;
   ASSERT_TRUE(WholePath(w, "SITYALTUKA", {}, path));
@@ -182,7 +182,7 @@ TEST(RomajiStyle, MineLearnsEachKanaAndKeepsItAsText) {
   LearnSpellings(kanji, path, mine);
   EXPECT_EQ(PathRomaji(WordOf(t, "せんせい"), GuidePath(WordOf(t, "せんせい"), mine)), "SENNSEI");
 
-  TRomajiStyle back;
+  TGuideStyle back;
   const std::string text = FormatLearnedSpellings(mine);
   EXPECT_NE(text.find("っ=LTU\n"), std::string::npos) << text;
   EXPECT_EQ(ParseLearnedSpellings(text + "# note\nbroken line\nか=ka\n", back), 2);
@@ -192,12 +192,6 @@ TEST(RomajiStyle, MineLearnsEachKanaAndKeepsItAsText) {
   EXPECT_EQ(back.Learned[Sjis("っ")], kDoubledConsonant);
   EXPECT_EQ(ParseLearnedSpellings(FormatLearnedSpellings(back), mine), 0);
   EXPECT_EQ(mine.Learned, back.Learned);
-
-  TRomajiStyleKind kind = TRomajiStyleKind::Mine;
-  EXPECT_TRUE(ParseRomajiStyleName("kunrei", kind));
-  EXPECT_EQ(kind, TRomajiStyleKind::Kunrei);
-  EXPECT_FALSE(ParseRomajiStyleName("Kunrei", kind));
-  EXPECT_STREQ(RomajiStyleName(TRomajiStyleKind::Mine), "mine");
 }
 
 }  // namespace

@@ -314,7 +314,7 @@ TEST_F(TypingTest, GuideShowsTheRestOfTheSpellingThePlayerIsOn) {
 
 TEST_F(TypingTest, MineLearnsFromFinishedWordsAndOtherStylesDoNot) {
   UseWords(1, {"寿司:すし;"});
-  g->Typing.Style.Kind = TRomajiStyleKind::Mine;
+  g->Typing.Style.Kind = TRomajiStyle::Mine;
   TEnemy& e = AddEnemy(100, 200);
   ASSERT_EQ(Open(e, 1).CurrentRomaji, "SUSHI");
   OpenFully();
@@ -324,10 +324,10 @@ TEST_F(TypingTest, MineLearnsFromFinishedWordsAndOtherStylesDoNot) {
   UseWords(1, {"獅子:しし;"});
   EXPECT_EQ(Open(e, 1).CurrentRomaji, "SISI");
   // Kunrei shows its own spellings whatever was learned.
-  g->Typing.Style.Kind = TRomajiStyleKind::Kunrei;
+  g->Typing.Style.Kind = TRomajiStyle::Kunrei;
   UseWords(1, {"地図:ちず;"});
   EXPECT_EQ(Open(e, 1).CurrentRomaji, "TIZU");
-  g->Typing.Style.Kind = TRomajiStyleKind::Hepburn;
+  g->Typing.Style.Kind = TRomajiStyle::Hepburn;
   RefreshGuides(*g);
   EXPECT_EQ(g->Typing.WindowList.back()->CurrentRomaji, "CHIZU");
 }
