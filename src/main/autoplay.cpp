@@ -88,8 +88,6 @@ std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<
     if (t->Position < 1 || t->Position > static_cast<int>(t->CurrentRomaji.size())) return "";
     return ShortestRest(t->Word, t->Path, static_cast<size_t>(t->Position - 1)).substr(0, max);
   }
-  // A word just finished on one N: type the second N of NN, as people do.
-  if (!t && g.Typing.AbsorbNFrames > 0) return "N";
   const TTypeWindow* best = nullptr;
   char bestLetter = 0;
   double bestDanger = -1e9;
@@ -112,6 +110,9 @@ std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<
                  ? first + ShortestRest(best->Word, path, 1)
                  : first;
   }
+  // Right after a word that finished on one N, a first N would be taken as
+  // the rest of NN: type that second N first, as people do.
+  if (g.Typing.AbsorbNFrames > 0 && romaji[0] == 'N') romaji = "N" + romaji;
   return romaji.substr(0, max);
 }
 
