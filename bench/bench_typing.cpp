@@ -1,6 +1,8 @@
-// Romaji candidate expansion over the shipped kana table: long readings full
-// of units with many spellings (しゃ, しゅ, しょ, っ, ん), cut, counted and
-// fully expanded, and the prompt window's constructor drawing shipped words.
+// The typing engine over the shipped data: opening a prompt window on the
+// longest reading of the word lists, matching a whole word typed letter by
+// letter (in the guide's spelling and in a mix that switches at every unit),
+// and the cut and word build of long readings full of units with many
+// spellings.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -9,12 +11,13 @@
 #include "base/sjis.h"
 #include "support/test_support.h"
 #include "type_window/kana_table.h"
+#include "type_window/romaji_word.h"
 #include "type_window/type_window.h"
 
 namespace {
 
-// Readings of 10, 16 and 24 kana; their whole-word candidates number about
-// a thousand, twenty thousand and a hundred and fifty thousand.
+// Readings of 10, 16 and 24 kana; as whole-word lists they would hold about a
+// thousand, twenty thousand and a hundred and fifty thousand spellings.
 const char* const kReadings[] = {
     "しゃしんのしゅっぴん",
     "しゅっちょうさきでしゃしんをとる",
@@ -29,11 +32,6 @@ struct TypingTables {
   TypingTables() {
     Ok = LoadKanaTable(Table, GameDataPath("dat/hiragana.txt"), Error);
     for (int i = 0; i < 3; ++i) Readings[i] = Sjis(kReadings[i]);
-    // Building candidates rewrites the table's "ん" and "っ" entries for good
-    // after their first use; one build puts the table in the state a running
-    // game has, so every benchmark sees the same counts.
-    if (Ok)
-      for (const std::string& r : Readings) RomajiCandidates(Table, r);
   }
 };
 
@@ -60,53 +58,80 @@ void BM_CutReading(benchmark::State& state) {
 }
 BENCHMARK(BM_CutReading)->DenseRange(0, 2);
 
-// The count and the first spelling without building the list (what the data
-// checker does for every word).
-void BM_MeasureCandidates(benchmark::State& state) {
+// The units of a reading with every spelling they accept, and the guide.
+void BM_RomajiWord(benchmark::State& state) {
   if (!Ready(state)) return;
   const auto units = CutReading(Tables().Table, ReadingOf(state));
   double count = 0;
   for (auto _ : state) {
-    TCandidateMeasure m = MeasureCandidates(Tables().Table, units);
-    count = m.Count;
-    benchmark::DoNotOptimize(m);
+    TRomajiWord word = MakeRomajiWord(Tables().Table, units);
+    TRomajiPath guide = GuidePath(word, TGuideStyle{});
+    count = SpellingCount(word);
+    benchmark::DoNotOptimize(guide.data());
   }
-  state.counters["candidates"] = count;
+  state.counters["spellings"] = count;
 }
-BENCHMARK(BM_MeasureCandidates)->DenseRange(0, 2);
+BENCHMARK(BM_RomajiWord)->DenseRange(0, 2);
 
-// The whole list in the game's order, as a window builds it.
-void BM_RomajiCandidates(benchmark::State& state) {
-  if (!Ready(state)) return;
-  const std::string& reading = ReadingOf(state);
-  size_t count = 0;
-  for (auto _ : state) {
-    std::vector<std::string> list = RomajiCandidates(Tables().Table, reading);
-    count = list.size();
-    benchmark::DoNotOptimize(list.data());
+// A started game whose level-1 list holds only the longest reading of the
+// shipped lists, with one open window on it.
+struct LongestWordGame {
+  std::unique_ptr<TestGame> T;
+  std::string Reading;  // UTF-8
+  LongestWordGame() {
+    T = MakeStartedGame(7);
+    Game& g = T->G;
+    std::string longest;
+    for (int n = 1; n <= 8; ++n)
+      for (const std::string& line : g.Typing.WordLists[n]) {
+        const size_t colon = line.rfind(':');
+        const std::string reading = line.substr(colon + 1, line.size() - colon - 2);
+        if (reading.size() > longest.size()) longest = line;
+      }
+    Reading = SjisToUtf8(longest);
+    g.Typing.WordLists[1] = {longest};
+    g.Typing.WordCounts[1] = 1;
   }
-  state.counters["candidates"] = static_cast<double>(count);
-  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(count));
-  state.SetLabel(std::to_string(reading.size() / 2) + " kana");
-}
-BENCHMARK(BM_RomajiCandidates)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+};
 
-// A prompt window of the given level: a random word of the shipped list, its
-// cut and its expansion, then the window is freed again.
-void BM_NewTypeWindow(benchmark::State& state) {
-  auto t = MakeStartedGame(7);
-  Game& g = t->G;
-  if (g.Typing.WordCounts[1] == 0) {
-    state.SkipWithError("the word lists did not load");
-    return;
-  }
-  const int level = static_cast<int>(state.range(0));
+// Opening a prompt window: the word drawn, cut, made into units and its guide.
+void BM_OpenWindowOnLongestReading(benchmark::State& state) {
+  LongestWordGame lw;
+  Game& g = lw.T->G;
   for (auto _ : state) {
-    TTypeWindow& w = NewTypeWindow(g, nullptr, 200, 200, level, 0);
-    benchmark::DoNotOptimize(w.Candidates.data());
+    TTypeWindow& w = NewTypeWindow(g, nullptr, 200, 200, 1, 0);
+    benchmark::DoNotOptimize(w.CurrentRomaji.data());
     ClearWindows(g);
   }
+  state.SetLabel(lw.Reading);
 }
-BENCHMARK(BM_NewTypeWindow)->Arg(1)->Arg(4)->Arg(8);
+BENCHMARK(BM_OpenWindowOnLongestReading)->Unit(benchmark::kMicrosecond);
+
+// Typing the longest word from its first letter to the hit, letter by letter
+// through TypeLetter: arg 0 types the guide, arg 1 the briefest spelling
+// (a switch at most units).
+void BM_MatchWholeLongestWord(benchmark::State& state) {
+  LongestWordGame lw;
+  Game& g = lw.T->G;
+  std::string letters;
+  int64_t words = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ClearWindows(g);
+    g.Effects.EffectList.clear();
+    g.Waves.PlayLog.clear();
+    TTypeWindow& w = NewTypeWindow(g, nullptr, 200, 200, 1, 0);
+    for (int i = 0; i < 7; ++i) StepWindows(g);
+    letters = state.range(0) == 1 ? ShortestRest(w.Word, w.Path, 0) : w.CurrentRomaji;
+    state.ResumeTiming();
+    bool ok = true;
+    for (char c : letters) ok = TypeLetter(g, LetterNumber(std::string(1, c))) && ok;
+    if (!ok || w.State != Closing) state.SkipWithError("the word was not typed cleanly");
+    ++words;
+  }
+  state.SetLabel(letters);
+  state.SetItemsProcessed(words);
+}
+BENCHMARK(BM_MatchWholeLongestWord)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Fuzz target for the kana table reader: the input is a table file; the lines
-// after its "end;" are readings, each cut into units and expanded into its
-// whole-word romaji (only when the candidate count stays small).
+// after its "end;" are readings, each cut into units, made into a word whose
+// guide and spellings (while their count stays small) must match themselves.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,11 +8,12 @@
 
 #include "fuzz_util.h"
 #include "type_window/kana_table.h"
+#include "type_window/romaji_word.h"
 
 namespace {
 
-// Readings with more candidates than this are only measured, never built.
-constexpr double kMaxBuiltCandidates = 2000;
+// Readings with more spellings than this are only counted, never listed.
+constexpr double kMaxListedSpellings = 2000;
 // A few readings per input, each cut to a word's length: every unit costs
 // table scans, and longer readings only repeat the same steps.
 constexpr size_t kMaxReadings = 6;
@@ -36,9 +37,8 @@ void CheckTable(const TKanaTable& table) {
 }
 
 void Expand(const TKanaTable& table, const std::string& reading) {
-  TKanaTable cut = table;
   bool stalled = false;
-  const std::vector<std::string> units = CutReading(cut, reading, &stalled);
+  const std::vector<std::string> units = CutReading(table, reading, &stalled);
   std::string joined;
   for (const auto& u : units) {
     fuzz::Check(u.size() == 2 || u.size() == 4, "units are one or two kana");
@@ -47,22 +47,29 @@ void Expand(const TKanaTable& table, const std::string& reading) {
   fuzz::Check(reading.compare(0, joined.size(), joined) == 0, "units spell the reading's start");
   fuzz::Check(units.size() < 100, "the cut stops within its step limit");
 
-  // Measuring and building start from the same table, so they must agree.
-  TKanaTable measured = table;
-  const TCandidateMeasure m = MeasureCandidates(measured, units);
-  if (m.Count > kMaxBuiltCandidates) return;
-  TKanaTable built = table;
-  std::vector<std::string> list;
-  BuildFirstCandidates(built, units, list);
-  BuildRestCandidates(built, units, list);
-  fuzz::Check(static_cast<double>(list.size()) == m.Count, "measured count equals built count");
-  if (!list.empty()) fuzz::Check(list[0] == m.FirstRomaji, "candidate 0 is the measured one");
-  for (const auto& c : list) fuzz::Check(IsRomaji(c), "candidates are A-Z and -");
-  FirstLetters(list);
+  ReadingError(table, reading);
 
-  // The one-call form the game uses must give the same list.
-  TKanaTable again = table;
-  fuzz::Check(RomajiCandidates(again, reading) == list, "RomajiCandidates matches the builder");
+  const TRomajiWord word = MakeRomajiWord(table, units);
+  const TGuideStyle style;
+  const TRomajiPath guide = GuidePath(word, style);
+  const std::string shown = PathRomaji(word, guide);
+  TRomajiPath path;
+  if (!word.Units.empty()) {
+    fuzz::Check(IsRomaji(shown), "the guide is A-Z and -");
+    fuzz::Check(WholePath(word, shown, guide, path), "the guide is a whole spelling");
+  }
+  WordFirstLetters(word);
+  if (SpellingCount(word) > kMaxListedSpellings) return;
+  ForEachSpelling(word, [&](const std::string& s) {
+    fuzz::Check(IsRomaji(s), "spellings are A-Z and -");
+    fuzz::Check(WholePath(word, s, guide, path), "every listed spelling is accepted whole");
+    fuzz::Check(PathRomaji(word, path) == s, "the accepted path spells it");
+    fuzz::Check(FitPath(word, s.substr(0, s.size() / 2), guide, style, path),
+                "its first half fits");
+    fuzz::Check(PathRomaji(word, path).compare(0, s.size() / 2, s, 0, s.size() / 2) == 0,
+                "the fitted path begins with the half");
+    return true;
+  });
 }
 
 }  // namespace
@@ -86,8 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (++i; i < lines.size() && readings < kMaxReadings; ++i, ++readings) {
     const std::string reading = lines[i].substr(0, kMaxReadingBytes);
     Expand(table, reading);
-    TKanaTable letters = table;
-    KanaFirstLetters(letters, reading.substr(0, 2));
+    KanaFirstLetters(table, reading.substr(0, 2));
   }
   return 0;
 }

@@ -1,5 +1,5 @@
 // The command-line tools: the catalog listing, the data checker and the
-// romaji candidates of a reading.
+// guide and accepted romaji of a reading.
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "main/data_check.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"
+#include "type_window/romaji_word.h"
 #include "type_window/type_window.h"
 
 namespace {
@@ -64,10 +65,17 @@ int RunRomaji(const AppOptions& o) {
   std::string error;
   std::string path = o.DataDir + "/dat/hiragana.txt";
   if (!LoadKanaTable(table, path, error)) return Fail(error);
-  bool stalled = false;
-  CutReading(table, reading, &stalled);
-  if (stalled) return Fail("--romaji: the table cannot cut \"" + o.Reading + "\" into kana");
-  for (const std::string& r : RomajiCandidates(table, reading)) std::cout << r << '\n';
+  // The same judgement and words as the data checker's.
+  std::vector<std::string> units;
+  const std::string problem = ReadingError(table, reading, &units);
+  if (!problem.empty()) return Fail("--romaji: \"" + o.Reading + "\": " + problem);
+  // The guide of the default style first, then every accepted spelling.
+  const TRomajiWord word = MakeRomajiWord(table, units);
+  std::cout << PathRomaji(word, GuidePath(word, TGuideStyle{})) << '\n';
+  ForEachSpelling(word, [](const std::string& r) {
+    std::cout << r << '\n';
+    return static_cast<bool>(std::cout);
+  });
   std::cout.flush();
-  return 0;
+  return std::cout ? 0 : 1;
 }

@@ -40,18 +40,20 @@ const TTypeWindow* SelectedBy(const Game& g, char letter) {
   for (const auto& p : g.Typing.WindowList) {
     if (!p || !CanTake(*p)) continue;
     if (!p->CurrentRomaji.empty() && p->CurrentRomaji[0] == letter) return p.get();
-    for (const auto& c : p->Candidates)
-      if (!c.empty() && c[0] == letter) return p.get();
+    if (WindowFirstLetters(*p).find(letter) != std::string::npos) return p.get();
   }
   return nullptr;
 }
 
-// A first letter that selects this window, or 0.
+// A first letter that selects this window, or 0: the one of its briefest
+// spelling when that one does.
 char LetterSelecting(const Game& g, const TTypeWindow& w) {
+  const std::string brief = ShortestRest(w.Word, w.Path, 0);
+  if (!brief.empty() && SelectedBy(g, brief[0]) == &w) return brief[0];
   if (!w.CurrentRomaji.empty() && SelectedBy(g, w.CurrentRomaji[0]) == &w)
     return w.CurrentRomaji[0];
-  for (const auto& c : w.Candidates)
-    if (!c.empty() && SelectedBy(g, c[0]) == &w) return c[0];
+  for (char c : WindowFirstLetters(w))
+    if (SelectedBy(g, c) == &w) return c;
   return 0;
 }
 
@@ -61,8 +63,7 @@ char WrongLetter(TAutoplay& bot, const Game& g) {
     char c = static_cast<char>('A' + bot.Rng.Random(26));
     bool fits = false;
     if (t) {
-      for (const auto& cand : t->Candidates)
-        if (static_cast<int>(cand.size()) >= t->Position && cand[t->Position - 1] == c) fits = true;
+      fits = CanTakeLetter(g.Typing, *t, c);
     } else {
       fits = SelectedBy(g, c) != nullptr;
     }
@@ -72,8 +73,10 @@ char WrongLetter(TAutoplay& bot, const Game& g) {
 }
 
 // The letters to type next in play (up to max): the rest of the target's
-// romaji, or a first letter that selects the most dangerous window followed
-// by the romaji that letter switches it to.
+// word, or a first letter that selects the most dangerous window followed by
+// the rest of a spelling that starts with it. The player types each kana not
+// yet begun as briefly as the table allows (SI, TU, a doubled consonant, one
+// N where one is enough), so it often types what the guide does not show.
 std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<KeyEvent>& out) {
   const TTypeWindow* t = g.Typing.Target;
   if (t && t->Locked) {
@@ -83,7 +86,7 @@ std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<
   }
   if (t && CanTake(*t)) {
     if (t->Position < 1 || t->Position > static_cast<int>(t->CurrentRomaji.size())) return "";
-    return t->CurrentRomaji.substr(t->Position - 1, max);
+    return ShortestRest(t->Word, t->Path, static_cast<size_t>(t->Position - 1)).substr(0, max);
   }
   const TTypeWindow* best = nullptr;
   char bestLetter = 0;
@@ -99,14 +102,17 @@ std::string NextPlayLetters(TAutoplay& bot, const Game& g, int max, std::vector<
     }
   }
   if (!best) return "";
-  std::string romaji = best->CurrentRomaji;
+  std::string romaji = ShortestRest(best->Word, best->Path, 0);
   if (romaji.empty() || romaji[0] != bestLetter) {
-    for (const auto& c : best->Candidates)
-      if (!c.empty() && c[0] == bestLetter) {
-        romaji = c;
-        break;
-      }
+    TRomajiPath path;
+    const std::string first(1, bestLetter);
+    romaji = FitPath(best->Word, first, best->Path, g.Typing.Style, path)
+                 ? first + ShortestRest(best->Word, path, 1)
+                 : first;
   }
+  // Right after a word that finished on one N, a first N would be taken as
+  // the rest of NN: type that second N first, as people do.
+  if (g.Typing.AbsorbNFrames > 0 && romaji[0] == 'N') romaji = "N" + romaji;
   return romaji.substr(0, max);
 }
 

@@ -7,6 +7,7 @@
 #include "base/game_error.h"
 #include "main/error_note.h"
 #include "main/game.h"
+#include "main/romaji_link.h"
 #include "main/scenes.h"
 #include "main/score.h"
 #include "main/settings_link.h"
@@ -155,6 +156,7 @@ void RunFrame(Game& g) {
   } catch (const GameError& e) {
     ReportError(g, e.what());
   }
+  KeepRomajiStyle(g);
   DrawErrorNote(g);
   ShowFrameRate(g);
   for (int8_t& c : g.WaveCooldown)
@@ -170,6 +172,7 @@ void InitGame(Game& g) {
   g.AlphaOn = 1;
   g.FpsShow = 0;
   TakeSettingsAtStart(g);  // the player's toggles; the defaults leave the two above
+  TakeRomajiStyle(g);
   g.FpsWindowStart = g.Platform ? g.Platform->NowMs() : 0;
   g.Cleared.fill(0);
   try {

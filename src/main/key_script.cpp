@@ -194,7 +194,20 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
                     TRecording& r, std::string& error) {
   TRecording out;
   bool seedSeen = false;
-  if (lines.empty() || Trim(lines[0]) != kRecordHeader) {
+  const std::string head = lines.empty() ? std::string() : Trim(lines[0]);
+  const std::string prefix = "mirutena-record ";
+  if (head != kRecordHeader && head.rfind(prefix, 0) == 0) {
+    int64_t version = 0;
+    if (ParseCount(head.substr(prefix.size()), version)) {
+      error = Where(fileName, 1) + "recorded by " +
+              (version < kRecordEngineVersion ? "an older" : "a newer") +
+              " version of the game (typing engine " + std::to_string(version) + ", this one is " +
+              std::to_string(kRecordEngineVersion) +
+              "): its keys would not play the same run, so it is not replayed";
+      return false;
+    }
+  }
+  if (head != kRecordHeader) {
     error = Where(fileName, 1) + "not a record file (expected \"" + kRecordHeader + "\")";
     return false;
   }

@@ -41,7 +41,11 @@ struct TRecording {
   std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
 };
 
-inline constexpr const char* kRecordHeader = "mirutena-record 1";
+// The number after "mirutena-record" is the version of the typing engine
+// that made the recording: the same keys replay the same run only with the
+// engine that recorded them. 2: spellings matched unit by unit.
+inline constexpr int kRecordEngineVersion = 2;
+inline constexpr const char* kRecordHeader = "mirutena-record 2";
 
 // The record file's text.
 std::string FormatRecordingHead(const TRecording& r);

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr double kPi = 3.1415926535897932385;
+constexpr int kFieldWidth = 430;
 constexpr TRgb kPenGreen{0, 128, 0};
 constexpr TRgb kWhite{255, 255, 255};
 constexpr int kTextShade = 150;  // opacity of the black under the target's text
@@ -107,7 +108,7 @@ void DrawLetters(Game& g, const TTypeWindow& w) {
       random ? (w.InnerTop() + w.InnerBottom()) / 2 - 6 : w.InnerTop() + 2 * t.RowGap + 12;
   for (int k = std::max(w.Position, 1); k <= length; ++k) {
     const std::string name = hidden ? LetterName(28) : std::string(1, w.CurrentRomaji[k - 1]);
-    DrawPattern(g.List.FindPicture(name), g.Screen, x0 + (k - 1) * (t.LetterWidth + 1), y, 0);
+    DrawPattern(g.List.FindPicture(name), g.Screen, x0 + (k - 1) * LetterStep(t, length), y, 0);
   }
 }
 
@@ -121,9 +122,17 @@ TRect TextShadeRect(const Game& g, const TTypeWindow& w) {
   return MakeRect(w.InnerLeft() + 2, top, w.InnerRight() - 2, bottom);
 }
 
+int LetterStep(const TTypingEngine& t, int length) {
+  // Letters stand a pixel apart; a romaji too long for the field at that
+  // pitch closes the gaps, as far as touching letters.
+  const int step = t.LetterWidth + 1;
+  if (length <= 0 || length * step + 40 <= kFieldWidth) return step;
+  return std::max(t.LetterWidth, (kFieldWidth - 40) / length);
+}
+
 int LetterRowLeft(const Game& g, const TTypeWindow& w) {
   const int length = static_cast<int>(w.CurrentRomaji.size());
-  return w.InnerLeft() + (w.Width - 10 - length * (g.Typing.LetterWidth + 1)) / 2;
+  return w.InnerLeft() + (w.Width - 10 - length * LetterStep(g.Typing, length)) / 2;
 }
 
 void DrawWindowOutline(Game& g, const TTypeWindow& w) {

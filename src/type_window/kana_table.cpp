@@ -2,6 +2,7 @@
 // units and expanding a reading into every whole-word romaji it accepts.
 #include "type_window/kana_table.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -10,30 +11,6 @@
 #include "base/sjis.h"
 
 namespace {
-
-// The kana the candidate builder treats specially, converted once.
-struct TSpecialKana {
-  std::string N, SmallTsu;
-  std::array<std::string, 5> NaRow, Vowels;
-};
-
-const TSpecialKana& Special() {
-  static const TSpecialKana kana = [] {
-    TSpecialKana k;
-    k.N = Sjis("ん");
-    k.SmallTsu = Sjis("っ");
-    k.NaRow = {Sjis("な"), Sjis("に"), Sjis("ぬ"), Sjis("ね"), Sjis("の")};
-    k.Vowels = {Sjis("あ"), Sjis("い"), Sjis("う"), Sjis("え"), Sjis("お")};
-    return k;
-  }();
-  return kana;
-}
-
-bool IsOneOf(const std::string& s, const std::array<std::string, 5>& set) {
-  for (const auto& x : set)
-    if (s == x) return true;
-  return false;
-}
 
 bool IsRomajiByte(char c) {
   return (c >= 'A' && c <= 'Z') || c == '-';
@@ -143,16 +120,20 @@ bool LoadKanaTable(TKanaTable& table, const std::string& path, std::string& erro
   return ParseKanaTable(table, lines, path, error);
 }
 
-KanaEntry* FindKana(TKanaTable& table, const std::string& kana) {
-  KanaEntry* found = nullptr;
+const KanaEntry* FindKana(const TKanaTable& table, const std::string& kana) {
+  const KanaEntry* found = nullptr;
   for (int i = 1; i <= TKanaTable::kSlots; ++i) {
-    KanaEntry& e = table.Slots[i];
+    const KanaEntry& e = table.Slots[i];
     if (!e.empty() && e[0] == kana) found = &e;
   }
   return found;
 }
 
-std::vector<std::string> KanaFirstLetters(TKanaTable& table, const std::string& kana) {
+KanaEntry* FindKana(TKanaTable& table, const std::string& kana) {
+  return const_cast<KanaEntry*>(FindKana(static_cast<const TKanaTable&>(table), kana));
+}
+
+std::vector<std::string> KanaFirstLetters(const TKanaTable& table, const std::string& kana) {
   const KanaEntry* e = FindKana(table, kana);
   if (!e) return {};
   return FirstLetters(std::vector<std::string>(e->begin() + 1, e->end()));
@@ -170,7 +151,8 @@ std::vector<std::string> FirstLetters(const std::vector<std::string>& list) {
   return letters;
 }
 
-std::vector<std::string> CutReading(TKanaTable& table, const std::string& reading, bool* stalled) {
+std::vector<std::string> CutReading(const TKanaTable& table, const std::string& reading,
+                                    bool* stalled) {
   std::vector<std::string> units;
   if (stalled) *stalled = false;
   // p counts from 0 here; the loop runs while fewer than two bytes are left
@@ -196,82 +178,24 @@ std::vector<std::string> CutReading(TKanaTable& table, const std::string& readin
   return units;
 }
 
-void BuildFirstCandidates(TKanaTable& table, const std::vector<std::string>& units,
-                          std::vector<std::string>& candidates) {
-  candidates.clear();
-  if (units.empty()) return;
-  const KanaEntry* e = FindKana(table, units[0]);
-  if (e) candidates.assign(e->begin() + 1, e->end());
-}
-
-KanaEntry* PrepareUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k) {
-  const TSpecialKana& sp = Special();
-  KanaEntry* e = FindKana(table, units[k]);
-  if (!e) return nullptr;
-  const bool hasNext = k + 1 < units.size();
-  const std::string next = hasNext ? units[k + 1] : std::string();
-  if (units[k] == sp.N && hasNext && IsOneOf(next, sp.NaRow)) *e = {sp.N, "NN"};
-  if (units[k] == sp.SmallTsu) {
-    // A doubled consonant: any first letter of the next unit, inserted at the
-    // front one by one, so the last-listed letter becomes the default.
-    for (const std::string& letter : KanaFirstLetters(table, next))
-      e->insert(e->begin() + 1, letter);
-  }
-  if (units[k] == sp.N && hasNext && IsOneOf(next, sp.Vowels)) *e = {sp.N, "NN"};
-  return e;
-}
-
-void RestoreUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k) {
-  const TSpecialKana& sp = Special();
-  KanaEntry* e = FindKana(table, units[k]);
-  if (!e) return;
-  const bool hasNext = k + 1 < units.size();
-  const std::string next = hasNext ? units[k + 1] : std::string();
-  if (units[k] == sp.N && hasNext && IsOneOf(next, sp.NaRow)) *e = {sp.N, "N", "NN"};
-  if (units[k] == sp.SmallTsu) *e = {sp.SmallTsu, "XTU", "LTU"};
-  if (units[k] == sp.N && hasNext && IsOneOf(next, sp.Vowels)) *e = {sp.N, "N", "NN"};
-}
-
-void BuildRestCandidates(TKanaTable& table, const std::vector<std::string>& units,
-                         std::vector<std::string>& candidates) {
-  for (size_t k = 1; k < units.size(); ++k) {
-    const KanaEntry* e = PrepareUnit(table, units, k);
-    if (e && e->size() >= 2) {
-      // Each existing candidate gains the unit's first romaji in place; the
-      // other romaji make new candidates appended behind all current ones, so
-      // candidate 0 stays the word made of every unit's first romaji.
-      const size_t m = candidates.size();
-      for (size_t i = 0; i < m; ++i) {
-        for (size_t r = 2; r < e->size(); ++r) candidates.push_back(candidates[i] + (*e)[r]);
-        candidates[i] += (*e)[1];
-      }
+std::string ReadingError(const TKanaTable& table, const std::string& reading,
+                         std::vector<std::string>* unitsOut) {
+  if (reading.empty()) return "no reading after \":\"";
+  bool stalled = false;
+  const std::vector<std::string> units = CutReading(table, reading, &stalled);
+  if (unitsOut) *unitsOut = units;
+  size_t cut = 0;
+  for (const auto& u : units) cut += u.size();
+  if (cut < reading.size()) {
+    if (stalled && units.size() >= 99) return "the reading is too long to cut (99 units or more)";
+    if (reading.size() - cut == 1 && static_cast<unsigned char>(reading[cut]) >= 0x80) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(reading[cut]));
+      return std::string("the reading ends in a byte that is not a kana (") + hex + ")";
     }
-    RestoreUnit(table, units, k);
+    return "the reading has \"" + SjisToUtf8(reading.substr(cut, 2)) +
+           "\", which the kana table lacks";
   }
-}
-
-std::vector<std::string> RomajiCandidates(TKanaTable& table, const std::string& reading) {
-  std::vector<std::string> units = CutReading(table, reading);
-  std::vector<std::string> candidates;
-  BuildFirstCandidates(table, units, candidates);
-  BuildRestCandidates(table, units, candidates);
-  return candidates;
-}
-
-TCandidateMeasure MeasureCandidates(TKanaTable& table, const std::vector<std::string>& units) {
-  TCandidateMeasure m;
-  if (units.empty()) return m;
-  const KanaEntry* first = FindKana(table, units[0]);
-  if (!first || first->size() < 2) return m;
-  m.Count = static_cast<double>(first->size() - 1);
-  m.FirstRomaji = (*first)[1];
-  for (size_t k = 1; k < units.size(); ++k) {
-    const KanaEntry* e = PrepareUnit(table, units, k);
-    if (e && e->size() >= 2) {
-      m.Count *= static_cast<double>(e->size() - 1);
-      m.FirstRomaji += (*e)[1];
-    }
-    RestoreUnit(table, units, k);
-  }
-  return m;
+  if (units.back() == Sjis("っ")) return "a reading must not end in \"っ\"";
+  return "";
 }

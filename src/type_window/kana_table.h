@@ -32,34 +32,16 @@ bool ReadDataLines(const std::string& path, std::vector<std::string>& lines, std
 
 // The last entry whose key equals kana, or nullptr.
 KanaEntry* FindKana(TKanaTable& table, const std::string& kana);
-std::vector<std::string> KanaFirstLetters(TKanaTable& table, const std::string& kana);
+const KanaEntry* FindKana(const TKanaTable& table, const std::string& kana);
+std::vector<std::string> KanaFirstLetters(const TKanaTable& table, const std::string& kana);
 std::vector<std::string> FirstLetters(const std::vector<std::string>& list);
 
 // Cuts a reading into units; stalled is set when the 100-step limit ended the
 // cut (a unit the table lacks, or 99 units or more).
-std::vector<std::string> CutReading(TKanaTable& table, const std::string& reading,
+std::vector<std::string> CutReading(const TKanaTable& table, const std::string& reading,
                                     bool* stalled = nullptr);
-// First call: the first unit's romaji.
-void BuildFirstCandidates(TKanaTable& table, const std::vector<std::string>& units,
-                          std::vector<std::string>& candidates);
-// Second call: the expansion over the other units (rewrites and restores the
-// table's "ん" and "っ" entries as it goes).
-void BuildRestCandidates(TKanaTable& table, const std::vector<std::string>& units,
-                         std::vector<std::string>& candidates);
-// One unit's step of the second call: applies the "ん"/"っ" rewrites for unit
-// k and returns its entry (nullptr when the table lacks it); RestoreUnit
-// writes the entry back as the builder leaves it.
-KanaEntry* PrepareUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k);
-void RestoreUnit(TKanaTable& table, const std::vector<std::string>& units, size_t k);
-
-// The number of whole-word candidates of a cut reading and candidate 0,
-// without building the list (the table's entries change as in the builder).
-struct TCandidateMeasure {
-  double Count = 0;
-  std::string FirstRomaji;
-};
-TCandidateMeasure MeasureCandidates(TKanaTable& table, const std::vector<std::string>& units);
-
-// Both calls: the whole-word romaji of a reading, in the game's order.
-// The reading is CP932.
-std::vector<std::string> RomajiCandidates(TKanaTable& table, const std::string& reading);
+// What is wrong with a reading for typing, in the data checker's words, or ""
+// when every unit is in the table and it does not end in "っ". The reading is
+// CP932; units receives its cut.
+std::string ReadingError(const TKanaTable& table, const std::string& reading,
+                         std::vector<std::string>* units = nullptr);

@@ -54,7 +54,7 @@ TTypeWindow::TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int l
   DriftX = DriftY = 0;
   TimeLeft = TimeLimit = timeLimit;
   Mode = enemy ? enemy->Mode.substr(0, 10) : std::string("normal");
-  Candidates.clear();
+  Word = TRomajiWord{};
 
   const int list = Mode == "random" ? 0 : WordListForLevel(t, level);
   if (Mode == "random" || list == 0) {
@@ -62,11 +62,10 @@ TTypeWindow::TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int l
     DisplayText.clear();
     const int count = std::clamp(level, 1, kMaxRandomLetters);
     for (int i = 0; i < kRandomTries; ++i) {
-      Candidates = {RandomLetters(g, count)};
+      Word = LettersWord(RandomLetters(g, count));
       if (!HasTakenFirstLetter(g, *this)) break;
     }
   } else {
-    std::vector<std::string> units;
     for (int i = 0; i < kWordTries; ++i) {
       const std::string& line = t.WordLists[list][g.Rng.Random(t.WordCounts[list])];
       const size_t colon = line.rfind(':');
@@ -74,26 +73,27 @@ TTypeWindow::TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int l
       DisplayText = colon == std::string::npos ? std::string() : line.substr(0, colon);
       const std::string reading = rest.empty() ? rest : rest.substr(0, rest.size() - 1);
       bool stalled = false;
-      units = CutReading(t.KanaTable, reading, &stalled);
+      const std::vector<std::string> units = CutReading(t.KanaTable, reading, &stalled);
       // A reading the table cannot cut shows itself in the caption.
       if (stalled && g.Platform) g.Platform->SetCaption(SjisToUtf8(reading));
-      BuildFirstCandidates(t.KanaTable, units, Candidates);
+      Word = MakeRomajiWord(t.KanaTable, units);
       if (!HasTakenFirstLetter(g, *this)) break;
     }
-    BuildRestCandidates(t.KanaTable, units, Candidates);
-    if (Candidates.empty()) {
+    if (Word.Units.empty()) {
       // Only reachable with a table that lacks the word's units, which the
       // loader rejects; a typeable word keeps the enemy beatable anyway.
       DisplayText.clear();
-      Candidates = {RandomLetters(g, std::clamp(level, 1, 8) + 2)};
+      Word = LettersWord(RandomLetters(g, std::clamp(level, 1, 8) + 2));
     }
   }
 
-  CurrentRomaji = Candidates[0];
+  Path = GuidePath(Word, t.Style);
+  CurrentRomaji = PathRomaji(Word, Path);
   Typed.clear();
   Position = 1;
 
-  const int romajiWidth = static_cast<int>(CurrentRomaji.size()) * (t.LetterWidth + 1) + 40;
+  const int length = static_cast<int>(CurrentRomaji.size());
+  const int romajiWidth = length * LetterStep(t, length) + 40;
   const int textWidth = static_cast<int>(DisplayText.size()) * 6 + 40;
   Width = RoundUpToTen(std::max(romajiWidth, textWidth));
   Height = RoundUpToTen(t.LetterHeight + 49);
@@ -117,17 +117,16 @@ void MarkTakenLetters(Game& g) {
   for (int n = 1; n <= 26; ++n) t.TakenLetters[n] = 1;
   for (const auto& w : t.WindowList) {
     if (!w || w->State == Closing) continue;
-    for (const std::string& c : w->Candidates) {
-      if (c.empty()) continue;
-      const int n = LetterNumber(std::string(1, c[0]));
+    for (char c : WindowFirstLetters(*w)) {
+      const int n = LetterNumber(std::string(1, c));
       if (n >= 1) t.TakenLetters[n] = 0;
     }
   }
 }
 
 bool HasTakenFirstLetter(Game& g, const TTypeWindow& w) {
-  for (const std::string& letter : FirstLetters(w.Candidates)) {
-    const int n = LetterNumber(letter);
+  for (char c : WindowFirstLetters(w)) {
+    const int n = LetterNumber(std::string(1, c));
     if (n == -1 || g.Typing.TakenLetters[n] == 0) return true;
   }
   return false;
@@ -158,6 +157,7 @@ void CloseWindow(Game& g, TTypeWindow& w) {
 
 void ClearWindows(Game& g) {
   g.Typing.Target = nullptr;
+  g.Typing.AbsorbNFrames = 0;
   g.Typing.WindowList.clear();
 }
 
@@ -166,17 +166,53 @@ void LockWindows(Game& g, const TEnemy* enemy, bool locked) {
     if (w && w->Enemy == enemy) w->Locked = locked ? 1 : 0;
 }
 
-bool SwitchRomaji(TTypeWindow& w, char letter) {
-  if (w.State != Active) return false;
+std::string WindowFirstLetters(const TTypeWindow& w) {
+  return WordFirstLetters(w.Word);
+}
+
+namespace {
+
+// The spelling a letter at the window's Position switches to: one consistent
+// with the letters before it when there is one; else one with the letter
+// there that keeps as many of the earlier letters as possible (so C, H, I,
+// T, I still finishes しち: after C, H switches to SHI...).
+bool FindSwitch(const TTypingEngine& t, const TTypeWindow& w, char letter, TRomajiPath& path) {
+  if (w.State != Active || w.Position < 1) return false;
   const size_t at = static_cast<size_t>(w.Position - 1);
-  if (w.Position < 1) return false;
-  for (const std::string& c : w.Candidates) {
-    if (c.size() > at && c[at] == letter) {
-      w.CurrentRomaji = c;
-      return true;
-    }
+  if (at > w.CurrentRomaji.size()) return false;
+  const std::string before = w.CurrentRomaji.substr(0, at);
+  if (FitPath(w.Word, before + letter, w.Path, t.Style, path)) return true;
+  for (size_t keep = at; keep-- > 0;) {
+    const std::string pattern = before.substr(0, keep) + std::string(at - keep, '?') + letter;
+    if (FitPath(w.Word, pattern, w.Path, t.Style, path)) return true;
   }
   return false;
+}
+
+}  // namespace
+
+bool SwitchRomaji(Game& g, TTypeWindow& w, char letter) {
+  TRomajiPath path;
+  if (!FindSwitch(g.Typing, w, letter, path)) return false;
+  w.Path = std::move(path);
+  w.CurrentRomaji = PathRomaji(w.Word, w.Path);
+  return true;
+}
+
+bool CanTakeLetter(const TTypingEngine& t, const TTypeWindow& w, char letter) {
+  const size_t at = static_cast<size_t>(std::max(w.Position, 1) - 1);
+  if (at < w.CurrentRomaji.size() && w.CurrentRomaji[at] == letter) return true;
+  TRomajiPath path;
+  return FindSwitch(t, w, letter, path);
+}
+
+void RefreshGuides(Game& g) {
+  TTypingEngine& t = g.Typing;
+  for (auto& w : t.WindowList) {
+    if (!w || w.get() == t.Target || w->State == Closing) continue;
+    w->Path = GuidePath(w->Word, t.Style);
+    w->CurrentRomaji = PathRomaji(w->Word, w->Path);
+  }
 }
 
 void FollowEnemy(Game& g, TTypeWindow& w) {

@@ -10,6 +10,7 @@
 
 #include "base/geometry.h"
 #include "type_window/kana_table.h"
+#include "type_window/romaji_word.h"
 
 struct Game;
 class TEnemy;
@@ -37,9 +38,12 @@ class TTypeWindow {
   TEnemy* Enemy = nullptr;
   double DriftX = 0, DriftY = 0;
   std::string DisplayText;  // CP932
+  // The spelling being typed (Path's romaji): the letters typed so far (as
+  // the engine took them) followed by the guide, the rest still to type.
   std::string CurrentRomaji;
   std::string Typed;
-  std::vector<std::string> Candidates;
+  TRomajiWord Word;  // the units of the reading and every romaji they accept
+  TRomajiPath Path;  // the spelling CurrentRomaji shows
   std::string Mode;  // at most 10 characters
   int32_t Position = 1;
 
@@ -68,6 +72,13 @@ struct TTypingEngine {
   int TileWidth = 0, TileHeight = 0;
   double DriftSpeedX = 0, DriftSpeedY = 0;
   std::array<uint8_t, 28> TakenLetters{};  // 1 free, 0 taken
+  // The guide's romanisation; the shell loads and keeps it (StyleLearned is
+  // set when "mine" learned a new spelling that is not yet kept).
+  TGuideStyle Style;
+  bool StyleLearned = false;
+  // Frames left in which a letter N, typed next after a word that finished on
+  // a single-N "ん", is taken as the second N of NN and does nothing else.
+  int32_t AbsorbNFrames = 0;
 };
 
 // Creates a window (owned by WindowList) and returns it.
@@ -103,11 +114,24 @@ void DrawTypeWindow(Game& g, TTypeWindow& w);
 void DrawWindowOutline(Game& g, const TTypeWindow& w);
 // The band under the target's word and letters that is darkened for contrast.
 TRect TextShadeRect(const Game& g, const TTypeWindow& w);
+// The distance between letters of a romaji of this length: the letter width
+// and a pixel, less where the row would not fit on the field.
+int LetterStep(const TTypingEngine& t, int length);
 // The x of the first letter of the window's letter row.
 int LetterRowLeft(const Game& g, const TTypeWindow& w);
 // Sets or clears Locked on every window of the enemy.
 void LockWindows(Game& g, const TEnemy* enemy, bool locked);
-bool SwitchRomaji(TTypeWindow& w, char letter);
+// Makes a spelling with the letter at the window's Position its
+// CurrentRomaji: one that begins with the letters before Position and the
+// letter when there is one, else one that has the letter there.
+bool SwitchRomaji(Game& g, TTypeWindow& w, char letter);
+// Whether a window could take the letter at its Position (by CurrentRomaji or
+// a switch), without changing it.
+bool CanTakeLetter(const TTypingEngine& t, const TTypeWindow& w, char letter);
+// The letters a spelling of the window's word can start with.
+std::string WindowFirstLetters(const TTypeWindow& w);
+// Shows the guide of the engine's style again on every window not being typed.
+void RefreshGuides(Game& g);
 
 // Typing input (run once per play frame).
 int KeyToLetter(int code);

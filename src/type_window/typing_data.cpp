@@ -19,10 +19,6 @@ namespace {
 
 constexpr size_t kMaxWords = 200;
 constexpr size_t kMaxLineBytes = 255;
-constexpr double kCandidateWarning = 5000;
-// Every candidate is built when a window opens; beyond this a single word
-// would stall the frame and eat memory, so such a word list is refused.
-constexpr double kCandidateLimit = 100000;
 constexpr int kFieldWidth = 430;
 
 std::string Where(const std::string& fileName, size_t line) {
@@ -36,14 +32,6 @@ std::string WordFileName(int n) {
 std::string JoinPath(const std::string& dir, const std::string& relative) {
   if (dir.empty()) return relative;
   return dir.back() == '/' ? dir + relative : dir + "/" + relative;
-}
-
-// A count held in a double, in digits; products of candidate counts can pass
-// the range of any integer type.
-std::string WholeNumber(double v) {
-  char buf[400];
-  std::snprintf(buf, sizeof buf, "%.0f", v);
-  return buf;
 }
 
 int RoundUpToTen(int v) {
@@ -104,8 +92,6 @@ bool ParseWordList(const std::vector<std::string>& lines, const std::string& fil
 void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& words,
                        const std::string& fileName, int letterWidth,
                        std::vector<std::string>& errors, std::vector<std::string>& warnings) {
-  TKanaTable copy = table;
-  const std::string smallTsu = Sjis("っ");
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& line = words[i];
     const std::string where = Where(fileName, i + 1);
@@ -120,35 +106,19 @@ void CheckWordReadings(const TKanaTable& table, const std::vector<std::string>& 
       errors.push_back(where + "no reading after \":\"");
       continue;
     }
-    bool stalled = false;
-    const std::vector<std::string> units = CutReading(copy, reading, &stalled);
-    size_t cut = 0;
-    for (const auto& u : units) cut += u.size();
-    if (cut < reading.size()) {
-      if (stalled && units.size() >= 99)
-        errors.push_back(where + "the reading is too long to cut (99 units or more)");
-      else
-        errors.push_back(where + "the reading has \"" + SjisToUtf8(reading.substr(cut, 2)) +
-                         "\", which the kana table lacks");
+    std::vector<std::string> units;
+    const std::string problem = ReadingError(table, reading, &units);
+    if (!problem.empty()) {
+      errors.push_back(where + problem);
       continue;
     }
-    if (units.back() == smallTsu) {
-      errors.push_back(where + "a reading must not end in \"っ\"");
-      continue;
-    }
-    const TCandidateMeasure m = MeasureCandidates(copy, units);
-    if (m.Count > kCandidateLimit) {
-      errors.push_back(where + "the reading has " + WholeNumber(m.Count) +
-                       " romaji candidates (at most 100000 can be typed)");
-      continue;
-    }
-    if (m.Count > kCandidateWarning)
-      warnings.push_back(where + "warning: the reading has " + WholeNumber(m.Count) +
-                         " romaji candidates (more than 5000)");
+    // The window is as wide as the guide of the default style; a long one
+    // closes the gaps between its letters, so only touching letters count.
+    const TRomajiWord word = MakeRomajiWord(table, units);
+    const std::string guide = PathRomaji(word, GuidePath(word, TGuideStyle{}));
     // 64-bit: a damaged table can give romaji long enough to pass int range.
-    const int64_t wide =
-        std::max<int64_t>(static_cast<int64_t>(m.FirstRomaji.size()) * (letterWidth + 1) + 40,
-                          static_cast<int64_t>(display.size()) * 6 + 40);
+    const int64_t wide = std::max<int64_t>(static_cast<int64_t>(guide.size()) * letterWidth + 40,
+                                           static_cast<int64_t>(display.size()) * 6 + 40);
     const int width = RoundUpToTen(static_cast<int>(std::min<int64_t>(wide, 1000000000)));
     if (width > kFieldWidth)
       warnings.push_back(where + "warning: the window (" + std::to_string(width) +

@@ -11,8 +11,17 @@ int KeyToLetter(int code) {
   return code == 189 ? 27 : code - 64;
 }
 
+namespace {
+
+// How long after a word finished on a single-N "ん" a second N is still taken
+// as the rest of NN (one second).
+constexpr int32_t kAbsorbNFrames = 20;
+
+}  // namespace
+
 void UpdateTypeWindows(Game& g) {
   TTypingEngine& t = g.Typing;
+  if (t.AbsorbNFrames > 0) --t.AbsorbNFrames;
   if (g.Inputer.IsKeyDown(27)) ReleaseTarget(g);
   StepWindows(g);
   // Letters after the first miss of the frame are dropped with the rest.
@@ -35,7 +44,7 @@ TTypeWindow* ChooseTarget(Game& g, char letter) {
     if (!w || w->State != Active || w->Locked) continue;
     w->Position = 1;
     if (!w->CurrentRomaji.empty() && w->CurrentRomaji[0] == letter) return w;
-    if (SwitchRomaji(*w, letter)) return w;
+    if (SwitchRomaji(g, *w, letter)) return w;
   }
   return nullptr;
 }
@@ -48,6 +57,13 @@ bool TypeLetter(Game& g, int n) {
   if (n < 1 || n > 27) return false;
   const char letter = LetterName(n)[0];
   PackWindows(g);
+  // The second N of NN after a word that finished on its first N.
+  const bool absorb = t.AbsorbNFrames > 0 && letter == 'N';
+  t.AbsorbNFrames = 0;
+  if (absorb) {
+    ++g.KeysTyped;
+    return true;
+  }
   if (!t.Target) {
     t.Target = ChooseTarget(g, letter);
     if (!t.Target) {
@@ -62,21 +78,43 @@ bool TypeLetter(Game& g, int n) {
   }
   const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
   const bool matches = at < w->CurrentRomaji.size() && w->CurrentRomaji[at] == letter;
-  if (!matches && !SwitchRomaji(*w, letter)) {
+  if (!matches && !SwitchRomaji(g, *w, letter)) {
     TypingMiss(g);
     return false;
   }
 
+  // The word is done once the letters make a whole spelling of it, also when
+  // the guide goes on (a final ん typed N where it shows NN).
+  bool done = at + 1 == w->CurrentRomaji.size();
+  if (!done) {
+    TRomajiPath whole;
+    const std::string typed = w->CurrentRomaji.substr(0, at + 1);
+    if (WholePath(w->Word, typed, w->Path, whole)) {
+      w->Path = std::move(whole);
+      w->CurrentRomaji = typed;
+      done = true;
+    }
+  }
+
   const int length = static_cast<int>(w->CurrentRomaji.size());
-  PlaySound(g, w->Position == length ? "Key4" : "Key3");
+  PlaySound(g, done ? "Key4" : "Key3");
   w->Typed += letter;
-  const int step = t.LetterWidth + 1;
+  const int step = LetterStep(t, length);
   SparkBurst(g, "tips2", LetterRowLeft(g, *w) + (w->Position - 1) * step,
              w->InnerTop() + 2 * t.RowGap + 12, 18);
   ++w->Position;
   g.Rate = std::min(g.Rate + 1, 100);
   ++g.KeysTyped;
-  if (w->Position == length + 1) {
+  if (done) {
+    w->Position = length + 1;
+    const TRomajiUnit& last = w->Word.Units.back();
+    if (last.N && w->Path.back() >= 0 && last.Spellings[static_cast<size_t>(w->Path.back())] == "N")
+      t.AbsorbNFrames = kAbsorbNFrames;
+    // "mine" learns from words typed as they stand, not from ones that
+    // needed a switch which dropped earlier letters.
+    if (t.Style.Kind == TRomajiStyle::Mine && w->Typed == w->CurrentRomaji &&
+        LearnSpellings(w->Word, w->Path, t.Style))
+      t.StyleLearned = true;
     if (w->Enemy) HitEnemy(g, *w->Enemy);
     // A finished word always closes its own window, even when the enemy's
     // hit closed another of its windows first; a window the hit freed is no

@@ -7,11 +7,26 @@ work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$work"
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Romaji candidates of a reading, one per line, the usual spellings included.
+# The guide of a reading, then every accepted spelling, one per line.
 "$bin" --data "$game" --romaji しゃしん >r.txt || fail "--romaji failed"
-grep -qx SHASHIN r.txt && grep -qx SYASIN r.txt || fail "candidates: $(head -5 r.txt)"
-[ "$(sort r.txt | uniq -d | wc -l)" -eq 0 ] || fail "repeated candidates"
+[ "$(head -1 r.txt)" = SHASHINN ] || fail "guide: $(head -1 r.txt)"
+grep -qx SHASHIN r.txt && grep -qx SYASIN r.txt || fail "spellings: $(head -5 r.txt)"
+[ "$(tail -n +2 r.txt | sort | uniq -d | wc -l)" -eq 0 ] || fail "repeated spellings"
+for pair in がっこう:GAKKOU ぴくにっく:PIKUNIKKU きんようび:KINNYOUBI ほんやさん:HONNYASANN \
+    ぼっちゃん:BOTCHANN わっふる:WAFFURU; do
+  got=$("$bin" --data "$game" --romaji "${pair%%:*}" | head -1)
+  [ "$got" = "${pair#*:}" ] || fail "guide of ${pair%%:*}: $got"
+done
+# A reading with more spellings than a list could hold is printed as a stream.
+n=$("$bin" --data "$game" --romaji しょくどうでしゅうまいをたべてからしゃしんをとる | wc -l)
+[ "$n" -gt 100000 ] || fail "only $n spellings"
+# Readings the data checker refuses are refused with its words.
 if "$bin" --data "$game" --romaji abc >/dev/null 2>&1; then fail "--romaji took latin letters"; fi
+set +e
+"$bin" --data "$game" --romaji がっ >out.txt 2>err.txt; rc=$?
+set -e
+[ "$rc" -ne 0 ] && [ ! -s out.txt ] || fail "--romaji がっ exited $rc"
+grep -q 'a reading must not end in "っ"' err.txt || fail "message: $(cat err.txt)"
 
 # The shipped data passes the checker; a broken copy fails with file:line.
 "$bin" --check-data "$game" >check.txt || { cat check.txt; fail "shipped data has errors"; }

@@ -1,5 +1,4 @@
-// The kana table: reading the file, looking kana up, cutting readings and
-// building the whole-word romaji candidates.
+// The kana table: reading the file, looking kana up and cutting readings.
 #include "type_window/kana_table.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +21,10 @@ Strings SjisLines(const Strings& utf8) {
 TKanaTable SmallTable() {
   TKanaTable t;
   std::string error;
-  bool ok =
-      ParseKanaTable(t,
-                     SjisLines({"か:KA,CA;", "き:KI;", "く:KU,CU,QU;", "こ:KO,CO;", "し:SI,SHI,CI;",
-                                "ち:TI,CHI;", "て:TE;", "に:NI;", "は:HA;", "あ:A;", "い:I;",
-                                "ん:N,NN,XN;", "っ:XTU,LTU,XTSU,LTSU;", "きゃ:KYA,KIXYA,KILYA;",
-                                "ちゃ:TYA,CHA;", "ゃ:XYA,LYA;", "ま:MA;", "end;"}),
-                     "hiragana.txt", error);
+  bool ok = ParseKanaTable(t,
+                           SjisLines({"か:KA,CA;", "き:KI;", "く:KU,CU,QU;", "し:SI,SHI,CI;",
+                                      "きゃ:KYA,KIXYA,KILYA;", "ゃ:XYA,LYA;", "end;"}),
+                           "hiragana.txt", error);
   EXPECT_TRUE(ok) << error;
   return t;
 }
@@ -37,10 +33,6 @@ Strings Units(TKanaTable& t, const std::string& utf8, bool* stalled = nullptr) {
   Strings out;
   for (const auto& u : CutReading(t, Sjis(utf8), stalled)) out.push_back(SjisToUtf8(u));
   return out;
-}
-
-Strings Candidates(TKanaTable& t, const std::string& utf8) {
-  return RomajiCandidates(t, Sjis(utf8));
 }
 
 TEST(KanaTableFile, LaterDuplicateWinsAndNothingAfterEndIsRead) {
@@ -125,69 +117,6 @@ TEST(CutReading, UnknownUnitStallsAndKeepsWhatWasCut) {
   EXPECT_FALSE(stalled);
   EXPECT_EQ(Units(t, long99, &stalled).size(), 99u);
   EXPECT_TRUE(stalled);
-}
-
-TEST(Candidates, OrderFollowsTheTableAndSwitchesPerUnit) {
-  TKanaTable t = SmallTable();
-  EXPECT_EQ(Candidates(t, "しち"), (Strings{"SITI", "SHITI", "CITI", "SICHI", "SHICHI", "CICHI"}));
-  EXPECT_EQ(Candidates(t, "きゃ"), (Strings{"KYA", "KIXYA", "KILYA"}));
-  EXPECT_EQ(Candidates(t, "まきゃ"), (Strings{"MAKYA", "MAKIXYA", "MAKILYA"}));
-}
-
-TEST(Candidates, NBeforeNaRowAndVowelsIsDoubledThenRestoredAsNAndNN) {
-  TKanaTable t = SmallTable();
-  // Word-final ん with the file's romaji.
-  EXPECT_EQ(Candidates(t, "まん"), (Strings{"MAN", "MANN", "MAXN"}));
-  EXPECT_EQ(Candidates(t, "こんにちは").front(), "KONNNITIHA");
-  for (const auto& c : Candidates(t, "こんにちは")) EXPECT_NE(c.find("NNNI"), std::string::npos);
-  // From now on the entry holds N, NN: a final ん can be finished by one N.
-  EXPECT_EQ(*FindKana(t, Sjis("ん")), (KanaEntry{Sjis("ん"), "N", "NN"}));
-  EXPECT_EQ(Candidates(t, "まん"), (Strings{"MAN", "MANN"}));
-  EXPECT_EQ(Candidates(t, "かんい"), (Strings{"KANNI", "CANNI"}));
-  // ん before a consonant keeps both ways.
-  EXPECT_EQ(Candidates(t, "まんま"), (Strings{"MANMA", "MANNMA"}));
-}
-
-TEST(Candidates, SmallTsuDoublesAnyFirstLetterOfTheNextUnit) {
-  TKanaTable t = SmallTable();
-  // First use: the file's spellings follow the doubled letter.
-  EXPECT_EQ(Candidates(t, "きって"),
-            (Strings{"KITTE", "KIXTUTE", "KILTUTE", "KIXTSUTE", "KILTSUTE"}));
-  // Restored to XTU, LTU from then on.
-  EXPECT_EQ(*FindKana(t, Sjis("っ")), (KanaEntry{Sjis("っ"), "XTU", "LTU"}));
-  EXPECT_EQ(Candidates(t, "きって"), (Strings{"KITTE", "KIXTUTE", "KILTUTE"}));
-  // Several first letters are inserted in reverse order: the last one leads.
-  EXPECT_EQ(Candidates(t, "まっこ"), (Strings{"MACKO", "MAKKO", "MAXTUKO", "MALTUKO", "MACCO",
-                                              "MAKCO", "MAXTUCO", "MALTUCO"}));
-  // A two-kana unit after っ contributes the first letters of all its romaji.
-  Strings matcha = Candidates(t, "まっちゃ");
-  EXPECT_EQ(matcha.front(), "MACTYA");
-  EXPECT_NE(std::find(matcha.begin(), matcha.end(), "MATTYA"), matcha.end());
-  EXPECT_NE(std::find(matcha.begin(), matcha.end(), "MACCHA"), matcha.end());
-  EXPECT_EQ(matcha.size(), 4u * 2u);
-}
-
-TEST(Candidates, FirstUnitUsesTheTableUnchanged) {
-  TKanaTable t = SmallTable();
-  EXPECT_EQ(Candidates(t, "っか"),
-            (Strings{"XTUKA", "LTUKA", "XTSUKA", "LTSUKA", "XTUCA", "LTUCA", "XTSUCA", "LTSUCA"}));
-  EXPECT_EQ(Candidates(t, "んに").front(), "NNI");
-  EXPECT_EQ(Candidates(t, "んに").size(), 3u);
-  // No rewrite happened: the entries are still the file's.
-  EXPECT_EQ(FindKana(t, Sjis("っ"))->size(), 5u);
-  EXPECT_EQ(FindKana(t, Sjis("ん"))->size(), 4u);
-}
-
-TEST(Candidates, MeasureAgreesWithTheBuilder) {
-  for (const char* reading : {"しち", "こんにちは", "きって", "まっちゃ", "まんま", "しきゃく"}) {
-    TKanaTable a = SmallTable(), b = SmallTable();
-    const Strings built = RomajiCandidates(a, Sjis(reading));
-    const TCandidateMeasure m = MeasureCandidates(b, CutReading(b, Sjis(reading)));
-    EXPECT_EQ(m.Count, static_cast<double>(built.size())) << reading;
-    EXPECT_EQ(m.FirstRomaji, built.front()) << reading;
-    EXPECT_EQ(*FindKana(a, Sjis("ん")), *FindKana(b, Sjis("ん")));
-    EXPECT_EQ(*FindKana(a, Sjis("っ")), *FindKana(b, Sjis("っ")));
-  }
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ TEST_F(TypingTest, AnotherCandidatesFirstLetterSelectsAndSwitches) {
   TEnemy& e = AddEnemy(100, 200);
   TTypeWindow& w = Open(e, 1);
   OpenFully();
-  ASSERT_EQ(w.CurrentRomaji, "SIKA");
+  // The guide shows Hepburn's SHI for し.
+  ASSERT_EQ(w.CurrentRomaji, "SHIKA");
   EXPECT_TRUE(TypeLetter(*g, LetterNumber("C")));
   EXPECT_EQ(g->Typing.Target, &w);
   EXPECT_EQ(w.CurrentRomaji, "CIKA");
@@ -214,6 +215,121 @@ TEST_F(TypingTest, RandomWindowsAreTypedLetterByLetter) {
   EXPECT_EQ(e.State, 100);
   EXPECT_EQ(w.State, Closing);
   EXPECT_EQ(g->Misses, 0);
+}
+
+// Typing a whole word, one frame per letter; the misses it cost.
+int64_t TypeWord(TypingTest& t, Game& g, const std::string& letters) {
+  const int64_t misses = g.Misses;
+  for (char c : letters) {
+    g.Typing.KeyQueue.push_back(LetterNumber(std::string(1, c)));
+    UpdateTypeWindows(g);
+  }
+  (void)t;
+  return g.Misses - misses;
+}
+
+TEST_F(TypingTest, SwitchingHonoursEverythingTyped) {
+  // Each once died early on a shorter spelling, or never finished.
+  struct Case {
+    const char* Line;
+    const char* Typed;
+  };
+  for (const Case& c :
+       {Case{"新幹線:しんかんせん;", "SHINNKANNSEN"}, Case{"新幹線:しんかんせん;", "SINKANNSENN"},
+        Case{"ポテトチップス:ぽてとちっぷす;", "POTETOCHIXTSUPUSU"},
+        Case{"ジャンケンポン:じゃんけんぽん;", "ZYANNKENNPONN"},
+        Case{"祇園精舎の鐘の声:ぎおんしょうじゃのかねのこえ;", "GIONNSHOUJANOKANENOCOE"},
+        Case{"切手:きって;", "KILTUTE"}}) {
+    UseWords(1, {c.Line});
+    TEnemy& e = AddEnemy(100, 200);
+    TTypeWindow& w = Open(e, 1);
+    OpenFully();
+    std::string typed = c.Typed;
+    // A final NN finishes on its first N (the second is absorbed, below).
+    if (typed.size() > 2 && typed.compare(typed.size() - 2, 2, "NN") == 0) typed.pop_back();
+    // Every letter but the last leaves the word open, the last one hits.
+    EXPECT_EQ(TypeWord(*this, *g, typed.substr(0, typed.size() - 1)), 0) << c.Typed;
+    EXPECT_EQ(w.State, Active) << c.Typed;
+    EXPECT_EQ(w.CurrentRomaji.substr(0, typed.size() - 1), typed.substr(0, typed.size() - 1));
+    EXPECT_EQ(TypeWord(*this, *g, typed.substr(typed.size() - 1)), 0) << c.Typed;
+    EXPECT_EQ(e.State, 100) << c.Typed;
+    EXPECT_EQ(w.State, Closing) << c.Typed;
+    EXPECT_EQ(TypeWord(*this, *g, std::string(c.Typed).substr(typed.size())), 0) << c.Typed;
+    ClearWindows(*g);
+  }
+}
+
+TEST_F(TypingTest, SecondNOfAFinalNNIsAbsorbed) {
+  UseWords(1, {"パン:ぱん;"});
+  UseWords(2, {"猫:ねこ;"});
+  TEnemy& e1 = AddEnemy(50, 200);
+  TEnemy& e2 = AddEnemy(250, 200);
+  TTypeWindow& pan = Open(e1, 1);
+  TTypeWindow& neko = Open(e2, 2);
+  OpenFully();
+  EXPECT_EQ(pan.CurrentRomaji, "PANN");
+  // The first N finishes パン; the second costs nothing and targets nothing.
+  EXPECT_EQ(TypeWord(*this, *g, "PAN"), 0);
+  EXPECT_EQ(e1.State, 100);
+  EXPECT_EQ(Count("Key4"), 1);
+  const int rate = g->Rate;
+  const size_t sounds = g->Waves.PlayLog.size();
+  EXPECT_EQ(TypeWord(*this, *g, "N"), 0);
+  EXPECT_EQ(g->Typing.Target, nullptr);
+  EXPECT_EQ(neko.Position, 1);
+  EXPECT_EQ(g->Rate, rate);
+  EXPECT_EQ(g->Waves.PlayLog.size(), sounds);
+  // Only one N, and only right after: the next N picks ねこ.
+  EXPECT_EQ(TypeWord(*this, *g, "N"), 0);
+  EXPECT_EQ(g->Typing.Target, &neko);
+  ReleaseTarget(*g);
+
+  // A word typed NN everywhere, then ねこ a second later: N is not swallowed.
+  UseWords(1, {"パン:ぱん;"});
+  TEnemy& e3 = AddEnemy(50, 200);
+  Open(e3, 1);
+  OpenFully();
+  EXPECT_EQ(TypeWord(*this, *g, "PAN"), 0);
+  for (int i = 0; i < 20; ++i) UpdateTypeWindows(*g);
+  EXPECT_EQ(TypeWord(*this, *g, "NEKO"), 0);
+  EXPECT_EQ(e2.State, 100);
+}
+
+TEST_F(TypingTest, GuideShowsTheRestOfTheSpellingThePlayerIsOn) {
+  UseWords(1, {"写真:しゃしん;"});
+  TEnemy& e = AddEnemy(100, 200);
+  TTypeWindow& w = Open(e, 1);
+  OpenFully();
+  ASSERT_EQ(w.CurrentRomaji, "SHASHINN");
+  EXPECT_EQ(TypeWord(*this, *g, "SY"), 0);
+  EXPECT_EQ(w.CurrentRomaji, "SYASHINN");
+  EXPECT_EQ(TypeWord(*this, *g, "ASI"), 0);
+  EXPECT_EQ(w.CurrentRomaji, "SYASINN");
+  EXPECT_EQ(w.Position, 6);
+  // A letter that fits no spelling is a miss and changes nothing.
+  EXPECT_EQ(TypeWord(*this, *g, "Q"), 1);
+  EXPECT_EQ(w.CurrentRomaji, "SYASINN");
+  EXPECT_EQ(w.Position, 6);
+}
+
+TEST_F(TypingTest, MineLearnsFromFinishedWordsAndOtherStylesDoNot) {
+  UseWords(1, {"寿司:すし;"});
+  g->Typing.Style.Kind = TRomajiStyle::Mine;
+  TEnemy& e = AddEnemy(100, 200);
+  ASSERT_EQ(Open(e, 1).CurrentRomaji, "SUSHI");
+  OpenFully();
+  EXPECT_EQ(TypeWord(*this, *g, "SUSI"), 0);
+  EXPECT_TRUE(g->Typing.StyleLearned);
+  ClearWindows(*g);
+  UseWords(1, {"獅子:しし;"});
+  EXPECT_EQ(Open(e, 1).CurrentRomaji, "SISI");
+  // Kunrei shows its own spellings whatever was learned.
+  g->Typing.Style.Kind = TRomajiStyle::Kunrei;
+  UseWords(1, {"地図:ちず;"});
+  EXPECT_EQ(Open(e, 1).CurrentRomaji, "TIZU");
+  g->Typing.Style.Kind = TRomajiStyle::Hepburn;
+  RefreshGuides(*g);
+  EXPECT_EQ(g->Typing.WindowList.back()->CurrentRomaji, "CHIZU");
 }
 
 }  // namespace

@@ -72,7 +72,8 @@ TEST_F(TypingTest, MissingOrOutOfRangeLevelsUseTheNearestList) {
   EXPECT_EQ(WordListForLevel(g->Typing, 3), 0);
   // No words at all: still a typeable window of random letters.
   TTypeWindow& w = Open(e, 3);
-  ASSERT_EQ(w.Candidates.size(), 1u);
+  ASSERT_EQ(w.Word.Units.size(), 1u);
+  ASSERT_EQ(w.Word.Units[0].Spellings.size(), 1u);
   EXPECT_FALSE(w.CurrentRomaji.empty());
   EXPECT_TRUE(w.DisplayText.empty());
 }

@@ -1,18 +1,19 @@
-// Physical keys (SDL scancodes) to the game's virtual-key codes. Scancodes name
-// positions on the keyboard, so typing works with any layout and while an
-// input method is active.
+// SDL keys to the game's virtual-key codes. Letters and "-" follow the
+// keyboard layout (SDL's key symbols), so AZERTY, QWERTZ, Dvorak and Colemak
+// type what their keys show; a layout without Latin letters (Russian,
+// Greek...) types the letter of the key's position instead. Function keys,
+// arrows, Space, Escape, Backspace and Pause go by position.
 #include <SDL.h>
 
 #include "platform/sdl/sdl_platform.h"
 
-int VirtualKeyOfScancode(int scancode) {
-  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
-    return vk::A + (scancode - SDL_SCANCODE_A);
+namespace {
+
+// The keys that are not typed, by position.
+int VirtualKeyOfPosition(int scancode) {
   if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F5)
     return vk::F1 + (scancode - SDL_SCANCODE_F1);
   switch (scancode) {
-    case SDL_SCANCODE_MINUS:
-      return vk::Minus;
     case SDL_SCANCODE_SPACE:
       return vk::Space;
     case SDL_SCANCODE_RETURN:
@@ -35,4 +36,27 @@ int VirtualKeyOfScancode(int scancode) {
     default:
       return 0;
   }
+}
+
+}  // namespace
+
+int VirtualKeyOfKey(int keycode, int scancode, bool minusOnSix) {
+  if (const int code = VirtualKeyOfPosition(scancode)) return code;
+  if (keycode >= SDLK_a && keycode <= SDLK_z) return vk::A + (keycode - SDLK_a);
+  if (keycode == SDLK_MINUS || keycode == SDLK_KP_MINUS) return vk::Minus;
+  // SDL names the number row 0..9 on every layout; on French AZERTY the
+  // unshifted 6 key is "-".
+  if (minusOnSix && scancode == SDL_SCANCODE_6) return vk::Minus;
+  // A symbol that is no Latin character (and no special key): a layout of
+  // another script, whose letter keys type the letters of their places.
+  const bool otherScript = keycode >= 0x80 && (keycode & SDLK_SCANCODE_MASK) == 0;
+  if (otherScript && scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
+    return vk::A + (scancode - SDL_SCANCODE_A);
+  return 0;
+}
+
+bool LayoutHasMinusOnSix() {
+  // French AZERTY: A and Q trade places and the 6 key is "-".
+  return SDL_GetKeyFromScancode(SDL_SCANCODE_Q) == SDLK_a &&
+         SDL_GetKeyFromScancode(SDL_SCANCODE_M) != SDLK_m;
 }

@@ -81,7 +81,8 @@ bool SdlPlatform::Open(int scale, std::string& error) {
     return false;
   }
   SDL_SetWindowMinimumSize(window_, kWidth, kHeight);
-  // Letters come from key events by physical key, never from text input.
+  // Letters come from key events, never from text input: with text input off
+  // an input method neither composes nor swallows the key presses.
   SDL_StopTextInput();
   // MIRUTENA_PRESENT=renderer keeps SDL's renderer (OpenGL where present),
   // for machines where that is measurably better; the window surface is the
@@ -136,7 +137,8 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
-        int code = VirtualKeyOfScancode(e.key.keysym.scancode);
+        const int code =
+            VirtualKeyOfKey(e.key.keysym.sym, e.key.keysym.scancode, LayoutHasMinusOnSix());
         if (code == 0) break;
         in.Type = SdlInput::KeyChange;
         in.Key = KeyEvent{code, e.type == SDL_KEYDOWN};
@@ -147,6 +149,8 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
         switch (e.window.event) {
           case SDL_WINDOWEVENT_FOCUS_GAINED:
           case SDL_WINDOWEVENT_FOCUS_LOST:
+            // Some systems turn text input on again with the focus.
+            if (SDL_IsTextInputActive()) SDL_StopTextInput();
             in.Type = SdlInput::Focus;
             in.Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             out.push_back(in);

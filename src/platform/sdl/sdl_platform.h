@@ -98,6 +98,9 @@ class SdlPlatform : public IPlatform {
   std::string caption_;
 };
 
-// The game's virtual-key code of an SDL scancode (the physical key, whatever
-// the layout), or 0 for keys the game does not use.
-int VirtualKeyOfScancode(int scancode);
+// The game's virtual-key code of an SDL key (its symbol in the active layout
+// and its position), or 0 for keys the game does not use. minusOnSix: the
+// layout is French AZERTY, whose "-" SDL reports as the digit 6.
+int VirtualKeyOfKey(int keycode, int scancode, bool minusOnSix = false);
+// Whether the active layout puts "-" on the 6 key (French AZERTY).
+bool LayoutHasMinusOnSix();
