@@ -26,6 +26,7 @@ void DrawCentred(Game& g, const char* name) {
 
 void StartGameOver(Game& g, const TEnemy& e) {
   TSceneState& s = g.Scenes;
+  RecordsPartEnded(g, false);
   s.RankPos = InsertRanking(g);
   s.RankText1.clear();
   s.RankText2.clear();

@@ -153,6 +153,7 @@ void StartStage(Game& g) {
   g.FrameNo = 0;
   g.Score = 0;
   g.Rate = 0;
+  RecordsStageStarted(g);
   CloseCurtain(g);
 }
 
@@ -189,6 +190,7 @@ void StartNextPart(Game& g) {
   ClearPlayObjects(g);
   LoadStageScript(g);
   g.Rate = 0;
+  RecordsPartStarted(g);
   ResetFrameClock(g);
 }
 
@@ -213,6 +215,7 @@ void FinishStage(Game& g) {
   int32_t before = g.Score;
   int32_t after = ClearBonusScore(before, g.Stage);
   g.Score = after;
+  RecordsStageFinished(g);
   int place = InsertRanking(g);
   BuildRoll(g, before, after, place);
 }

@@ -51,18 +51,22 @@ bool TypeLetter(Game& g, int n) {
   if (!t.Target) {
     t.Target = ChooseTarget(g, letter);
     if (!t.Target) {
+      RecordsMiss(g, 0, letter);
       TypingMiss(g);
       return false;
     }
   }
   TTypeWindow* w = t.Target;
+  const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
+  const char expected = at < w->CurrentRomaji.size() ? w->CurrentRomaji[at] : 0;
   if (w->Locked) {
+    RecordsMiss(g, expected, letter);
     TypingMiss(g);
     return false;
   }
-  const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
   const bool matches = at < w->CurrentRomaji.size() && w->CurrentRomaji[at] == letter;
   if (!matches && !SwitchRomaji(*w, letter)) {
+    RecordsMiss(g, expected, letter);
     TypingMiss(g);
     return false;
   }
@@ -76,6 +80,7 @@ bool TypeLetter(Game& g, int n) {
   ++w->Position;
   g.Rate = std::min(g.Rate + 1, 100);
   ++g.KeysTyped;
+  RecordsHit(g, letter, w->Position == length + 1);
   if (w->Position == length + 1) {
     if (w->Enemy) HitEnemy(g, *w->Enemy);
     // A finished word always closes its own window, even when the enemy's
