@@ -102,7 +102,7 @@ TResultView StageView(const Game& g) {
 }  // namespace
 
 std::string PlayerRecordsPath(const Game& g) {
-  return RecordsPathBeside(DataPath(g, "dat/score.rnk"));
+  return SavePath(g, "records.txt");
 }
 
 void LoadPlayerRecords(Game& g) {
