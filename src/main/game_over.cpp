@@ -10,6 +10,7 @@
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/score.h"
+#include "records/results_draw.h"
 
 namespace {
 
@@ -123,6 +124,8 @@ void SceneContinue(Game& g) {
     canvas.TextOut(180, 120, s.RankText2);
     ReleaseCanvas(g.Screen);
   }
+  // The figures of the part that was lost, above the title.
+  if (g.Records.PartResult.Valid) DrawResultPanel(g, g.Records.PartResult, 15, 4);
   FillArea(g.Screen, MakeRect(400, 385, 430, 400), 0);
   if (g.SpaceKey != 1) return;
   if (g.ContinueChoice == 0) {

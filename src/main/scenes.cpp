@@ -12,6 +12,7 @@
 #include "main/game_over.h"
 #include "main/score.h"
 #include "main/settings_scene.h"
+#include "records/records_screen.h"
 #include "script/script.h"
 #include "type_window/type_window.h"
 
@@ -96,6 +97,9 @@ void RunSceneStep(Game& g) {
       break;
     case 40:
       SceneRanking(g);
+      break;
+    case kRecordsScene:
+      SceneRecords(g);
       break;
     case 70:
       SceneSettings(g);

@@ -13,6 +13,7 @@
 
 #include "records/measures.h"
 #include "records/records_file.h"
+#include "records/records_screen.h"
 
 struct Game;
 
@@ -43,6 +44,7 @@ struct TRecords {
   TMeasures RunTotal;  // everything typed in this run of the program
   int Attempt = 0;
   TResultView PartResult, StageResult;
+  TRecordsScreenData Screen;  // what the records screen shows
 };
 
 // --- The game's hooks ---
