@@ -39,12 +39,13 @@ const char* UsageText() {
          "  mirutena --check-data [DIR]\n"
          "  mirutena [--data DIR] --romaji READING\n"
          "  mirutena --catalog\n"
+         "  mirutena --stats [--save-dir DIR]               the records as JSON lines\n"
          "  mirutena [--data DIR] --bench [--bench-frames N]   time a heavy scene headless\n";
 }
 
 bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::string& error) {
   bool headless = false, checkData = false, romaji = false, catalog = false, help = false;
-  bool bench = false, benchOnly = false;
+  bool bench = false, benchOnly = false, stats = false;
   bool windowOnly = false, runOnly = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -130,6 +131,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       romaji = true;
     } else if (a == "--catalog") {
       catalog = true;
+    } else if (a == "--stats") {
+      stats = true;
     } else if (a == "--bench") {
       bench = true;
     } else if (a == "--bench-frames") {
@@ -141,7 +144,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     }
   }
 
-  int modes = headless + checkData + romaji + catalog + bench;
+  int modes = headless + checkData + romaji + catalog + bench + stats;
   if (help) {
     o.Mode = AppOptions::TMode::Help;
     return true;
@@ -155,13 +158,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   if (catalog) o.Mode = AppOptions::TMode::Catalog;
   if (headless) o.Mode = AppOptions::TMode::Headless;
   if (bench) o.Mode = AppOptions::TMode::Bench;
+  if (stats) o.Mode = AppOptions::TMode::Stats;
   if (benchOnly && !bench) {
     error = "--bench-frames needs --bench";
     return false;
   }
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
+  // --stats reads the records of the player's folder or of --save-dir.
+  bool saveDirAllowed = run || o.Mode == AppOptions::TMode::Stats;
   if (!run && (windowOnly || runOnly || o.Stage || !o.TryScript.empty() || !o.RecordFile.empty() ||
-               !o.SaveDir.empty() || !o.Shots.empty())) {
+               (!o.SaveDir.empty() && !saveDirAllowed) || !o.Shots.empty())) {
     error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;
   }

@@ -10,7 +10,7 @@ struct TShotRequest {
 };
 
 struct AppOptions {
-  enum class TMode { Window, Headless, CheckData, Romaji, Catalog, Bench, Help };
+  enum class TMode { Window, Headless, CheckData, Romaji, Catalog, Bench, Help, Stats };
   TMode Mode = TMode::Window;
   std::string DataDir = ".";
   bool DataGiven = false;

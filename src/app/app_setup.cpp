@@ -51,6 +51,13 @@ bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::st
 }
 
 bool CreateForm(Game& g, std::string& error) {
+  // Entries of the records file are dated by the wall clock; the measures in
+  // them come from frames and keys only.
+  g.Records.Now = [] {
+    return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::seconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count());
+  };
   FormCreate(g);
   drawnInitialize(g);
   try {

@@ -41,6 +41,8 @@ int Run(const std::vector<std::string>& args) {
       return RunCatalog();
     case AppOptions::TMode::Bench:
       return RunBench(o);
+    case AppOptions::TMode::Stats:
+      return RunStats(o);
     case AppOptions::TMode::Window:
       break;
   }

@@ -10,3 +10,5 @@ int RunCheckData(const AppOptions& o);
 int RunRomaji(const AppOptions& o);
 // The benchmark: a fixed heavy scene played headless and timed.
 int RunBench(const AppOptions& o);
+// --stats: the records as JSON lines and a summary line.
+int RunStats(const AppOptions& o);

@@ -5,6 +5,7 @@
 #include "alpha_object/alpha_object.h"
 #include "main/game.h"
 #include "main/scenes.h"
+#include "records/results_draw.h"
 
 namespace {
 
@@ -62,7 +63,13 @@ void StepCurtain(Game& g) {
       s.CurtainSpeed = 0;
       s.CurtainPos = 200;
       s.CurtainState = 3;
-      if (g.Part >= 1 && g.Part < PartsPerStage(g.Stage)) DrawPushSpace(g);
+      if (g.Part >= 1 && g.Part < PartsPerStage(g.Stage)) {
+        DrawPushSpace(g);
+        // The figures of the part just finished, under the prompt.
+        const TResultView& r = g.Records.PartResult;
+        if (r.Valid && r.Stage == g.Stage && r.Part == g.Part)
+          DrawResultPanel(g, r, (430 - kResultPanelWidth) / 2 + 8, 250);
+      }
     }
   } else if (s.CurtainState <= -10) {
     // Held fully closed for 21 frames (the position is 201).

@@ -12,6 +12,7 @@
 #include "main/game.h"
 #include "main/game_over.h"
 #include "main/scenes.h"
+#include "records/results_draw.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ void BuildRoll(Game& g, int s, int s2, int rankPlace) {
   AddLine(st, std::to_string(s2));
   AddLine(st, "");
   AddLine(st, rankPlace > 0 ? std::to_string(rankPlace) + Sjis("位にランクイン！") : "");
+  // The stage's typing figures, before the ending text.
+  for (const std::string& line : ResultRollLines(g.Records.StageResult)) AddLine(st, line);
 
   std::string path = DataPath(g, "dat/ending" + std::to_string(g.Stage) + ".lin");
   std::vector<std::string> lines;

@@ -190,6 +190,7 @@ void InitGame(Game& g) {
     g.Ranking.fill(0);
     ReportError(g, e.what());
   }
+  LoadPlayerRecords(g);
   g.LastPart = 0;
   g.BannerPending = 0;
   g.Scene = 0;

@@ -17,6 +17,7 @@
 #include "media/surface.h"
 #include "media/text_canvas.h"
 #include "media/wave_list.h"
+#include "records/records.h"
 #include "script/script.h"
 #include "settings/settings_file.h"
 #include "type_window/type_window.h"
@@ -123,6 +124,7 @@ struct Game {
   TScript Script;
   TEffects Effects;
   TErrorNotes Notes;
+  TRecords Records;  // measures of play and the player's records file
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

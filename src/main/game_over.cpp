@@ -10,6 +10,7 @@
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/score.h"
+#include "records/results_draw.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void DrawCentred(Game& g, const char* name) {
 
 void StartGameOver(Game& g, const TEnemy& e) {
   TSceneState& s = g.Scenes;
+  RecordsPartEnded(g, false);
   s.RankPos = InsertRanking(g);
   s.RankText1.clear();
   s.RankText2.clear();
@@ -122,6 +124,8 @@ void SceneContinue(Game& g) {
     canvas.TextOut(180, 120, s.RankText2);
     ReleaseCanvas(g.Screen);
   }
+  // The figures of the part that was lost, above the title.
+  if (g.Records.PartResult.Valid) DrawResultPanel(g, g.Records.PartResult, 15, 4);
   FillArea(g.Screen, MakeRect(400, 385, 430, 400), 0);
   if (g.SpaceKey != 1) return;
   if (g.ContinueChoice == 0) {

@@ -33,6 +33,7 @@ void StepStageEnd(Game& g) {
   if (g.ClearTimer >= 230) {
     CloseCurtain(g);
     AddBombBonus(g);
+    RecordsPartEnded(g, true);
   }
 }
 
@@ -55,6 +56,7 @@ void ScenePlay(Game& g) {
   RunStageScript(g);
   MarkTakenLetters(g);
   UpdateEnemies(g);
+  RecordsPlayFrame(g);
   DrawHud(g, 2, 4);
   UpdateTypeWindows(g);
   // Counts down to 0 and stays there (a counter running down for ever would

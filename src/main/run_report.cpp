@@ -167,6 +167,24 @@ std::string TraceLine(const Game& g, int64_t frame) {
       .Close();
 }
 
+namespace {
+std::string FixedNumber(double v, int decimals) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+// The run's three weakest keys, worst first.
+std::string WeakKeysJson(const Game& g) {
+  const TMeasures& m = g.Records.RunTotal;
+  std::string out = "[";
+  for (int n : WeakestKeys(m.Hits, m.Missed, 3)) {
+    if (out.size() > 1) out += ',';
+    out += std::string("\"") + RecordLetterChar(n) + "\"";
+  }
+  return out + "]";
+}
+}  // namespace
+
 std::string SummaryLine(const Game& g, int64_t frames) {
   std::string cleared;
   for (uint8_t c : g.Cleared) cleared += static_cast<char>('0' + (c % 10));
@@ -183,6 +201,10 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Int("keys", g.KeysTyped)
       .Int("misses", g.Misses)
       .Int("gameovers", g.GameOvers)
+      .Raw("kps", FixedNumber(KeysPerSecond(g.Records.RunTotal.Correct, g.Records.RunTotal.Frames), 3))
+      .Raw("accuracy", FixedNumber(Accuracy(g.Records.RunTotal.Correct, g.Records.RunTotal.Misses), 4))
+      .Int("streak", g.Records.RunTotal.LongestStreak)
+      .Raw("weak_keys", WeakKeysJson(g))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
       .Int("seed", g.Seed)
       .Raw("error", JsonString(g.LastError))

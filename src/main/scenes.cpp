@@ -12,6 +12,7 @@
 #include "main/game_over.h"
 #include "main/score.h"
 #include "main/settings_scene.h"
+#include "records/records_screen.h"
 #include "script/script.h"
 #include "type_window/type_window.h"
 
@@ -97,6 +98,9 @@ void RunSceneStep(Game& g) {
     case 40:
       SceneRanking(g);
       break;
+    case kRecordsScene:
+      SceneRecords(g);
+      break;
     case 70:
       SceneSettings(g);
       break;
@@ -153,6 +157,7 @@ void StartStage(Game& g) {
   g.FrameNo = 0;
   g.Score = 0;
   g.Rate = 0;
+  RecordsStageStarted(g);
   CloseCurtain(g);
 }
 
@@ -189,6 +194,7 @@ void StartNextPart(Game& g) {
   ClearPlayObjects(g);
   LoadStageScript(g);
   g.Rate = 0;
+  RecordsPartStarted(g);
   ResetFrameClock(g);
 }
 
@@ -213,6 +219,7 @@ void FinishStage(Game& g) {
   int32_t before = g.Score;
   int32_t after = ClearBonusScore(before, g.Stage);
   g.Score = after;
+  RecordsStageFinished(g);
   int place = InsertRanking(g);
   BuildRoll(g, before, after, place);
 }

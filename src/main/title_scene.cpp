@@ -7,6 +7,7 @@
 #include "main/settings_scene.h"
 #include "media/draw_number.h"
 #include "media/draw_txtline.h"
+#include "records/records_screen.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr int kMenuEntries = 5;
 constexpr int kMenuPitch = 22;  // the entries of "sentaku1" are this far apart
 
 bool MenuEntryOpen(int cursor) {
-  return cursor == 1 || cursor == 2 || cursor == 5;
+  return cursor == 1 || cursor == 2 || cursor == 3 || cursor == 5;
 }
 
 // The next open entry from cursor in direction step, or cursor itself.
@@ -61,6 +62,8 @@ void TitleMenu(Game& g) {
   } else if (g.Cursor == 2) {
     g.Scene = 40;
     g.Cursor = 1;
+  } else if (g.Cursor == 3) {
+    OpenRecordsScreen(g);
   } else if (g.Cursor == 5) {
     OpenSettingsScreen(g);
   }

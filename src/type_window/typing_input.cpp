@@ -67,18 +67,22 @@ bool TypeLetter(Game& g, int n) {
   if (!t.Target) {
     t.Target = ChooseTarget(g, letter);
     if (!t.Target) {
+      RecordsMiss(g, 0, letter);
       TypingMiss(g);
       return false;
     }
   }
   TTypeWindow* w = t.Target;
+  const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
+  const char expected = at < w->CurrentRomaji.size() ? w->CurrentRomaji[at] : 0;
   if (w->Locked) {
+    RecordsMiss(g, expected, letter);
     TypingMiss(g);
     return false;
   }
-  const size_t at = static_cast<size_t>(std::max(w->Position, 1) - 1);
   const bool matches = at < w->CurrentRomaji.size() && w->CurrentRomaji[at] == letter;
   if (!matches && !SwitchRomaji(g, *w, letter)) {
+    RecordsMiss(g, expected, letter);
     TypingMiss(g);
     return false;
   }
@@ -105,6 +109,7 @@ bool TypeLetter(Game& g, int n) {
   ++w->Position;
   g.Rate = std::min(g.Rate + 1, 100);
   ++g.KeysTyped;
+  RecordsHit(g, letter, done);
   if (done) {
     w->Position = length + 1;
     const TRomajiUnit& last = w->Word.Units.back();

@@ -40,11 +40,15 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   EXPECT_EQ(G().Cursor, 1);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 2);
-  // The entries without a screen yet (3 and 4) are passed over.
+  // The records entry (3) opens; the entry without a screen yet (4) is passed over.
+  Press(vk::Down);
+  EXPECT_EQ(G().Cursor, 3);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
+  Press(vk::Up);
+  EXPECT_EQ(G().Cursor, 3);
   Press(vk::Up);
   EXPECT_EQ(G().Cursor, 2);
   Press(vk::Space);

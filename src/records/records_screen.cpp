@@ -1,0 +1,151 @@
+// The records screen: a table of per-stage bests, the totals, the progress
+// graph and the keyboard heat map, over the dimmed title backdrop.
+#include "records/records_screen.h"
+
+#include <cstdio>
+#include <string>
+
+#include "base/sjis.h"
+#include "main/game.h"
+#include "main/scenes.h"
+#include "records/records.h"
+#include "records/results_draw.h"
+
+namespace {
+
+constexpr TRgb kWhite{255, 255, 255};
+constexpr TRgb kHead{200, 220, 255};
+constexpr TRgb kDim{140, 140, 160};
+constexpr TRgb kWeak{255, 160, 160};
+
+void Text(Game& g, int x, int y, const std::string& utf8, TRgb colour) {
+  RecordsText(g, x, y, Sjis(utf8), colour);
+}
+// Right-aligned at right (half-width characters are 6 pixels).
+void TextRight(Game& g, int right, int y, const std::string& ascii, TRgb colour) {
+  RecordsText(g, right - 6 * static_cast<int>(ascii.size()), y, ascii, colour);
+}
+
+std::string Fixed(double v, int decimals) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+
+std::string Duration(int64_t frames) {
+  int64_t minutes = frames / 20 / 60;
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%lld時間%02lld分", static_cast<long long>(minutes / 60),
+                static_cast<long long>(minutes % 60));
+  return buf;
+}
+
+void StageTable(Game& g, const TRecordsScreenData& d, int y) {
+  Text(g, 8, y, "ステージ", kHead);
+  Text(g, 62, y, "回数", kHead);
+  Text(g, 96, y, "クリア", kHead);
+  Text(g, 142, y, "最高得点", kHead);
+  Text(g, 206, y, "最速キー/秒", kHead);
+  Text(g, 284, y, "正確さ", kHead);
+  Text(g, 338, y, "最長連続", kHead);
+  for (int s = 1; s <= 9; ++s) {
+    int row = y + 14 + 13 * (s - 1);
+    if (s % 2 == 1) BlendFillArea(g.Screen, MakeRect(4, row - 1, 426, row + 12), kHead, 28);
+    const TStageBest& b = d.Bests[s];
+    TRgb c = b.Played > 0 ? kWhite : kDim;
+    TextRight(g, 32, row, std::to_string(s), c);
+    TextRight(g, 86, row, std::to_string(b.Played), c);
+    TextRight(g, 126, row, std::to_string(b.Cleared), c);
+    if (b.Played == 0) continue;
+    TextRight(g, 190, row, std::to_string(b.Score), c);
+    TextRight(g, 254, row, b.Kps > 0 ? Fixed(b.Kps, 2) : "-", c);
+    TextRight(g, 320, row, b.Kps > 0 ? Fixed(100 * b.Accuracy, 1) + "%" : "-", c);
+    TextRight(g, 380, row, std::to_string(b.Streak), c);
+  }
+}
+
+void Totals(Game& g, const TRecordsScreenData& d, int y) {
+  const TTotals& t = d.Totals;
+  std::string line = "合計  時間 " + Duration(t.Frames) + "  打ったキー " + std::to_string(t.Keys) +
+                     "  撃った言葉 " + std::to_string(t.Words);
+  if (t.Keys + t.Misses > 0) line += "  正確さ " + Fixed(100 * Accuracy(t.Keys, t.Misses), 1) + "%";
+  Text(g, 8, y, line, kWhite);
+}
+
+void Graph(Game& g, const TRecordsScreenData& d, TRect area) {
+  char head[64];
+  std::snprintf(head, sizeof head, "最近%zu回の速さと正確さ", d.Points.size());
+  Text(g, area.Left + 4, area.Top, head, kWhite);
+  Text(g, area.Left + 170, area.Top, "■速さ(キー/秒)", kGraphKps);
+  Text(g, area.Left + 272, area.Top, "■正確さ(%)", kGraphAccuracy);
+  if (d.Points.empty()) {
+    Text(g, area.Left + 120, area.Top + 50, "まだ記録がありません", kDim);
+    return;
+  }
+  DrawProgressGraph(g.Screen, g.Glyphs, MakeRect(area.Left, area.Top + 4, area.Right, area.Bottom),
+                    d.Points);
+}
+
+void HeatMap(Game& g, const TRecordsScreenData& d, int y) {
+  Text(g, 8, y, "キーごとのミス率", kWhite);
+  DrawKeyboardHeatMap(g.Screen, g.Glyphs, 8, y + 16, d.Hits, d.Missed);
+  // The scale under the keys: no misses, 10 %, 20 % or more.
+  int ly = y + 16 + 3 * kKeyPitch + 2;
+  for (int i = 0; i <= 40; ++i) {
+    uint32_t missed = static_cast<uint32_t>(i);
+    FillArea(g.Screen, MakeRect(70 + 2 * i, ly + 3, 72 + 2 * i, ly + 9),
+             RgbTo565(HeatColour(200 - missed, missed)));
+  }
+  Text(g, 8, ly, "ミス率 0%", kDim);
+  Text(g, 156, ly, "20%以上", kDim);
+  Text(g, 264, y, "苦手なキー", kWhite);
+  if (d.Weak.empty()) {
+    Text(g, 272, y + 18, "なし", kDim);
+    return;
+  }
+  for (size_t i = 0; i < d.Weak.size(); ++i) {
+    int n = d.Weak[i];
+    uint32_t seen = d.Hits[n] + d.Missed[n];
+    char line[64];
+    std::snprintf(line, sizeof line, "%zu. %c  %5.1f%% (%u/%u)", i + 1, LettersText({n})[0],
+                  100.0 * d.Missed[n] / seen, d.Missed[n], seen);
+    RecordsText(g, 268, y + 18 + 15 * static_cast<int>(i), line, kWeak);
+  }
+}
+
+}  // namespace
+
+TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entries) {
+  TRecordsScreenData d;
+  d.Bests = StageBests(StageAttempts(entries, PartsPerStage));
+  d.Totals = RecordTotals(entries);
+  size_t from = entries.size() > kGraphParts ? entries.size() - kGraphParts : 0;
+  for (size_t i = from; i < entries.size(); ++i) {
+    const TRecordEntry& e = entries[i];
+    d.Points.push_back({KeysPerSecond(e.Keys, e.Frames), Accuracy(e.Keys, e.Misses)});
+  }
+  LetterTotals(entries, d.Hits, d.Missed);
+  d.Weak = WeakestKeys(d.Hits, d.Missed, 5);
+  return d;
+}
+
+void OpenRecordsScreen(Game& g) {
+  g.Records.Screen = MakeRecordsScreenData(g.Records.Entries);
+  g.Scene = kRecordsScene;
+}
+
+void SceneRecords(Game& g) {
+  if (g.Inputer.IsKeyDown(vk::Escape) || g.Inputer.IsKeyDown(vk::Backspace) || g.SpaceKey == 1) {
+    g.Scene = 0;
+    g.Cursor = 3;
+  }
+  DrawBackground(g, 1);
+  BlendFillArea(g.Screen, MakeRect(0, 0, 430, 400), TRgb{0, 0, 16}, 190);
+  const TRecordsScreenData& d = g.Records.Screen;
+  Text(g, 203, 4, "記録", kWhite);
+  Text(g, 316, 4, "Space/Esc もどる", kDim);
+  StageTable(g, d, 22);
+  Totals(g, d, 156);
+  Graph(g, d, MakeRect(4, 174, 426, 292));
+  HeatMap(g, d, 298);
+}

@@ -1,0 +1,71 @@
+// Stage attempts, per-stage bests and totals over the records.
+#include "records/records_stats.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace {
+TMeasures EntryMeasures(const TRecordEntry& e) {
+  TMeasures m;
+  m.Frames = e.Frames;
+  m.Correct = e.Keys;
+  m.Misses = e.Misses;
+  m.Words = e.Words;
+  m.LongestStreak = e.Streak;
+  m.Hits = e.Hits;
+  m.Missed = e.Missed;
+  return m;
+}
+}  // namespace
+
+std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
+                                       int (*partsOfStage)(int)) {
+  std::vector<TAttemptSum> out;
+  std::map<std::pair<int, int>, size_t> index;
+  for (const TRecordEntry& e : entries) {
+    if (e.Kind != "part" || e.Stage < 1 || e.Stage > 10) continue;
+    auto key = std::make_pair(e.Stage, e.Attempt);
+    auto it = index.find(key);
+    if (it == index.end()) {
+      it = index.emplace(key, out.size()).first;
+      TAttemptSum a;
+      a.Stage = e.Stage;
+      a.Attempt = e.Attempt;
+      out.push_back(a);
+    }
+    TAttemptSum& a = out[it->second];
+    AddMeasures(a.M, EntryMeasures(e));
+    a.Score = std::max(a.Score, e.Score);
+    if (e.Cleared && e.Part == partsOfStage(e.Stage)) a.Cleared = true;
+  }
+  return out;
+}
+
+std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts) {
+  std::array<TStageBest, 11> out{};
+  for (const TAttemptSum& a : attempts) {
+    TStageBest& b = out[a.Stage];
+    b.Played += 1;
+    if (a.Cleared) b.Cleared += 1;
+    b.Score = std::max(b.Score, a.Score);
+    b.Streak = std::max(b.Streak, a.M.LongestStreak);
+    if (a.M.Frames >= kMinFramesForBest) {
+      b.Kps = std::max(b.Kps, KeysPerSecond(a.M.Correct, a.M.Frames));
+      b.Accuracy = std::max(b.Accuracy, Accuracy(a.M.Correct, a.M.Misses));
+    }
+  }
+  return out;
+}
+
+TTotals RecordTotals(const std::vector<TRecordEntry>& entries) {
+  TTotals t;
+  for (const TRecordEntry& e : entries) {
+    t.Frames += e.Frames;
+    t.Keys += e.Keys;
+    t.Misses += e.Misses;
+    t.Words += e.Words;
+    t.Parts += 1;
+  }
+  return t;
+}

@@ -1,0 +1,40 @@
+// Figures drawn from the records: stage attempts, per-stage bests and totals.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "records/measures.h"
+#include "records/records_file.h"
+
+// Keys per second and accuracy count as bests only for plays of at least
+// this many frames in play (10 s), so a part lost in its first seconds does
+// not set them.
+inline constexpr int64_t kMinFramesForBest = 200;
+
+// The parts of one stage attempt added together.
+struct TAttemptSum {
+  int Stage = 0, Attempt = 0;
+  TMeasures M;
+  bool Cleared = false;  // its last part was cleared
+  int32_t Score = 0;     // the highest score it reached
+};
+
+// Stage attempts of "part" entries in file order; partsOfStage gives the
+// number of parts of a stage (the stage is cleared when that part is).
+std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
+                                       int (*partsOfStage)(int));
+
+struct TStageBest {
+  int Played = 0, Cleared = 0;
+  int32_t Score = 0;
+  double Kps = 0, Accuracy = 0;  // 0: no attempt long enough
+  int64_t Streak = 0;
+};
+// Index 1..10; index 0 unused.
+std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts);
+
+struct TTotals {
+  int64_t Frames = 0, Keys = 0, Misses = 0, Words = 0, Parts = 0;
+};
+TTotals RecordTotals(const std::vector<TRecordEntry>& entries);

@@ -1,0 +1,105 @@
+// Measures counted from typed letters and play frames, and the weakest-key
+// ranking.
+#include "records/measures.h"
+
+#include <gtest/gtest.h>
+
+#include "records/records.h"
+#include "type_window/typing_fixture.h"
+
+namespace {
+
+using MeasuresTest = TypingTest;
+
+// A scripted part: two windows, known right letters, known misses and a
+// known number of frames in play.
+TEST_F(MeasuresTest, ScriptedRunGivesKnownFigures) {
+  UseWords(1, {"蚊:か;"});
+  UseWords(2, {"鮭:さけ;"});
+  TEnemy& first = AddEnemy(50, 100);
+  TEnemy& second = AddEnemy(200, 100);
+  first.Life = 5;
+  second.Life = 5;
+  Open(first, 1);
+  Open(second, 2);
+  OpenFully();
+  RecordsPartStarted(*g);
+  TRecords& r = g->Records;
+
+  for (int i = 0; i < 40; ++i) RecordsPlayFrame(*g);  // 2 seconds with enemies on the field
+  Queue("Q");  // no window starts with q: a miss with nothing expected
+  UpdateTypeWindows(*g);
+  Queue("KA");  // ka: one word
+  UpdateTypeWindows(*g);
+  Queue("SX");  // s right, then x where a is expected
+  UpdateTypeWindows(*g);
+  Queue("AY");  // a right, y where k is expected
+  UpdateTypeWindows(*g);
+  Queue("KE");
+  UpdateTypeWindows(*g);
+
+  const TMeasures& m = r.Live;
+  EXPECT_EQ(m.Frames, 40);
+  EXPECT_EQ(m.Correct, 6);  // k a s a k e
+  EXPECT_EQ(m.Misses, 3);
+  EXPECT_EQ(m.Words, 2);
+  EXPECT_EQ(m.LongestStreak, 3);  // k a s
+  EXPECT_EQ(m.Streak, 2);         // k e after the last miss
+  EXPECT_EQ(m.Hits[RecordLetterIndex('k')], 2u);
+  EXPECT_EQ(m.Hits[RecordLetterIndex('a')], 2u);
+  EXPECT_EQ(m.Missed[RecordLetterIndex('a')], 1u);
+  EXPECT_EQ(m.Missed[RecordLetterIndex('k')], 1u);
+  EXPECT_EQ(m.Missed[RecordLetterIndex('q')], 0u);
+  ASSERT_EQ(m.MissLog.size(), 3u);
+  EXPECT_EQ(m.MissLog[0].Expected, 0);
+  EXPECT_EQ(m.MissLog[0].Typed, RecordLetterIndex('q'));
+  EXPECT_EQ(m.MissLog[1].Expected, RecordLetterIndex('a'));
+  EXPECT_EQ(m.MissLog[1].Typed, RecordLetterIndex('x'));
+  EXPECT_EQ(m.MissLog[2].Expected, RecordLetterIndex('k'));
+  EXPECT_EQ(m.MissLog[2].Typed, RecordLetterIndex('y'));
+  EXPECT_DOUBLE_EQ(KeysPerSecond(m.Correct, m.Frames), 3.0);
+  EXPECT_DOUBLE_EQ(Accuracy(m.Correct, m.Misses), 6.0 / 9.0);
+  // The run's totals count the same.
+  EXPECT_EQ(r.RunTotal.Correct, 6);
+  EXPECT_EQ(r.RunTotal.Misses, 3);
+  // The game's own counters agree with the measures.
+  EXPECT_EQ(g->KeysTyped, m.Correct);
+  EXPECT_EQ(g->Misses, m.Misses);
+}
+
+TEST_F(MeasuresTest, EmptyFieldIsNotTimeInPlay) {
+  ClearEnemies(*g);
+  ClearWindows(*g);
+  RecordsPartStarted(*g);
+  for (int i = 0; i < 30; ++i) RecordsPlayFrame(*g);
+  EXPECT_EQ(g->Records.Live.Frames, 0);
+  AddEnemy(10, 10);
+  RecordsPlayFrame(*g);
+  EXPECT_EQ(g->Records.Live.Frames, 1);
+}
+
+TEST(WeakestKeys, RankedByMissRateThenMissesThenLetter) {
+  TLetterCounts hits{}, missed{};
+  auto at = [](char c) { return RecordLetterIndex(c); };
+  hits[at('a')] = 99, missed[at('a')] = 1;   // 1 %
+  hits[at('k')] = 8, missed[at('k')] = 2;    // 20 %
+  hits[at('r')] = 1, missed[at('r')] = 1;    // 50 %
+  hits[at('t')] = 2, missed[at('t')] = 2;    // 50 %, more misses than r
+  hits[at('s')] = 40, missed[at('s')] = 10;  // 20 %, more misses than k
+  hits[at('n')] = 4, missed[at('n')] = 1;    // 20 %, as k and s
+  hits[at('e')] = 500;                       // never missed: not weak
+  missed[at('-')] = 1;                       // always missed
+  std::vector<int> weak = WeakestKeys(hits, missed, 10);
+  std::vector<int> want = {at('-'), at('t'), at('r'), at('s'), at('k'), at('n'), at('a')};
+  EXPECT_EQ(weak, want);
+  EXPECT_EQ(LettersText(WeakestKeys(hits, missed, 3)), "- T R");
+  EXPECT_TRUE(WeakestKeys(hits, TLetterCounts{}, 5).empty());
+}
+
+TEST(Measures, RatesWithoutTimeOrKeys) {
+  EXPECT_EQ(KeysPerSecond(10, 0), 0.0);
+  EXPECT_EQ(Accuracy(0, 0), 1.0);
+  EXPECT_DOUBLE_EQ(KeysPerSecond(30, 200), 3.0);
+}
+
+}  // namespace
