@@ -135,7 +135,9 @@ int RunWindow(const AppOptions& o) {
       if (in.Type == SdlInput::Quit) {
         quit = true;
       } else if (in.Type == SdlInput::Focus) {
-        g.Inputer.SetFocus(in.Focused);
+        KeyEvent focus{in.Focused ? vk::FocusGained : vk::FocusLost, true};
+        DeliverKeyEvent(g, focus);
+        if (record.is_open()) record << FormatRecordedKey({framesRun + 1, focus});
       } else if (!attract.RealKey(in.Key)) {
         DeliverKeyEvent(g, in.Key);
         if (record.is_open()) record << FormatRecordedKey({framesRun + 1, in.Key});

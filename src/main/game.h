@@ -10,6 +10,7 @@
 #include "alpha_object/alpha_object.h"
 #include "base/random.h"
 #include "enemy/enemy.h"
+#include "main/pause.h"
 #include "media/keyboard.h"
 #include "media/music.h"
 #include "media/picture_list.h"
@@ -123,6 +124,7 @@ struct Game {
   TScript Script;
   TEffects Effects;
   TErrorNotes Notes;
+  TPauseState Pause;
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

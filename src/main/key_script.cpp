@@ -14,7 +14,8 @@ struct TKeyName {
   int Code;
 };
 
-constexpr std::array<TKeyName, 15> kNamedKeys = {{
+constexpr std::array<TKeyName, 16> kNamedKeys = {{
+    {"tab", vk::Tab},
     {"minus", vk::Minus},
     {"space", vk::Space},
     {"enter", vk::Return},
@@ -81,6 +82,14 @@ bool ParseKeyLine(const std::string& line, std::vector<TTimedKey>& out, std::str
     return false;
   }
   std::string action = Lower(w[1]);
+  if (action == "focus-out" || action == "focus-in") {
+    if (w.size() != 2) {
+      message = "\"" + action + "\" takes nothing after it";
+      return false;
+    }
+    out.push_back({frame, {action == "focus-out" ? vk::FocusLost : vk::FocusGained, true}});
+    return true;
+  }
   if (action == "type") {
     if (w.size() != 3) {
       message = "\"type\" needs one word of letters";
@@ -181,6 +190,8 @@ std::string FormatRecordingHead(const TRecording& r) {
 }
 
 std::string FormatRecordedKey(const TTimedKey& k) {
+  if (k.Key.Code == vk::FocusLost || k.Key.Code == vk::FocusGained)
+    return std::to_string(k.Frame) + (k.Key.Code == vk::FocusLost ? " focus-out\n" : " focus-in\n");
   std::string name = KeyNameOfCode(k.Key.Code);
   if (name.empty()) return "";  // keys the game ignores are not worth keeping
   return std::to_string(k.Frame) + (k.Key.Down ? " down " : " up ") + name + "\n";

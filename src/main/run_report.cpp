@@ -1,12 +1,11 @@
 // Trace and summary lines of a run, written as compact JSON.
 #include "main/run_report.h"
 
-#include "base/sjis.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "base/sjis.h"
 #include "main/game.h"
 
 namespace {
@@ -184,6 +183,8 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Int("misses", g.Misses)
       .Int("gameovers", g.GameOvers)
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
+      .Int("paused_frames", g.Pause.PausedFrames)
+      .Int("retries", g.Pause.Retries)
       .Int("seed", g.Seed)
       .Raw("error", JsonString(g.LastError))
       .Close();

@@ -82,6 +82,12 @@ void RunSceneStep(Game& g) {
     case 10:
       ScenePlay(g);
       break;
+    case kScenePausePanel:
+      ScenePausePanel(g);
+      break;
+    case kSceneCountIn:
+      SceneCountIn(g);
+      break;
     case 20:
       SceneGameOverClosing(g);
       break;
@@ -189,6 +195,7 @@ void StartNextPart(Game& g) {
   ClearPlayObjects(g);
   LoadStageScript(g);
   g.Rate = 0;
+  NotePartStart(g);
   ResetFrameClock(g);
 }
 

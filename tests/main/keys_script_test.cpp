@@ -57,6 +57,7 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
   EXPECT_NE(ErrorOf({"5 down ctrl"}).find("ctrl"), std::string::npos);
   EXPECT_EQ(ErrorOf({"", "0 down a"}).rfind("k.txt:2: ", 0), 0u);  // frames start at 1
   EXPECT_EQ(ErrorOf({"5 type a1"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 focus-out a"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 down"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 press a b"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"-5 down a"}).rfind("k.txt:1: ", 0), 0u);
@@ -64,9 +65,9 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
 }
 
 TEST(KeysScript, EveryKeyNameRoundTrips) {
-  std::vector<std::string> names = {"minus", "space", "enter",  "up",        "down",
-                                    "left",  "right", "escape", "backspace", "pause",
-                                    "f1",    "f2",    "f3",     "f4",        "f5"};
+  std::vector<std::string> names = {"minus", "space", "enter", "up",  "down", "left",
+                                    "right", "escape", "backspace", "pause", "tab", "f1",
+                                    "f2",    "f3",    "f4",     "f5"};
   for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
   std::vector<int> codes;
   for (const std::string& n : names) {
@@ -91,9 +92,11 @@ TEST(KeysScript, RecordingRoundTrips) {
   std::vector<TTimedKey> keys = {{1, {vk::Space, true}},
                                  {2, {vk::Space, false}},
                                  {2, {vk::Minus, true}},
-                                 {40, {vk::F2, false}}};
+                                 {40, {vk::F2, false}},
+                                 {50, {vk::FocusLost, true}},
+                                 {60, {vk::FocusGained, true}}};
   for (const TTimedKey& k : keys) text += FormatRecordedKey(k);
-  text += FormatRecordedKey({41, {9, true}});  // not a game key (Tab): left out
+  text += FormatRecordedKey({41, {200, true}});  // not a game key: left out
   text += FormatRecordingEnd(99);
 
   std::vector<std::string> lines;

@@ -32,6 +32,8 @@ int VirtualKeyOfScancode(int scancode) {
       return vk::Backspace;
     case SDL_SCANCODE_PAUSE:
       return vk::Pause;
+    case SDL_SCANCODE_TAB:
+      return vk::Tab;
     default:
       return 0;
   }

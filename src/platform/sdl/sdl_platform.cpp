@@ -145,8 +145,10 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
       }
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
+          // A minimised window counts as one that lost the focus.
           case SDL_WINDOWEVENT_FOCUS_GAINED:
           case SDL_WINDOWEVENT_FOCUS_LOST:
+          case SDL_WINDOWEVENT_MINIMIZED:
             in.Type = SdlInput::Focus;
             in.Focused = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
             out.push_back(in);
