@@ -10,7 +10,9 @@
 #include "app/png_shot.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
+#include "main/difficulty.h"
 #include "main/form.h"
+#include "main/game.h"
 #include "main/input_source.h"
 #include "main/run_report.h"
 #include "platform/headless/headless_platform.h"
@@ -46,6 +48,7 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
   run.Start.Seed = o.SeedGiven ? o.Seed : ClockSeed();
   run.Start.Stage = o.Stage;
   run.Start.TryScriptPath = o.TryScript;
+  if (!o.Difficulty.empty()) run.Start.Difficulty = o.Difficulty;
   if (!o.KeysFile.empty()) {
     std::vector<TTimedKey> keys;
     if (!LoadKeyScript(o.KeysFile, keys, error)) return false;
@@ -109,6 +112,7 @@ int RunHeadless(const AppOptions& o) {
   g.DataDir = o.DataDir;
   g.Seed = run.Start.Seed;
   g.SeedGiven = true;
+  ParseDifficulty(run.Start.Difficulty, g.Difficulty.Level);
   TempSaveFolder temp;
   TPlayerFolders folders;
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);

@@ -15,7 +15,9 @@
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "main/attract.h"
+#include "main/difficulty.h"
 #include "main/form.h"
+#include "main/game.h"
 #include "main/key_script.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_audio.h"
@@ -75,6 +77,7 @@ int RunWindow(const AppOptions& o) {
   start.Seed = ClockSeed();
   start.Stage = o.Stage;
   start.TryScriptPath = o.TryScript;
+  if (!o.Difficulty.empty()) start.Difficulty = o.Difficulty;
   if (!o.RecordFile.empty()) {
     record.open(o.RecordFile, std::ios::binary);
     if (!record) return Fail(o.RecordFile + ": cannot be written");
@@ -110,6 +113,7 @@ int RunWindow(const AppOptions& o) {
   g.DataDir = o.DataDir;
   g.Seed = start.Seed;
   g.SeedGiven = true;
+  ParseDifficulty(start.Difficulty, g.Difficulty.Level);
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error)) {
     platform.ShowFatalError(error);

@@ -151,6 +151,8 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
           Press(out, vk::Up);
         else
           pressSpace();
+      } else if (g.Cursor == kDifficultyRow) {
+        Press(out, vk::Up);
       } else {
         int want = bot.StageToPlay;
         if (want <= 0) {

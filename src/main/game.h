@@ -10,6 +10,7 @@
 #include "alpha_object/alpha_object.h"
 #include "base/random.h"
 #include "enemy/enemy.h"
+#include "main/difficulty.h"
 #include "main/pause.h"
 #include "media/keyboard.h"
 #include "media/music.h"
@@ -125,6 +126,7 @@ struct Game {
   TEffects Effects;
   TErrorNotes Notes;
   TPauseState Pause;
+  TDifficultyState Difficulty;
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

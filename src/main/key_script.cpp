@@ -186,6 +186,8 @@ std::string FormatRecordingHead(const TRecording& r) {
   std::string s = std::string(kRecordHeader) + "\nseed " + std::to_string(r.Seed) + "\n";
   if (r.Stage > 0) s += "stage " + std::to_string(r.Stage) + "\n";
   if (!r.TryScriptPath.empty()) s += "try-script " + r.TryScriptPath + "\n";
+  // Recordings of the normal game stay as they always were.
+  if (r.Difficulty != "normal") s += "difficulty " + r.Difficulty + "\n";
   return s;
 }
 
@@ -227,6 +229,11 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
       } else {
         out.EndFrame = value;
       }
+    } else if (w[0] == "difficulty") {
+      if (w.size() != 2 || (w[1] != "easy" && w[1] != "normal" && w[1] != "hard"))
+        message = "\"difficulty\" needs easy, normal or hard";
+      else
+        out.Difficulty = w[1];
     } else if (w[0] == "try-script") {
       out.TryScriptPath = Trim(line.substr(10));
       if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";

@@ -39,6 +39,7 @@ struct TRecording {
   uint32_t Seed = 0;
   int Stage = 0;              // 0: not started directly
   std::string TryScriptPath;  // empty: none
+  std::string Difficulty = "normal";
   std::vector<TTimedKey> Keys;
   std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
 };

@@ -183,6 +183,7 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Int("misses", g.Misses)
       .Int("gameovers", g.GameOvers)
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
+      .Raw("difficulty", JsonString(DifficultyName(g.Difficulty.Level)))
       .Int("paused_frames", g.Pause.PausedFrames)
       .Int("retries", g.Pause.Retries)
       .Int("seed", g.Seed)

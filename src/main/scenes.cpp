@@ -80,7 +80,9 @@ void RunSceneStep(Game& g) {
       SceneCurtain(g);
       break;
     case 10:
-      ScenePlay(g);
+      // The world's pace: some frames run no play step (the last picture
+      // stays), some run two; ふつう runs exactly one.
+      for (int n = PlayStepsThisFrame(g); n > 0 && g.Scene == 10; --n) ScenePlay(g);
       break;
     case kScenePausePanel:
       ScenePausePanel(g);

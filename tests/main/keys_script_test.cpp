@@ -80,7 +80,7 @@ TEST(KeysScript, EveryKeyNameRoundTrips) {
   EXPECT_EQ(std::unique(codes.begin(), codes.end()), codes.end());
   EXPECT_EQ(KeyCodeOfName("enter"), vk::Return);
   EXPECT_EQ(KeyCodeOfName("f6"), 0);
-  EXPECT_EQ(KeyNameOfCode(9), "");  // Tab is no game key
+  EXPECT_EQ(KeyNameOfCode(12), "");
 }
 
 TEST(KeysScript, RecordingRoundTrips) {
@@ -88,13 +88,11 @@ TEST(KeysScript, RecordingRoundTrips) {
   r.Seed = 4000000000u;
   r.Stage = 7;
   r.TryScriptPath = "/tmp/my script.lin";
+  r.Difficulty = "easy";
   std::string text = FormatRecordingHead(r);
-  std::vector<TTimedKey> keys = {{1, {vk::Space, true}},
-                                 {2, {vk::Space, false}},
-                                 {2, {vk::Minus, true}},
-                                 {40, {vk::F2, false}},
-                                 {50, {vk::FocusLost, true}},
-                                 {60, {vk::FocusGained, true}}};
+  std::vector<TTimedKey> keys = {{1, {vk::Space, true}},      {2, {vk::Space, false}},
+                                 {2, {vk::Minus, true}},      {40, {vk::F2, false}},
+                                 {50, {vk::FocusLost, true}}, {60, {vk::FocusGained, true}}};
   for (const TTimedKey& k : keys) text += FormatRecordedKey(k);
   text += FormatRecordedKey({41, {200, true}});  // not a game key: left out
   text += FormatRecordingEnd(99);
@@ -112,6 +110,7 @@ TEST(KeysScript, RecordingRoundTrips) {
   EXPECT_EQ(back.Seed, r.Seed);
   EXPECT_EQ(back.Stage, 7);
   EXPECT_EQ(back.TryScriptPath, r.TryScriptPath);
+  EXPECT_EQ(back.Difficulty, "easy");
   EXPECT_EQ(Flat(back.Keys), Flat(keys));
   ASSERT_TRUE(back.EndFrame.has_value());
   EXPECT_EQ(*back.EndFrame, 99);
@@ -127,6 +126,8 @@ TEST(KeysScript, RecordingNeedsItsHeaderAndSeed) {
   EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "stage 11"}, "r.txt", r, error));
   EXPECT_EQ(error.rfind("r.txt:3: ", 0), 0u);
   EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 4294967296"}, "r.txt", r, error));
+  EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "difficulty medium"}, "r.txt", r, error));
+  EXPECT_EQ(error.rfind("r.txt:3: ", 0), 0u);
 }
 
 TEST(KeysScript, ScriptedInputDeliversEachEventOnceAtItsFrame) {
