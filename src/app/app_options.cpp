@@ -34,7 +34,7 @@ const char* UsageText() {
          "                       ~/.config/mirutena; in a headless run a temporary copy of\n"
          "                       the ranking, removed at the end, and default settings)\n"
          "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
-         "      --difficulty easy|normal|hard\n"
+         "      --difficulty easy|normal|hard  --practice LEVEL|FILE\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
@@ -101,6 +101,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       o.Stage = static_cast<int>(n);
     } else if (a == "--try-script") {
       if (!value(o.TryScript)) return false;
+    } else if (a == "--practice") {
+      if (!value(o.Practice)) return false;
     } else if (a == "--difficulty") {
       if (!value(o.Difficulty)) return false;
       if (o.Difficulty != "easy" && o.Difficulty != "normal" && o.Difficulty != "hard") {
@@ -167,8 +169,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     return false;
   }
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
-  if (!run && (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.TryScript.empty() ||
-               !o.RecordFile.empty() || !o.SaveDir.empty() || !o.Shots.empty())) {
+  if (!run &&
+      (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
+       !o.TryScript.empty() || !o.RecordFile.empty() || !o.SaveDir.empty() || !o.Shots.empty())) {
     error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;
   }
@@ -180,12 +183,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     error = "--seed, --frames, --keys, --autoplay, --replay, --trace and --summary need --headless";
     return false;
   }
+  if (!o.Practice.empty() && (o.Stage || !o.TryScript.empty())) {
+    error = "--practice does not go with --stage or --try-script";
+    return false;
+  }
   if (!o.ReplayFile.empty() &&
-      (o.SeedGiven || o.Stage || !o.Difficulty.empty() || !o.TryScript.empty() ||
-       !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
+      (o.SeedGiven || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
+       !o.TryScript.empty() || !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
     error =
-        "--replay takes seed, stage, difficulty and keys from its file: --seed, --stage, "
-        "--difficulty, --try-script, --keys and --autoplay do not go with it";
+        "--replay takes seed, stage, difficulty, practice and keys from its file: --seed, "
+        "--stage, --difficulty, --practice, --try-script, --keys and --autoplay do not go with it";
     return false;
   }
   if (headless && o.Frames < 0 && o.ReplayFile.empty()) {

@@ -22,6 +22,7 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_platform.h"
+#include "practice/practice.h"
 
 namespace {
 
@@ -81,7 +82,6 @@ int RunWindow(const AppOptions& o) {
   if (!o.RecordFile.empty()) {
     record.open(o.RecordFile, std::ios::binary);
     if (!record) return Fail(o.RecordFile + ": cannot be written");
-    record << FormatRecordingHead(start);
   }
   TempSaveFolder unused;
   TPlayerFolders folders;
@@ -93,6 +93,9 @@ int RunWindow(const AppOptions& o) {
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
   const TSettings& settings = g.Settings.Values();
+  // The difficulty last chosen, unless the command line gives one.
+  if (o.Difficulty.empty()) start.Difficulty = DifficultyName(settings.Difficulty);
+  if (record.is_open()) record << FormatRecordingHead(start);
 
   SdlPlatform platform;
   if (!platform.Open(o.ScaleGiven ? o.Scale : settings.WindowScale, error)) return Fail(error);
@@ -154,6 +157,11 @@ int RunWindow(const AppOptions& o) {
         timing.FrameRan(framesRun);
         if (framesRun == 1) {
           StartChosenStage(g, start.Stage, start.TryScriptPath);
+          if (!o.Practice.empty()) {
+            std::vector<std::string> problems;
+            if (!StartPracticeFromSpec(g, o.Practice, problems, error)) platform.ReportError(error);
+            for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
+          }
           // The first frame only loads; the title is drawn at once after it.
           g.NextFrameTime = platform.NowMs();
         }

@@ -189,7 +189,8 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
     case 40:
       pressSpace();
       break;
-    case 10: {
+    case 10:
+    case kScenePracticeField: {
       // Speed: a credit of keys grows every frame; a short burst is allowed
       // after a pause, as a person catches up, but not a flood.
       double perFrame = bot.KeysPerSecond / 20.0;

@@ -7,13 +7,13 @@
 #include "base/game_error.h"
 #include "main/game.h"
 #include "main/score.h"
+#include "main/settings_link.h"
 
 namespace {
 
 constexpr int kPaceDen = 20;
 
 struct TRules {
-  const char* Name;
   const char* Label;
   int Pace;        // play steps per kPaceDen frames
   int LevelShift;  // added to word levels, kept within 1..8
@@ -21,9 +21,9 @@ struct TRules {
 };
 
 constexpr std::array<TRules, 3> kRules = {{
-    {"easy", "やさしい", 15, -1, 4, 3},
-    {"normal", "ふつう", 20, 0, 1, 1},
-    {"hard", "むずかしい", 23, 1, 3, 4},
+    {"やさしい", 15, -1, 4, 3},
+    {"ふつう", 20, 0, 1, 1},
+    {"むずかしい", 23, 1, 3, 4},
 }};
 
 const TRules& Rules(TDifficulty d) {
@@ -31,19 +31,6 @@ const TRules& Rules(TDifficulty d) {
 }
 
 }  // namespace
-
-const char* DifficultyName(TDifficulty d) {
-  return Rules(d).Name;
-}
-
-bool ParseDifficulty(const std::string& name, TDifficulty& d) {
-  for (size_t i = 0; i < kRules.size(); ++i)
-    if (name == kRules[i].Name) {
-      d = static_cast<TDifficulty>(i);
-      return true;
-    }
-  return false;
-}
 
 const char* DifficultyLabel(TDifficulty d) {
   return Rules(d).Label;
@@ -86,4 +73,11 @@ void ChangeDifficulty(Game& g, TDifficulty d) {
     g.Ranking.fill(0);
     ReportError(g, e.what());
   }
+}
+
+void ChooseDifficulty(Game& g, TDifficulty d) {
+  ChangeDifficulty(g, d);
+  TSettings s = g.Settings.Values();
+  s.Difficulty = d;
+  StoreSettings(g, s);
 }

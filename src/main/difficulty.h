@@ -6,9 +6,9 @@
 #pragma once
 #include <string>
 
-struct Game;
+#include "settings/settings.h"
 
-enum class TDifficulty { Easy = 0, Normal = 1, Hard = 2 };
+struct Game;
 
 struct TDifficultyState {
   TDifficulty Level = TDifficulty::Normal;
@@ -19,9 +19,6 @@ struct TDifficultyState {
 // The stage select's cursor value while it stands on the difficulty row.
 inline constexpr int kDifficultyRow = 30;
 
-// "easy", "normal", "hard".
-const char* DifficultyName(TDifficulty d);
-bool ParseDifficulty(const std::string& name, TDifficulty& d);
 // やさしい, ふつう, むずかしい (UTF-8).
 const char* DifficultyLabel(TDifficulty d);
 // The ranking file of a difficulty, under dat/ ("score.rnk" for ふつう).
@@ -36,3 +33,5 @@ int DifficultyWordLevel(const Game& g, int level);
 int DifficultyTimeLimit(const Game& g, int frames);
 // Changes the difficulty: the ranking shown and entered becomes its own.
 void ChangeDifficulty(Game& g, TDifficulty d);
+// The same, kept in the player's settings as the difficulty to start with.
+void ChooseDifficulty(Game& g, TDifficulty d);

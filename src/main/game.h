@@ -19,6 +19,7 @@
 #include "media/surface.h"
 #include "media/text_canvas.h"
 #include "media/wave_list.h"
+#include "practice/practice.h"
 #include "script/script.h"
 #include "settings/settings_file.h"
 #include "type_window/type_window.h"
@@ -127,6 +128,7 @@ struct Game {
   TErrorNotes Notes;
   TPauseState Pause;
   TDifficultyState Difficulty;
+  TPracticeState Practice;
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

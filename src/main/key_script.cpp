@@ -188,6 +188,7 @@ std::string FormatRecordingHead(const TRecording& r) {
   if (!r.TryScriptPath.empty()) s += "try-script " + r.TryScriptPath + "\n";
   // Recordings of the normal game stay as they always were.
   if (r.Difficulty != "normal") s += "difficulty " + r.Difficulty + "\n";
+  if (!r.Practice.empty()) s += "practice " + r.Practice + "\n";
   return s;
 }
 
@@ -234,6 +235,9 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
         message = "\"difficulty\" needs easy, normal or hard";
       else
         out.Difficulty = w[1];
+    } else if (w[0] == "practice") {
+      out.Practice = Trim(line.substr(8));
+      if (out.Practice.empty()) message = "\"practice\" needs a list";
     } else if (w[0] == "try-script") {
       out.TryScriptPath = Trim(line.substr(10));
       if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";

@@ -40,6 +40,7 @@ struct TRecording {
   int Stage = 0;              // 0: not started directly
   std::string TryScriptPath;  // empty: none
   std::string Difficulty = "normal";
+  std::string Practice;  // --practice: empty for none
   std::vector<TTimedKey> Keys;
   std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
 };

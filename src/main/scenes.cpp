@@ -90,6 +90,15 @@ void RunSceneStep(Game& g) {
     case kSceneCountIn:
       SceneCountIn(g);
       break;
+    case kScenePracticeMenu:
+      ScenePracticeMenu(g);
+      break;
+    case kScenePracticeField:
+      ScenePracticeField(g);
+      break;
+    case kScenePracticeResult:
+      ScenePracticeResult(g);
+      break;
     case 20:
       SceneGameOverClosing(g);
       break;

@@ -8,6 +8,7 @@
 #include "main/settings_scene.h"
 #include "media/draw_number.h"
 #include "media/draw_txtline.h"
+#include "practice/practice.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ constexpr int kMenuEntries = 5;
 constexpr int kMenuPitch = 22;  // the entries of "sentaku1" are this far apart
 
 bool MenuEntryOpen(int cursor) {
-  return cursor == 1 || cursor == 2 || cursor == 5;
+  return cursor == 1 || cursor == 2 || cursor == 4 || cursor == 5;
 }
 
 // The next open entry from cursor in direction step, or cursor itself.
@@ -56,7 +57,10 @@ void TitleMenu(Game& g) {
   if (g.ArrowKey == 1) g.Cursor = NextMenuEntry(g.Cursor, -1);
   if (g.ArrowKey == 3) g.Cursor = NextMenuEntry(g.Cursor, 1);
   if (g.SpaceKey != 1) return;
-  if (g.Cursor == 1) {
+  if (g.Cursor == 4) {
+    OpenPracticeMenu(g);
+    g.Cursor = 4;
+  } else if (g.Cursor == 1) {
     g.Cursor = 11;
     g.StageCount = AllNineCleared(g) ? 10 : 9;
   } else if (g.Cursor == 2) {
@@ -70,7 +74,7 @@ void TitleMenu(Game& g) {
 void StepDifficulty(Game& g, int step) {
   int d = static_cast<int>(g.Difficulty.Level) + step;
   if (d < 0 || d > 2) return;
-  ChangeDifficulty(g, static_cast<TDifficulty>(d));
+  ChooseDifficulty(g, static_cast<TDifficulty>(d));
 }
 
 // The difficulty row under the stage notes: its own cursor row, reached by
