@@ -40,11 +40,15 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   EXPECT_EQ(G().Cursor, 1);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 2);
-  // The entries without a screen yet (3 and 4) are passed over.
+  // Entry 3 has no screen yet and is passed over; 4 is practice, 5 the last.
+  Press(vk::Down);
+  EXPECT_EQ(G().Cursor, 4);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
+  Press(vk::Up);
+  EXPECT_EQ(G().Cursor, 4);
   Press(vk::Up);
   EXPECT_EQ(G().Cursor, 2);
   Press(vk::Space);
