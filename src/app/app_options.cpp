@@ -34,6 +34,7 @@ const char* UsageText() {
          "                       ~/.config/mirutena; in a headless run a temporary copy of\n"
          "                       the ranking, removed at the end, and default settings)\n"
          "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
+         "      --difficulty easy|normal|hard  --practice LEVEL|FILE\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
@@ -101,6 +102,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       o.Stage = static_cast<int>(n);
     } else if (a == "--try-script") {
       if (!value(o.TryScript)) return false;
+    } else if (a == "--practice") {
+      if (!value(o.Practice)) return false;
+    } else if (a == "--difficulty") {
+      if (!value(o.Difficulty)) return false;
+      if (o.Difficulty != "easy" && o.Difficulty != "normal" && o.Difficulty != "hard") {
+        error = "--difficulty: expected easy, normal or hard, got \"" + o.Difficulty + "\"";
+        return false;
+      }
     } else if (a == "--autoplay") {
       if (!value(o.AutoplaySpec)) return false;
       runOnly = true;
@@ -166,7 +175,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
   // --stats reads the records of the player's folder or of --save-dir.
   bool saveDirAllowed = run || o.Mode == AppOptions::TMode::Stats;
-  if (!run && (windowOnly || runOnly || o.Stage || !o.TryScript.empty() || !o.RecordFile.empty() ||
+  if (!run && (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
+               !o.TryScript.empty() || !o.RecordFile.empty() ||
                (!o.SaveDir.empty() && !saveDirAllowed) || !o.Shots.empty())) {
     error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;
@@ -179,11 +189,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     error = "--seed, --frames, --keys, --autoplay, --replay, --trace and --summary need --headless";
     return false;
   }
-  if (!o.ReplayFile.empty() && (o.SeedGiven || o.Stage || !o.TryScript.empty() ||
-                                !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
+  if (!o.Practice.empty() && (o.Stage || !o.TryScript.empty())) {
+    error = "--practice does not go with --stage or --try-script";
+    return false;
+  }
+  if (!o.ReplayFile.empty() &&
+      (o.SeedGiven || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
+       !o.TryScript.empty() || !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
     error =
-        "--replay takes seed, stage and keys from its file: --seed, --stage, --try-script, "
-        "--keys and --autoplay do not go with it";
+        "--replay takes seed, stage, difficulty, practice and keys from its file: --seed, "
+        "--stage, --difficulty, --practice, --try-script, --keys and --autoplay do not go with it";
     return false;
   }
   if (headless && o.Frames < 0 && o.ReplayFile.empty()) {

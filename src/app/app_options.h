@@ -28,6 +28,8 @@ struct AppOptions {
   int Stage = 0;  // 0: not given
   std::string TryScript;
   std::string AutoplaySpec;
+  std::string Practice;    // --practice LIST: a level 1..8 or a word-list file
+  std::string Difficulty;  // easy|normal|hard; empty: not given
   std::string RecordFile, ReplayFile, TraceFile;
   std::vector<TShotRequest> Shots;
   bool Summary = false;

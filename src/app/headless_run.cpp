@@ -10,10 +10,13 @@
 #include "app/png_shot.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
+#include "main/difficulty.h"
 #include "main/form.h"
+#include "main/game.h"
 #include "main/input_source.h"
 #include "main/run_report.h"
 #include "platform/headless/headless_platform.h"
+#include "practice/practice.h"
 
 namespace {
 
@@ -46,6 +49,8 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
   run.Start.Seed = o.SeedGiven ? o.Seed : ClockSeed();
   run.Start.Stage = o.Stage;
   run.Start.TryScriptPath = o.TryScript;
+  if (!o.Difficulty.empty()) run.Start.Difficulty = o.Difficulty;
+  run.Start.Practice = o.Practice;
   if (!o.KeysFile.empty()) {
     std::vector<TTimedKey> keys;
     if (!LoadKeyScript(o.KeysFile, keys, error)) return false;
@@ -109,6 +114,7 @@ int RunHeadless(const AppOptions& o) {
   g.DataDir = o.DataDir;
   g.Seed = run.Start.Seed;
   g.SeedGiven = true;
+  ParseDifficulty(run.Start.Difficulty, g.Difficulty.Level);
   TempSaveFolder temp;
   TPlayerFolders folders;
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);
@@ -136,6 +142,12 @@ int RunHeadless(const AppOptions& o) {
       return Fail(std::string("the game cannot start: ") + e.what());
     }
     if (frame == 1) StartChosenStage(g, run.Start.Stage, run.Start.TryScriptPath);
+    if (frame == 1 && !run.Start.Practice.empty()) {
+      std::vector<std::string> problems;
+      bool started = StartPracticeFromSpec(g, run.Start.Practice, problems, error);
+      for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
+      if (!started) return Fail(error);
+    }
     // Errors of the game go to stderr as they happen, and the run goes on.
     for (; errorsShown < platform.Errors().size(); ++errorsShown)
       std::fprintf(stderr, "mirutena: frame %lld: %s\n", static_cast<long long>(frame),

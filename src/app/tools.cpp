@@ -1,6 +1,7 @@
 // The command-line tools: the catalog listing, the data checker and the
 // guide and accepted romaji of a reading.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -8,8 +9,10 @@
 
 #include "app/app_setup.h"
 #include "app/run_modes.h"
+#include "app/save_folder.h"
 #include "base/sjis.h"
 #include "main/data_check.h"
+#include "practice/own_lists.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"
 #include "type_window/romaji_word.h"
@@ -20,6 +23,25 @@ namespace {
 int Fail(const std::string& message) {
   std::fprintf(stderr, "mirutena: %s\n", message.c_str());
   return 1;
+}
+
+// The player's own word lists in the save folder, when there are any: every
+// skipped line and every refused file is reported.
+bool CheckOwnLists(const std::string& dataDir, std::vector<std::string>& messages) {
+  std::string error;
+  std::string data = XdgFolder(TXdgKind::Data, ProcessEnvironment(), error);
+  if (data.empty()) return true;
+  const std::string folder = data + "/mirutena/" + kOwnListFolder;
+  if (!std::filesystem::is_directory(folder)) return true;
+  TKanaTable table;
+  if (!LoadKanaTable(table, dataDir + "/dat/hiragana.txt", error)) return true;  // reported above
+  bool ok = true;
+  for (const TOwnList& list : LoadOwnLists(folder, table, 0)) {
+    for (const std::string& p : list.Problems) messages.push_back(folder + "/" + p);
+    if (!list.Refusal.empty()) messages.push_back(folder + "/" + list.Refusal);
+    ok = ok && list.Problems.empty() && list.Refusal.empty();
+  }
+  return ok;
 }
 
 }  // namespace
@@ -50,6 +72,7 @@ int RunCheckData(const AppOptions& o) {
   bool ok = CheckTypingData(dir, messages);
   ok = CheckScripts(dir, messages) && ok;
   ok = CheckGameFiles(dir, messages) && ok;
+  ok = CheckOwnLists(dir, messages) && ok;
   for (const std::string& m : messages) std::cout << m << '\n';
   std::cout.flush();
   if (!ok) std::fprintf(stderr, "mirutena: the data under %s has errors\n", dir.c_str());

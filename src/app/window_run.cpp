@@ -15,11 +15,14 @@
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "main/attract.h"
+#include "main/difficulty.h"
 #include "main/form.h"
+#include "main/game.h"
 #include "main/key_script.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_platform.h"
+#include "practice/practice.h"
 
 namespace {
 
@@ -75,10 +78,10 @@ int RunWindow(const AppOptions& o) {
   start.Seed = ClockSeed();
   start.Stage = o.Stage;
   start.TryScriptPath = o.TryScript;
+  if (!o.Difficulty.empty()) start.Difficulty = o.Difficulty;
   if (!o.RecordFile.empty()) {
     record.open(o.RecordFile, std::ios::binary);
     if (!record) return Fail(o.RecordFile + ": cannot be written");
-    record << FormatRecordingHead(start);
   }
   TempSaveFolder unused;
   TPlayerFolders folders;
@@ -90,6 +93,9 @@ int RunWindow(const AppOptions& o) {
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
   const TSettings& settings = g.Settings.Values();
+  // The difficulty last chosen, unless the command line gives one.
+  if (o.Difficulty.empty()) start.Difficulty = DifficultyName(settings.Difficulty);
+  if (record.is_open()) record << FormatRecordingHead(start);
 
   SdlPlatform platform;
   if (!platform.Open(o.ScaleGiven ? o.Scale : settings.WindowScale, error)) return Fail(error);
@@ -110,6 +116,7 @@ int RunWindow(const AppOptions& o) {
   g.DataDir = o.DataDir;
   g.Seed = start.Seed;
   g.SeedGiven = true;
+  ParseDifficulty(start.Difficulty, g.Difficulty.Level);
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error)) {
     platform.ShowFatalError(error);
@@ -135,7 +142,9 @@ int RunWindow(const AppOptions& o) {
       if (in.Type == SdlInput::Quit) {
         quit = true;
       } else if (in.Type == SdlInput::Focus) {
-        g.Inputer.SetFocus(in.Focused);
+        KeyEvent focus{in.Focused ? vk::FocusGained : vk::FocusLost, true};
+        DeliverKeyEvent(g, focus);
+        if (record.is_open()) record << FormatRecordedKey({framesRun + 1, focus});
       } else if (!attract.RealKey(in.Key)) {
         DeliverKeyEvent(g, in.Key);
         if (record.is_open()) record << FormatRecordedKey({framesRun + 1, in.Key});
@@ -148,6 +157,11 @@ int RunWindow(const AppOptions& o) {
         timing.FrameRan(framesRun);
         if (framesRun == 1) {
           StartChosenStage(g, start.Stage, start.TryScriptPath);
+          if (!o.Practice.empty()) {
+            std::vector<std::string> problems;
+            if (!StartPracticeFromSpec(g, o.Practice, problems, error)) platform.ReportError(error);
+            for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
+          }
           // The first frame only loads; the title is drawn at once after it.
           g.NextFrameTime = platform.NowMs();
         }

@@ -165,7 +165,8 @@ void DrawEnemy(Game& g, const TEnemy& e, int pattern, int dx, int dy) {
 void OpenPrompt(Game& g, TEnemy& e, int level, int timeLimit) {
   try {
     // The window appends itself to WindowList, which owns it from then on.
-    new TTypeWindow(g, &e, e.PromptOffsetX, e.PromptOffsetY, level, timeLimit);
+    new TTypeWindow(g, &e, e.PromptOffsetX, e.PromptOffsetY, DifficultyWordLevel(g, level),
+                    DifficultyTimeLimit(g, timeLimit));
   } catch (const GameError& err) {
     ReportError(g, err.what());
   }

@@ -157,6 +157,8 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
           Press(out, vk::Up);
         else
           pressSpace();
+      } else if (g.Cursor == kDifficultyRow) {
+        Press(out, vk::Up);
       } else {
         int want = bot.StageToPlay;
         if (want <= 0) {
@@ -193,7 +195,8 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
     case 40:
       pressSpace();
       break;
-    case 10: {
+    case 10:
+    case kScenePracticeField: {
       // Speed: a credit of keys grows every frame; a short burst is allowed
       // after a pause, as a person catches up, but not a flood.
       double perFrame = bot.KeysPerSecond / 20.0;

@@ -150,17 +150,21 @@ void RunFrame(Game& g) {
   if (++g.FrameNo >= kFrameNoLimit) g.FrameNo = 1;
   // An error abandons the scene's work for this frame; the frame's own
   // bookkeeping below still runs so that key flags and cooldowns move on.
+  // While paused the curtain and the sound cooldowns stand still too.
+  const bool paused = IsPaused(g);
   try {
     RunSceneStep(g);
-    StepCurtain(g);
+    if (!paused) StepCurtain(g);
+    CheckPause(g);
   } catch (const GameError& e) {
     ReportError(g, e.what());
   }
   KeepRomajiStyle(g);
   DrawErrorNote(g);
   ShowFrameRate(g);
-  for (int8_t& c : g.WaveCooldown)
-    if (c > 0) --c;
+  if (!paused)
+    for (int8_t& c : g.WaveCooldown)
+      if (c > 0) --c;
   DrawNote(g);
   if (g.Platform) g.Platform->Present(g.Screen);
   RestoreUnderNote(g);

@@ -67,6 +67,10 @@ void drawnKeyDown(Game& g, int code) {
       ShowNote(g, g.SoundOn ? "効果音 オン" : "効果音 オフ");
       StoreToggles(g);
       return;
+    case vk::Tab:
+    case vk::Pause:
+      RequestPause(g);
+      return;
     default:
       break;
   }
@@ -96,7 +100,9 @@ void drawnKeyUp(Game& g, int code) {
       StoreToggles(g);
       return;
     case vk::Pause:
-      ReturnToTitle(g);
+      // In play the key opens the pause panel (on its way down); elsewhere
+      // it goes back to the title.
+      if (g.Scene != 10 && !IsPaused(g)) ReturnToTitle(g);
       return;
     case vk::Space:
     case vk::Return:
@@ -134,6 +140,10 @@ void EnterFullScreen(Game& g) {
 }
 
 void DeliverKeyEvent(Game& g, const KeyEvent& e) {
+  if (e.Code == vk::FocusLost || e.Code == vk::FocusGained) {
+    SetWindowFocus(g, e.Code == vk::FocusGained);
+    return;
+  }
   g.Inputer.SetHeld(e.Code, e.Down);
   try {
     if (e.Down)

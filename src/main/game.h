@@ -10,6 +10,8 @@
 #include "alpha_object/alpha_object.h"
 #include "base/random.h"
 #include "enemy/enemy.h"
+#include "main/difficulty.h"
+#include "main/pause.h"
 #include "media/keyboard.h"
 #include "media/music.h"
 #include "media/picture_list.h"
@@ -18,6 +20,7 @@
 #include "media/text_canvas.h"
 #include "media/wave_list.h"
 #include "records/records.h"
+#include "practice/practice.h"
 #include "script/script.h"
 #include "settings/settings_file.h"
 #include "type_window/type_window.h"
@@ -125,6 +128,9 @@ struct Game {
   TEffects Effects;
   TErrorNotes Notes;
   TRecords Records;  // measures of play and the player's records file
+  TPauseState Pause;
+  TDifficultyState Difficulty;
+  TPracticeState Practice;
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

@@ -14,7 +14,8 @@ struct TKeyName {
   int Code;
 };
 
-constexpr std::array<TKeyName, 15> kNamedKeys = {{
+constexpr std::array<TKeyName, 16> kNamedKeys = {{
+    {"tab", vk::Tab},
     {"minus", vk::Minus},
     {"space", vk::Space},
     {"enter", vk::Return},
@@ -81,6 +82,14 @@ bool ParseKeyLine(const std::string& line, std::vector<TTimedKey>& out, std::str
     return false;
   }
   std::string action = Lower(w[1]);
+  if (action == "focus-out" || action == "focus-in") {
+    if (w.size() != 2) {
+      message = "\"" + action + "\" takes nothing after it";
+      return false;
+    }
+    out.push_back({frame, {action == "focus-out" ? vk::FocusLost : vk::FocusGained, true}});
+    return true;
+  }
   if (action == "type") {
     if (w.size() != 3) {
       message = "\"type\" needs one word of letters";
@@ -177,10 +186,15 @@ std::string FormatRecordingHead(const TRecording& r) {
   std::string s = std::string(kRecordHeader) + "\nseed " + std::to_string(r.Seed) + "\n";
   if (r.Stage > 0) s += "stage " + std::to_string(r.Stage) + "\n";
   if (!r.TryScriptPath.empty()) s += "try-script " + r.TryScriptPath + "\n";
+  // Recordings of the normal game stay as they always were.
+  if (r.Difficulty != "normal") s += "difficulty " + r.Difficulty + "\n";
+  if (!r.Practice.empty()) s += "practice " + r.Practice + "\n";
   return s;
 }
 
 std::string FormatRecordedKey(const TTimedKey& k) {
+  if (k.Key.Code == vk::FocusLost || k.Key.Code == vk::FocusGained)
+    return std::to_string(k.Frame) + (k.Key.Code == vk::FocusLost ? " focus-out\n" : " focus-in\n");
   std::string name = KeyNameOfCode(k.Key.Code);
   if (name.empty()) return "";  // keys the game ignores are not worth keeping
   return std::to_string(k.Frame) + (k.Key.Down ? " down " : " up ") + name + "\n";
@@ -229,6 +243,14 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
       } else {
         out.EndFrame = value;
       }
+    } else if (w[0] == "difficulty") {
+      if (w.size() != 2 || (w[1] != "easy" && w[1] != "normal" && w[1] != "hard"))
+        message = "\"difficulty\" needs easy, normal or hard";
+      else
+        out.Difficulty = w[1];
+    } else if (w[0] == "practice") {
+      out.Practice = Trim(line.substr(8));
+      if (out.Practice.empty()) message = "\"practice\" needs a list";
     } else if (w[0] == "try-script") {
       out.TryScriptPath = Trim(line.substr(10));
       if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";

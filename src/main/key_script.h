@@ -17,14 +17,16 @@ struct TTimedKey {
 };
 
 // Virtual-key code of a key name ("a".."z", "minus", "space", "up", "down",
-// "left", "right", "escape", "backspace", "pause", "f1".."f5"), or 0.
+// "left", "right", "escape", "backspace", "tab", "pause", "f1".."f5"), or 0.
 int KeyCodeOfName(const std::string& name);
 // The name of a code the scripts know, or "" for others.
 std::string KeyNameOfCode(int code);
 
 // Parses key-script lines: "FRAME down KEY", "FRAME up KEY", "FRAME press KEY"
 // (down before FRAME, up before FRAME + 1), "FRAME type TEXT" (letters and
-// "-" pressed on consecutive frames from FRAME); "#" starts a comment line.
+// "-" pressed on consecutive frames from FRAME), "FRAME focus-out" and
+// "FRAME focus-in" (the window loses or regains the keyboard focus); "#"
+// starts a comment line.
 // Events come out ordered by frame, in file order within a frame. On a bad
 // line: false with "file:line: message" in error.
 bool ParseKeyScript(const std::vector<std::string>& lines, const std::string& fileName,
@@ -37,6 +39,8 @@ struct TRecording {
   uint32_t Seed = 0;
   int Stage = 0;              // 0: not started directly
   std::string TryScriptPath;  // empty: none
+  std::string Difficulty = "normal";
+  std::string Practice;  // --practice: empty for none
   std::vector<TTimedKey> Keys;
   std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
 };

@@ -1,12 +1,11 @@
 // Trace and summary lines of a run, written as compact JSON.
 #include "main/run_report.h"
 
-#include "base/sjis.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "base/sjis.h"
 #include "main/game.h"
 
 namespace {
@@ -186,6 +185,9 @@ std::string WeakKeysJson(const Game& g) {
 }  // namespace
 
 std::string SummaryLine(const Game& g, int64_t frames) {
+  // Finished practice runs, and the one still on the field.
+  std::vector<TPracticeResult> practice = g.Practice.Finished;
+  if (g.Scene == kScenePracticeField) practice.push_back(g.Practice.Result);
   std::string cleared;
   for (uint8_t c : g.Cleared) cleared += static_cast<char>('0' + (c % 10));
   return JsonObject()
@@ -206,6 +208,19 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Int("streak", g.Records.RunTotal.LongestStreak)
       .Raw("weak_keys", WeakKeysJson(g))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
+      .Raw("difficulty", JsonString(DifficultyName(g.Difficulty.Level)))
+      .Int("paused_frames", g.Pause.PausedFrames)
+      .Raw("practice", JsonArray(practice,
+                                 [](const TPracticeResult& r) {
+                                   return JsonObject()
+                                       .Raw("list", JsonString(r.ListName))
+                                       .Int("frames", r.Frames)
+                                       .Int("words", r.Words)
+                                       .Int("keys", r.Keys)
+                                       .Int("misses", r.Misses)
+                                       .Close();
+                                 }))
+      .Int("retries", g.Pause.Retries)
       .Int("seed", g.Seed)
       .Raw("error", JsonString(g.LastError))
       .Close();

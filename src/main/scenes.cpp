@@ -81,7 +81,24 @@ void RunSceneStep(Game& g) {
       SceneCurtain(g);
       break;
     case 10:
-      ScenePlay(g);
+      // The world's pace: some frames run no play step (the last picture
+      // stays), some run two; ふつう runs exactly one.
+      for (int n = PlayStepsThisFrame(g); n > 0 && g.Scene == 10; --n) ScenePlay(g);
+      break;
+    case kScenePausePanel:
+      ScenePausePanel(g);
+      break;
+    case kSceneCountIn:
+      SceneCountIn(g);
+      break;
+    case kScenePracticeMenu:
+      ScenePracticeMenu(g);
+      break;
+    case kScenePracticeField:
+      ScenePracticeField(g);
+      break;
+    case kScenePracticeResult:
+      ScenePracticeResult(g);
       break;
     case 20:
       SceneGameOverClosing(g);
@@ -195,6 +212,7 @@ void StartNextPart(Game& g) {
   LoadStageScript(g);
   g.Rate = 0;
   RecordsPartStarted(g);
+  NotePartStart(g);
   ResetFrameClock(g);
 }
 

@@ -85,7 +85,7 @@ int InsertRanking(Game& g) {
 void LoadRanking(Game& g) {
   std::array<uint8_t, kFileBytes> bytes{};
   g.Ranking.fill(0);
-  if (!ReadPrefix(DataPath(g, "dat/score.rnk"), bytes)) return;
+  if (!ReadPrefix(DataPath(g, "dat/" + RankingFileName(g.Difficulty.Level)), bytes)) return;
   for (int i = 0; i < 5; ++i) {
     uint32_t v = 0;
     for (int b = 3; b >= 0; --b) v = (v << 8) | bytes[4 * i + b];
@@ -108,7 +108,8 @@ bool SaveRanking(Game& g) {
     uint32_t v = static_cast<uint32_t>(g.Ranking[i]);
     for (int b = 0; b < 4; ++b) bytes[4 * i + b] = static_cast<uint8_t>(v >> (8 * b));
   }
-  return SaveReported(g, DataPath(g, "dat/score.rnk"), bytes, g.Scenes.RankingWriteReported);
+  return SaveReported(g, DataPath(g, "dat/" + RankingFileName(g.Difficulty.Level)), bytes,
+                      g.Scenes.RankingWriteReported);
 }
 
 // Bytes 10 to 19 are kept as read, so they go back to the file unchanged.

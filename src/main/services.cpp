@@ -80,7 +80,10 @@ std::string DataPath(const Game& g, const std::string& relative) {
   for (char& c : rel)
     if (c == '\\') c = '/';
   while (!rel.empty() && rel.front() == '/') rel.erase(0, 1);
-  if (rel == "dat/score.rnk" || rel == "dat/clear.clr") return SavePath(g, rel.substr(4));
+  // The rankings (one per difficulty) and the cleared stages live in the save folder.
+  const bool ranking =
+      rel.rfind("dat/score", 0) == 0 && rel.size() > 8 && rel.substr(rel.size() - 4) == ".rnk";
+  if (ranking || rel == "dat/clear.clr") return SavePath(g, rel.substr(4));
   const std::string& dir = g.DataDir;
   if (dir.empty()) return rel;
   if (dir.back() == '/') return dir + rel;

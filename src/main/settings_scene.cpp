@@ -10,6 +10,7 @@
 
 #include "base/sjis.h"
 #include "main/form.h"
+#include "main/difficulty.h"
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/settings_link.h"
@@ -142,6 +143,7 @@ void ChangeRow(Game& g, TRow row, int step) {
       break;
     case TRow::Difficulty:
       s.Difficulty = Cycle(s.Difficulty, 3, step);
+      ChangeDifficulty(g, s.Difficulty);  // the rules and the ranking follow at once
       break;
     case TRow::Back:
       LeaveSettings(g);

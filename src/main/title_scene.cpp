@@ -2,11 +2,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/sjis.h"
 #include "main/game.h"
 #include "main/scenes.h"
 #include "main/settings_scene.h"
 #include "media/draw_number.h"
 #include "media/draw_txtline.h"
+#include "practice/practice.h"
 #include "records/records_screen.h"
 
 namespace {
@@ -28,7 +30,7 @@ constexpr int kMenuEntries = 5;
 constexpr int kMenuPitch = 22;  // the entries of "sentaku1" are this far apart
 
 bool MenuEntryOpen(int cursor) {
-  return cursor == 1 || cursor == 2 || cursor == 3 || cursor == 5;
+  return cursor >= 1 && cursor <= kMenuEntries;
 }
 
 // The next open entry from cursor in direction step, or cursor itself.
@@ -56,7 +58,10 @@ void TitleMenu(Game& g) {
   if (g.ArrowKey == 1) g.Cursor = NextMenuEntry(g.Cursor, -1);
   if (g.ArrowKey == 3) g.Cursor = NextMenuEntry(g.Cursor, 1);
   if (g.SpaceKey != 1) return;
-  if (g.Cursor == 1) {
+  if (g.Cursor == 4) {
+    OpenPracticeMenu(g);
+    g.Cursor = 4;
+  } else if (g.Cursor == 1) {
     g.Cursor = 11;
     g.StageCount = AllNineCleared(g) ? 10 : 9;
   } else if (g.Cursor == 2) {
@@ -69,6 +74,36 @@ void TitleMenu(Game& g) {
   }
 }
 
+void StepDifficulty(Game& g, int step) {
+  int d = static_cast<int>(g.Difficulty.Level) + step;
+  if (d < 0 || d > 2) return;
+  ChooseDifficulty(g, static_cast<TDifficulty>(d));
+}
+
+// The difficulty row under the stage notes: its own cursor row, reached by
+// Down from the bottom row of stages; Left and Right change it there.
+void DrawDifficultyRow(Game& g) {
+  const bool onRow = g.Cursor == kDifficultyRow;
+  const int y = 348;
+  if (onRow) BlendFillArea(g.Screen, MakeRect(122, y - 3, 308, y + 15), TRgb{255, 160, 40}, 70);
+  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
+  TRgb old = canvas.FontColor;
+  canvas.FontColor = TRgb{170, 190, 230};
+  canvas.TextOut(130, y, Sjis("難易度"));
+  const TDifficulty d = g.Difficulty.Level;
+  const std::string label = Sjis(DifficultyLabel(d));
+  const int x = 236 - static_cast<int>(label.size()) * 3;
+  canvas.FontColor = d == TDifficulty::Easy   ? TRgb{140, 230, 140}
+                     : d == TDifficulty::Hard ? TRgb{255, 120, 110}
+                                              : TRgb{255, 255, 255};
+  canvas.TextOut(x, y, label);
+  canvas.FontColor = onRow ? TRgb{255, 200, 80} : TRgb{90, 100, 130};
+  if (d != TDifficulty::Easy) canvas.TextOut(180, y, Sjis("←"));
+  if (d != TDifficulty::Hard) canvas.TextOut(282, y, Sjis("→"));
+  canvas.FontColor = old;
+  ReleaseCanvas(g.Screen);
+}
+
 void StageSelect(Game& g) {
   // Escape and Backspace are read as held keys, so they win over a space
   // pressed in the same frame.
@@ -78,34 +113,53 @@ void StageSelect(Game& g) {
     return;
   }
   DrawPattern(g.List.FindPicture("sentaku2"), g.Screen, 115, 180, 0);
+  const bool onRow = g.Cursor == kDifficultyRow;
   switch (g.ArrowKey) {
     case 1:
-      if (g.Cursor > 15) g.Cursor -= 5;
+      if (onRow)
+        g.Cursor = g.Difficulty.StageCursor;
+      else if (g.Cursor > 15)
+        g.Cursor -= 5;
       break;
     case 2:
-      if (g.Cursor < g.StageCount + 10) g.Cursor += 1;
+      if (onRow)
+        StepDifficulty(g, 1);
+      else if (g.Cursor < g.StageCount + 10)
+        g.Cursor += 1;
       break;
     case 3:
-      if (g.Cursor < g.StageCount + 6) g.Cursor += 5;
+      // Down from the bottom row of stages reaches the difficulty row.
+      if (onRow) break;
+      if (g.Cursor < g.StageCount + 6) {
+        g.Cursor += 5;
+      } else if (g.Cursor > 15) {
+        g.Difficulty.StageCursor = g.Cursor;
+        g.Cursor = kDifficultyRow;
+      }
       break;
     case 4:
-      if (g.Cursor > 11) g.Cursor -= 1;
+      if (onRow)
+        StepDifficulty(g, -1);
+      else if (g.Cursor > 11)
+        g.Cursor -= 1;
       break;
     default:
       break;
   }
+  const int chosen = g.Cursor == kDifficultyRow ? g.Difficulty.StageCursor : g.Cursor;
   for (int s = 1; s <= g.StageCount; ++s) {
     int c = (s - 1) % 5, r = (s - 1) / 5;
     const char* digits = g.Cleared[s - 1] == 1 ? "num_0123456789_yellow" : "num_0123456789";
     DrawDigitsPadded(g.List, g.Screen, digits, s, 2, 150 + 30 * c, 225 + 40 * r, 1);
-    if (g.Cursor == 10 + s) {
+    if (chosen == 10 + s) {
       int cursorX = 141 + 30 * c + static_cast<int>(2 * std::sin(g.FrameNo / 3.0));
       DrawPattern(g.List.FindPicture("orange_cursor"), g.Screen, cursorX, 221 + 40 * r, 0);
       DrawTextLines(g.Screen, StageNote(s), 128, 300, 4);
     }
   }
+  DrawDifficultyRow(g);
   if (g.SpaceKey == 1) {
-    g.Stage = g.Cursor - 10;
+    g.Stage = chosen - 10;
     StartStage(g);
   }
 }
@@ -138,6 +192,11 @@ void SceneRanking(Game& g) {
   DrawCentredX(g, "rank", 140);
   DrawCentredX(g, "setume", 340);
   const TPictureItem& places = g.List.FindPicture("12345th");
+  if (g.Difficulty.Level != TDifficulty::Normal) {
+    TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
+    canvas.TextOut(190, 118, Sjis(std::string("（") + DifficultyLabel(g.Difficulty.Level) + "）"));
+    ReleaseCanvas(g.Screen);
+  }
   for (int i = 0; i < 5; ++i) {
     DrawPattern(places, g.Screen, 120, 170 + 30 * i, i);
     DrawDigitsWithUnit(g.List, g.Screen, "0123456789", "pt.", std::max(0, g.Ranking[i]), 175,

@@ -5,11 +5,14 @@
 
 // Virtual-key codes the game uses.
 namespace vk {
-constexpr int Backspace = 8, Return = 13, Escape = 27, Pause = 19, Space = 32;
+constexpr int Backspace = 8, Tab = 9, Return = 13, Escape = 27, Pause = 19, Space = 32;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
 constexpr int A = 65, Z = 90;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116;
 constexpr int Minus = 189;
+// Not keys: the window lost or regained the keyboard focus (delivered as
+// key events so that scripts and recordings carry them in order).
+constexpr int FocusLost = 1001, FocusGained = 1002;
 }  // namespace vk
 
 // A key going down or up, as the platform reports it.

@@ -57,6 +57,7 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
   EXPECT_NE(ErrorOf({"5 down ctrl"}).find("ctrl"), std::string::npos);
   EXPECT_EQ(ErrorOf({"", "0 down a"}).rfind("k.txt:2: ", 0), 0u);  // frames start at 1
   EXPECT_EQ(ErrorOf({"5 type a1"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 focus-out a"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 down"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 press a b"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"-5 down a"}).rfind("k.txt:1: ", 0), 0u);
@@ -64,9 +65,9 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
 }
 
 TEST(KeysScript, EveryKeyNameRoundTrips) {
-  std::vector<std::string> names = {"minus", "space", "enter",  "up",        "down",
-                                    "left",  "right", "escape", "backspace", "pause",
-                                    "f1",    "f2",    "f3",     "f4",        "f5"};
+  std::vector<std::string> names = {"minus", "space", "enter", "up",  "down", "left",
+                                    "right", "escape", "backspace", "pause", "tab", "f1",
+                                    "f2",    "f3",    "f4",     "f5"};
   for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
   std::vector<int> codes;
   for (const std::string& n : names) {
@@ -79,7 +80,7 @@ TEST(KeysScript, EveryKeyNameRoundTrips) {
   EXPECT_EQ(std::unique(codes.begin(), codes.end()), codes.end());
   EXPECT_EQ(KeyCodeOfName("enter"), vk::Return);
   EXPECT_EQ(KeyCodeOfName("f6"), 0);
-  EXPECT_EQ(KeyNameOfCode(9), "");  // Tab is no game key
+  EXPECT_EQ(KeyNameOfCode(12), "");
 }
 
 TEST(KeysScript, RecordingRoundTrips) {
@@ -87,13 +88,13 @@ TEST(KeysScript, RecordingRoundTrips) {
   r.Seed = 4000000000u;
   r.Stage = 7;
   r.TryScriptPath = "/tmp/my script.lin";
+  r.Difficulty = "easy";
   std::string text = FormatRecordingHead(r);
-  std::vector<TTimedKey> keys = {{1, {vk::Space, true}},
-                                 {2, {vk::Space, false}},
-                                 {2, {vk::Minus, true}},
-                                 {40, {vk::F2, false}}};
+  std::vector<TTimedKey> keys = {{1, {vk::Space, true}},      {2, {vk::Space, false}},
+                                 {2, {vk::Minus, true}},      {40, {vk::F2, false}},
+                                 {50, {vk::FocusLost, true}}, {60, {vk::FocusGained, true}}};
   for (const TTimedKey& k : keys) text += FormatRecordedKey(k);
-  text += FormatRecordedKey({41, {9, true}});  // not a game key (Tab): left out
+  text += FormatRecordedKey({41, {200, true}});  // not a game key: left out
   text += FormatRecordingEnd(99);
 
   std::vector<std::string> lines;
@@ -109,6 +110,7 @@ TEST(KeysScript, RecordingRoundTrips) {
   EXPECT_EQ(back.Seed, r.Seed);
   EXPECT_EQ(back.Stage, 7);
   EXPECT_EQ(back.TryScriptPath, r.TryScriptPath);
+  EXPECT_EQ(back.Difficulty, "easy");
   EXPECT_EQ(Flat(back.Keys), Flat(keys));
   ASSERT_TRUE(back.EndFrame.has_value());
   EXPECT_EQ(*back.EndFrame, 99);
@@ -130,6 +132,8 @@ TEST(KeysScript, RecordingNeedsItsHeaderAndSeed) {
   EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "stage 11"}, "r.txt", r, error));
   EXPECT_EQ(error.rfind("r.txt:3: ", 0), 0u);
   EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 4294967296"}, "r.txt", r, error));
+  EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "difficulty medium"}, "r.txt", r, error));
+  EXPECT_EQ(error.rfind("r.txt:3: ", 0), 0u);
 }
 
 TEST(KeysScript, ScriptedInputDeliversEachEventOnceAtItsFrame) {

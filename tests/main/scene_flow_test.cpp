@@ -40,13 +40,17 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   EXPECT_EQ(G().Cursor, 1);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 2);
-  // The records entry (3) opens; the entry without a screen yet (4) is passed over.
+  // 3 records, 4 practice, 5 settings, the last.
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 3);
   Press(vk::Down);
+  EXPECT_EQ(G().Cursor, 4);
+  Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
+  Press(vk::Up);
+  EXPECT_EQ(G().Cursor, 4);
   Press(vk::Up);
   EXPECT_EQ(G().Cursor, 3);
   Press(vk::Up);
@@ -126,15 +130,18 @@ TEST_F(SceneFlowTest, TitleToStageOneFirstPart) {
   EXPECT_EQ(G().MusicState, 0);
   EXPECT_NE(G().Music.FileName().find("PSMAT526.mid"), std::string::npos);
 
-  // Once the curtain is open, Pause goes back to the title and leaves the
-  // field as it is.
+  // Once the curtain is open, Pause opens the pause panel after the frame
+  // and leaves the field as it is.
   for (int i = 0; i < 60 && G().Scenes.CurtainState != 0; ++i) Frame();
   ASSERT_EQ(G().Scenes.CurtainState, 0);
   ASSERT_EQ(G().Scene, 10);
-  size_t enemies = G().Enemies.EnemyList.size();
+  drawnKeyDown(G(), vk::Pause);
   drawnKeyUp(G(), vk::Pause);
-  EXPECT_EQ(G().Scene, 0);
-  EXPECT_EQ(G().Cursor, 1);
+  EXPECT_EQ(G().Scene, 10);
+  Frame();
+  size_t enemies = G().Enemies.EnemyList.size();
+  EXPECT_EQ(G().Scene, kScenePausePanel);
+  Frame();
   EXPECT_EQ(G().Enemies.EnemyList.size(), enemies);
 }
 

@@ -40,7 +40,7 @@ class SettingsSceneTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(SettingsSceneTest, EnterOpensTheScreenAndEveryRowTakesEffect) {
-  Presses(vk::Down, 3);
+  Presses(vk::Down, 4);  // ranking, records, practice, settings
   ASSERT_EQ(G().Cursor, 5);
   Press(vk::Return);
   ASSERT_EQ(G().Scene, 70);

@@ -33,6 +33,8 @@ int VirtualKeyOfPosition(int scancode) {
       return vk::Backspace;
     case SDL_SCANCODE_PAUSE:
       return vk::Pause;
+    case SDL_SCANCODE_TAB:
+      return vk::Tab;
     default:
       return 0;
   }

@@ -147,8 +147,10 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
       }
       case SDL_WINDOWEVENT:
         switch (e.window.event) {
+          // A minimised window counts as one that lost the focus.
           case SDL_WINDOWEVENT_FOCUS_GAINED:
           case SDL_WINDOWEVENT_FOCUS_LOST:
+          case SDL_WINDOWEVENT_MINIMIZED:
             // Some systems turn text input on again with the focus.
             if (SDL_IsTextInputActive()) SDL_StopTextInput();
             in.Type = SdlInput::Focus;

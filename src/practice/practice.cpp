@@ -1,0 +1,273 @@
+// Practice mode: the lists of the menu, starting a practice, the calm field
+// with its words and the counting of keys, misses and words.
+#include "practice/practice.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "base/sjis.h"
+#include "main/game.h"
+#include "main/scenes.h"
+#include "practice/own_lists.h"
+#include "practice/practice_draw.h"
+
+namespace {
+
+constexpr std::array<int, 3> kSlotY = {140, 220, 300};
+constexpr int kFieldX = 215;
+// Marks a finished word's closing window once it has been counted.
+constexpr const char* kCountedMode = "done";
+
+int RoundUpToTen(int v) {
+  return v % 10 == 0 ? v : (v / 10 + 1) * 10;
+}
+
+bool EscapePressed(Game& g) {
+  bool down = g.Inputer.IsKeyDown(vk::Escape) || g.Inputer.IsKeyDown(vk::Backspace);
+  bool pressed = down && !g.Practice.EscapeWasDown;
+  g.Practice.EscapeWasDown = down;
+  return pressed;
+}
+
+// Puts a word ("display:reading;", CP932) into a window; false when its
+// reading gives no romaji.
+bool SetWindowWord(Game& g, TTypeWindow& w, const std::string& line) {
+  TTypingEngine& t = g.Typing;
+  const size_t colon = line.rfind(':');
+  if (colon == std::string::npos || line.size() < colon + 2) return false;
+  std::string reading = line.substr(colon + 1);
+  if (!reading.empty() && reading.back() == ';') reading.pop_back();
+  TRomajiWord word = MakeRomajiWord(t.KanaTable, CutReading(t.KanaTable, reading));
+  if (word.Units.empty()) return false;
+  w.DisplayText = line.substr(0, colon);
+  w.Word = std::move(word);
+  w.Path = GuidePath(w.Word, t.Style);
+  w.CurrentRomaji = PathRomaji(w.Word, w.Path);
+  w.Typed.clear();
+  w.Position = 1;
+  const int length = static_cast<int>(w.CurrentRomaji.size());
+  const int romajiWidth = length * LetterStep(t, length) + 40;
+  const int textWidth = static_cast<int>(w.DisplayText.size()) * 6 + 40;
+  w.Width = RoundUpToTen(std::max(romajiWidth, textWidth));
+  return true;
+}
+
+// A word from the running list whose first letters no other window takes.
+void OpenWordWindow(Game& g, int slot) {
+  const std::vector<std::string>& words = g.Practice.Running.Words;
+  if (words.empty()) return;
+  TTypeWindow& w = NewTypeWindow(g, nullptr, kFieldX, kSlotY[slot], 1, 0);
+  for (int tries = 0; tries < 40; ++tries) {
+    const std::string& line = words[g.Rng.Random(static_cast<int>(words.size()))];
+    if (SetWindowWord(g, w, line) && !HasTakenFirstLetter(g, w)) return;
+  }
+}
+
+bool SlotTaken(const Game& g, int slot) {
+  for (const auto& w : g.Typing.WindowList)
+    if (w && w->OffsetY == kSlotY[slot]) return true;
+  return false;
+}
+
+void CountFinishedWords(Game& g) {
+  for (auto& w : g.Typing.WindowList)
+    if (w && w->State == Closing && w->Mode != kCountedMode) {
+      w->Mode = kCountedMode;
+      ++g.Practice.Result.Words;
+    }
+}
+
+void FinishPractice(Game& g) {
+  TPracticeState& p = g.Practice;
+  p.Result.Keys = g.KeysTyped - p.KeysAtStart;
+  p.Result.Misses = g.Misses - p.MissesAtStart;
+  p.Finished.push_back(p.Result);
+  ClearWindows(g);
+  g.Typing.KeyQueue.clear();
+  g.Scene = kScenePracticeResult;
+}
+
+TPracticeList LevelList(const Game& g, int level) {
+  TPracticeList l;
+  l.Kind = TPracticeList::TKind::Level;
+  l.Level = level;
+  l.Name = LevelListName(level);
+  const TTypingEngine& t = g.Typing;
+  const int n = std::min<int>(t.WordCounts[level], static_cast<int>(t.WordLists[level].size()));
+  l.Words.assign(t.WordLists[level].begin(), t.WordLists[level].begin() + std::max(n, 0));
+  if (l.Words.empty()) l.Refusal = "この一覧には言葉がありません";
+  return l;
+}
+
+TPracticeList FromOwn(const TOwnList& own) {
+  TPracticeList l;
+  l.Kind = TPracticeList::TKind::Own;
+  l.Name = own.Name;
+  l.Words = own.Words;
+  l.Problems = own.Problems;
+  l.Refusal = own.Refusal;
+  return l;
+}
+
+}  // namespace
+
+std::string OwnListFolder(const Game& g) {
+  return SavePath(g, kOwnListFolder);
+}
+
+const char* LevelListName(int level) {
+  static constexpr std::array<const char*, 9> kNames = {
+      "",
+      "レベル1「ひとことの言葉」",
+      "レベル2「小学生の言葉」",
+      "レベル3「身近な言葉」",
+      "レベル4「くらしの言葉」",
+      "レベル5「ながめの言葉」",
+      "レベル6「決まり文句」",
+      "レベル7「ことわざ」",
+      "レベル8「早口言葉」",
+  };
+  return level >= 1 && level <= 8 ? kNames[level] : kNames[0];
+}
+
+std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count) {
+  std::vector<std::pair<double, std::string>> scored;
+  TTypingEngine& t = g.Typing;
+  for (int level = 1; level <= 8; ++level) {
+    const int n = std::min<int>(t.WordCounts[level], static_cast<int>(t.WordLists[level].size()));
+    for (int i = 0; i < n; ++i) {
+      const std::string& line = t.WordLists[level][i];
+      const size_t colon = line.rfind(':');
+      if (colon == std::string::npos || line.size() < colon + 2) continue;
+      const TRomajiWord word = MakeRomajiWord(
+          t.KanaTable, CutReading(t.KanaTable, line.substr(colon + 1, line.size() - colon - 2)));
+      if (word.Units.empty()) continue;
+      const std::string guide = PathRomaji(word, GuidePath(word, t.Style));
+      if (guide.empty()) continue;
+      // The share of the word's letters that are weak keys, by how weak.
+      double weight = 0;
+      for (char c : guide) {
+        int n1 = c >= 'A' && c <= 'Z' ? c - 'A' + 1 : 0;
+        if (n1 >= 1 && static_cast<size_t>(n1) < rates.size()) weight += rates[n1];
+      }
+      scored.emplace_back(weight / static_cast<double>(guide.size()), line);
+    }
+  }
+  std::stable_sort(scored.begin(), scored.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<std::string> out;
+  for (size_t i = 0; i < scored.size() && i < count && scored[i].first > 0; ++i)
+    out.push_back(scored[i].second);
+  return out;
+}
+
+void LoadPracticeLists(Game& g) {
+  TPracticeState& p = g.Practice;
+  p.Lists.clear();
+  for (int level = 1; level <= 8; ++level) p.Lists.push_back(LevelList(g, level));
+  TPracticeList weak;
+  weak.Kind = TPracticeList::TKind::Weakest;
+  weak.Name = "苦手なキー";
+  if (p.WeakKeyRates.empty())
+    weak.Refusal = "まだ記録がありません（ゲームを遊ぶと選べます）";
+  else
+    weak.Words = WeakestKeyWords(g, p.WeakKeyRates, 80);
+  if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーはありません";
+  p.Lists.push_back(std::move(weak));
+  for (const TOwnList& own :
+       LoadOwnLists(OwnListFolder(g), g.Typing.KanaTable, g.Typing.LetterWidth))
+    p.Lists.push_back(FromOwn(own));
+  p.Cursor = std::clamp(p.Cursor, 0, static_cast<int>(p.Lists.size()) - 1);
+}
+
+void OpenPracticeMenu(Game& g) {
+  LoadPracticeLists(g);
+  g.Practice.EscapeWasDown = true;  // a held Escape must be released first
+  g.Scene = kScenePracticeMenu;
+}
+
+void StartPractice(Game& g, const TPracticeList& list) {
+  TPracticeState& p = g.Practice;
+  p.Running = list;
+  p.Result = TPracticeResult();
+  p.Result.ListName = list.Name;
+  p.KeysAtStart = g.KeysTyped;
+  p.MissesAtStart = g.Misses;
+  p.SlotWait = {1, 20, 40};
+  p.EscapeWasDown = true;
+  ClearPlayObjects(g);
+  // No bombs on the practice field: a miss only costs accuracy.
+  for (auto& b : g.Enemies.Bombs) b.Present = 0;
+  g.Typing.KeyQueue.clear();
+  g.MissBlink = 0;
+  g.Scene = kScenePracticeField;
+}
+
+bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::string>& problems,
+                           std::string& error) {
+  if (spec.size() == 1 && spec[0] >= '1' && spec[0] <= '8') {
+    TPracticeList l = LevelList(g, spec[0] - '0');
+    if (!l.Refusal.empty()) {
+      error = "--practice " + spec + ": " + l.Refusal;
+      return false;
+    }
+    StartPractice(g, l);
+    return true;
+  }
+  TOwnList own = LoadOwnList(spec, g.Typing.KanaTable, g.Typing.LetterWidth);
+  problems = own.Problems;
+  if (!own.Refusal.empty()) {
+    error = "--practice: " + own.Refusal;
+    return false;
+  }
+  StartPractice(g, FromOwn(own));
+  return true;
+}
+
+void ScenePracticeField(Game& g) {
+  TPracticeState& p = g.Practice;
+  if (EscapePressed(g)) {
+    FinishPractice(g);
+    DrawPracticeResult(g);
+    return;
+  }
+  ++p.Result.Frames;
+  DrawBackground(g, 1);
+  for (int slot = 0; slot < 3; ++slot) {
+    if (SlotTaken(g, slot)) continue;
+    if (p.SlotWait[slot] > 0 && --p.SlotWait[slot] > 0) continue;
+    OpenWordWindow(g, slot);
+    p.SlotWait[slot] = 8;  // the next word after this one waits a moment
+  }
+  MarkTakenLetters(g);
+  UpdateTypeWindows(g);
+  CountFinishedWords(g);
+  if (g.MissBlink > 0) g.MissBlink -= 1;
+  if (g.MissBlink > 0 && g.MissBlink % 5 <= 2)
+    DrawPattern(g.List.FindPicture("miss"), g.Screen, 171, 183, 0);
+  UpdateEffects(g, g.AlphaOn != 0);
+  p.Result.Keys = g.KeysTyped - p.KeysAtStart;
+  p.Result.Misses = g.Misses - p.MissesAtStart;
+  DrawPracticeHud(g);
+}
+
+void ScenePracticeMenu(Game& g) {
+  TPracticeState& p = g.Practice;
+  const int count = static_cast<int>(p.Lists.size());
+  if (EscapePressed(g)) {
+    g.Scene = 0;
+    g.Cursor = 4;  // back on the practice entry
+    return;
+  }
+  if (g.ArrowKey == 1 && p.Cursor > 0) --p.Cursor;
+  if (g.ArrowKey == 3 && p.Cursor < count - 1) ++p.Cursor;
+  DrawPracticeMenu(g);
+  if (g.SpaceKey == 1 && p.Cursor < count && p.Lists[p.Cursor].Refusal.empty())
+    StartPractice(g, p.Lists[p.Cursor]);
+}
+
+void ScenePracticeResult(Game& g) {
+  bool leave = EscapePressed(g) || g.SpaceKey == 1;
+  DrawPracticeResult(g);
+  if (leave) OpenPracticeMenu(g);
+}
