@@ -7,9 +7,10 @@ bin="$1"; game="$2"
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$work"
 fail=0
-# The speed that clears each stage in the README's table, then a fast player
-# that beats bosses within seconds.
-speeds=(0 2 4 5 7 7 7 9 9 11)
+# A speed that clears each part played alone (the README's table; stage 9's
+# last part, met without the earlier parts' rate, takes one key more), then a
+# fast player that beats bosses within seconds.
+speeds=(0 2 4 5 7 7 7 9 9 12)
 for stage in 1 2 3 4 5 6 7 8 9; do
   parts=3; [ "$stage" -eq 1 ] && parts=2
   for part in $(seq 1 "$parts"); do
