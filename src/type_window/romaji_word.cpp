@@ -321,7 +321,16 @@ std::string ShortestRest(const TRomajiWord& word, const TRomajiPath& path, size_
   for (; k < n; ++k) {
     const std::string& s = SpellingOf(word, path, k);
     if (at < pos + s.size()) {
-      if (at > pos) out = s.substr(at - pos), ++k;
+      if (at > pos) {
+        // Begun: the briefest spelling that goes on from the letters typed.
+        const std::string begun = s.substr(0, at - pos);
+        std::string brief = s;
+        for (const std::string& other : word.Units[k].Spellings)
+          if (other.size() < brief.size() && other.compare(0, begun.size(), begun) == 0)
+            brief = other;
+        out = brief.substr(at - pos);
+        ++k;
+      }
       break;
     }
     pos += s.size();

@@ -59,9 +59,9 @@ double SpellingCount(const TRomajiWord& word);
 // unit's choice changing fastest), until visit returns false.
 void ForEachSpelling(const TRomajiWord& word, const std::function<bool(const std::string&)>& visit);
 
-// The rest of path's spelling from letter position at (0-based), with every
-// unit not yet begun spelled as briefly as the table allows (what a fast
-// typist types).
+// The rest of a word from letter position at (0-based) of path's spelling,
+// every unit spelled as briefly as the table allows (a begun unit in a
+// spelling that goes on from its letters typed): what a fast typist types.
 std::string ShortestRest(const TRomajiWord& word, const TRomajiPath& path, size_t at);
 
 // "mine": records the spelling of every unit of a finished path.

@@ -157,8 +157,10 @@ TEST(RomajiWord, BriefestRestIsWhatAFastTypistTypes) {
   const TRomajiWord w = WordOf(t, "しゃしんちょう");
   const TRomajiPath guide = GuidePath(w, {});
   EXPECT_EQ(ShortestRest(w, guide, 0), "SYASINTYOU");
-  // Inside a begun unit the rest of its spelling comes first.
+  // Inside a begun unit: its briefest spelling that goes on from there.
   EXPECT_EQ(ShortestRest(w, guide, 1), "HASINTYOU");
+  // SHA then S of the guide's SHI typed: SI is briefer.
+  EXPECT_EQ(ShortestRest(w, guide, 4), "INTYOU");
   const TRomajiWord pikunikku = WordOf(t, "ぴくにっく");
   EXPECT_EQ(ShortestRest(pikunikku, GuidePath(pikunikku, {}), 0), "PIKUNIKKU");
 }
