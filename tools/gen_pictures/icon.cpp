@@ -2,12 +2,12 @@
 // its gold on a night-blue tile, written as RGBA PNG files.
 #include "gen_pictures/icon.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+
+#include "gen_pictures/output.h"
 
 namespace {
 
@@ -46,32 +46,14 @@ TRaster DrawIcon(TArt& art, int size) {
 }
 
 bool WritePngRgba(const std::string& path, const TRaster& img, std::string& error) {
-  std::unique_ptr<FILE, int (*)(FILE*)> f(fopen(path.c_str(), "wb"), fclose);
-  if (!f) {
-    error = "cannot write " + path;
-    return false;
-  }
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!png || !info || setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    error = "PNG encoding failed for " + path;
-    return false;
-  }
-  png_init_io(png, f.get());
-  png_set_IHDR(png, info, uint32_t(img.W), uint32_t(img.H), 8, PNG_COLOR_TYPE_RGBA,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  std::vector<uint8_t> row(size_t(img.W) * 4);
-  for (int y = 0; y < img.H; ++y) {
-    for (int x = 0; x < img.W; ++x) {
-      const TRgba& p = img.At(x, y);
-      row[x * 4] = Byte(p.R), row[x * 4 + 1] = Byte(p.G), row[x * 4 + 2] = Byte(p.B);
-      row[x * 4 + 3] = Byte(p.A);
-    }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return true;
+  return WritePngRows(
+      path, img.W, img.H, true,
+      [&](int y, uint8_t* row) {
+        for (int x = 0; x < img.W; ++x) {
+          const TRgba& p = img.At(x, y);
+          row[x * 4] = Byte(p.R), row[x * 4 + 1] = Byte(p.G), row[x * 4 + 2] = Byte(p.B);
+          row[x * 4 + 3] = Byte(p.A);
+        }
+      },
+      error);
 }

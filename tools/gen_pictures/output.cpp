@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -75,7 +76,8 @@ bool WriteBmp(const std::string& path, const TImage& img, std::string& error) {
   return WriteFile(path, b, error);
 }
 
-bool WritePng(const std::string& path, const TImage& img, std::string& error) {
+bool WritePngRows(const std::string& path, int width, int height, bool alpha,
+                  const std::function<void(int, uint8_t*)>& fillRow, std::string& error) {
   std::unique_ptr<FILE, int (*)(FILE*)> f(fopen(path.c_str(), "wb"), fclose);
   if (!f) {
     error = "cannot write " + path;
@@ -89,20 +91,30 @@ bool WritePng(const std::string& path, const TImage& img, std::string& error) {
     return false;
   }
   png_init_io(png, f.get());
-  png_set_IHDR(png, info, uint32_t(img.W), uint32_t(img.H), 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, uint32_t(width), uint32_t(height), 8,
+               alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  std::vector<uint8_t> row(size_t(img.W) * 3);
-  for (int y = 0; y < img.H; ++y) {
-    for (int x = 0; x < img.W; ++x) {
-      const TRgb& p = img.At(x, y);
-      row[x * 3] = p.R, row[x * 3 + 1] = p.G, row[x * 3 + 2] = p.B;
-    }
+  std::vector<uint8_t> row(size_t(width) * (alpha ? 4 : 3));
+  for (int y = 0; y < height; ++y) {
+    fillRow(y, row.data());
     png_write_row(png, row.data());
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return true;
+}
+
+bool WritePng(const std::string& path, const TImage& img, std::string& error) {
+  return WritePngRows(
+      path, img.W, img.H, false,
+      [&](int y, uint8_t* row) {
+        for (int x = 0; x < img.W; ++x) {
+          const TRgb& p = img.At(x, y);
+          row[x * 3] = p.R, row[x * 3 + 1] = p.G, row[x * 3 + 2] = p.B;
+        }
+      },
+      error);
 }
 
 std::vector<std::string> CheckItem(const TItem& item) {
