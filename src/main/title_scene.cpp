@@ -24,39 +24,16 @@ bool AllNineCleared(const Game& g) {
 }
 
 // The title menu's entries by cursor value: 1 start, 2 ranking, 3 records,
-// 4 practice, 5 settings. An entry whose screen the game does not have yet is
-// dimmed and the cursor passes over it.
+// 4 practice, 5 settings.
 constexpr int kMenuEntries = 5;
 constexpr int kMenuPitch = 22;  // the entries of "sentaku1" are this far apart
 
-bool MenuEntryOpen(int cursor) {
-  return cursor >= 1 && cursor <= kMenuEntries;
-}
-
-// The next open entry from cursor in direction step, or cursor itself.
-int NextMenuEntry(int cursor, int step) {
-  for (int c = cursor + step; c >= 1 && c <= kMenuEntries; c += step)
-    if (MenuEntryOpen(c)) return c;
-  return cursor;
-}
-
 void TitleMenu(Game& g) {
-  // Closed entries fade into what lies behind the panel's words.
-  const TRect words = MakeRect(159, 237, 295, 237 + kMenuPitch * kMenuEntries);
-  Surface behind(words.Right - words.Left, words.Bottom - words.Top);
-  CopySurfaceRect(behind, 0, 0, words, g.Screen, false);
   DrawPattern(g.List.FindPicture("sentaku1"), g.Screen, 115, 180, 0);
-  for (int c = 1; c <= kMenuEntries; ++c) {
-    if (MenuEntryOpen(c)) continue;
-    int top = kMenuPitch * (c - 1);
-    BlendSurfaceRect(g.Screen,
-                     MakeRect(words.Left, words.Top + top, words.Right, words.Top + top + 20),
-                     MakeRect(0, top, behind.Width, top + 20), behind, false, 190);
-  }
   int handX = 141 + static_cast<int>(6 * std::sin(g.FrameNo / 3.0));
   DrawPattern(g.List.FindPicture("hand"), g.Screen, handX, 241 + kMenuPitch * (g.Cursor - 1), 0);
-  if (g.ArrowKey == 1) g.Cursor = NextMenuEntry(g.Cursor, -1);
-  if (g.ArrowKey == 3) g.Cursor = NextMenuEntry(g.Cursor, 1);
+  if (g.ArrowKey == 1 && g.Cursor > 1) g.Cursor -= 1;
+  if (g.ArrowKey == 3 && g.Cursor < kMenuEntries) g.Cursor += 1;
   if (g.SpaceKey != 1) return;
   if (g.Cursor == 4) {
     OpenPracticeMenu(g);
