@@ -63,6 +63,11 @@ int DifficultyTimeLimit(const Game& g, int frames) {
   return std::max(1, frames * r.LimitNum / r.LimitDen);
 }
 
+std::string RecordsDifficulty(const Game& g) {
+  if (g.Difficulty.Level == TDifficulty::Normal) return "";
+  return DifficultyName(g.Difficulty.Level);
+}
+
 void ChangeDifficulty(Game& g, TDifficulty d) {
   if (g.Difficulty.Level == d) return;
   g.Difficulty.Level = d;

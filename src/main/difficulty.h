@@ -31,6 +31,9 @@ int PlayStepsThisFrame(Game& g);
 int DifficultyWordLevel(const Game& g, int level);
 // A prompt window's time limit (frames; 0 for none) at this difficulty.
 int DifficultyTimeLimit(const Game& g, int frames);
+// The difficulty as the records file marks a part: empty for ふつう (as the
+// records had it before there were difficulties), else "easy" or "hard".
+std::string RecordsDifficulty(const Game& g);
 // Changes the difficulty: the ranking shown and entered becomes its own.
 void ChangeDifficulty(Game& g, TDifficulty d);
 // The same, kept in the player's settings as the difficulty to start with.

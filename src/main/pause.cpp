@@ -12,6 +12,7 @@
 #include "main/game.h"
 #include "main/scenes.h"
 #include "media/blit.h"
+#include "records/records.h"
 
 namespace {
 
@@ -151,6 +152,27 @@ void LeaveForTitle(Game& g) {
   ReturnToTitle(g);
 }
 
+// The records count each retry, with what was typed in the part given up.
+void RecordRetry(Game& g) {
+  if (g.Stage < 1 || g.Stage > 9 || g.Part < 1) return;
+  const TMeasures& m = g.Records.Live;
+  TRecordEntry e;
+  e.Kind = "retry";
+  e.Stage = g.Stage;
+  e.Part = g.Part;
+  e.Difficulty = RecordsDifficulty(g);
+  e.Attempt = g.Records.Attempt;
+  e.Score = g.Score;
+  e.Keys = m.Correct;
+  e.Misses = m.Misses;
+  e.Streak = m.LongestStreak;
+  e.Frames = m.Frames;
+  e.Words = m.Words;
+  e.Hits = m.Hits;
+  e.Missed = m.Missed;
+  AddRecord(g, std::move(e));
+}
+
 }  // namespace
 
 bool IsPaused(const Game& g) {
@@ -244,6 +266,7 @@ void NotePartStart(Game& g) {
 void RetryPart(Game& g) {
   TPauseState& p = g.Pause;
   ++p.Retries;
+  RecordRetry(g);
   if (IsPaused(g)) LeavePause(g);
   // The part's piece starts again from its beginning.
   if (p.MusicHeld && g.MusicState == 0) g.MusicState = 255;

@@ -214,10 +214,10 @@ std::string SummaryLine(const Game& g, int64_t frames) {
                                  [](const TPracticeResult& r) {
                                    return JsonObject()
                                        .Raw("list", JsonString(r.ListName))
-                                       .Int("frames", r.Frames)
-                                       .Int("words", r.Words)
-                                       .Int("keys", r.Keys)
-                                       .Int("misses", r.Misses)
+                                       .Int("frames", r.M.Frames)
+                                       .Int("words", r.M.Words)
+                                       .Int("keys", r.M.Correct)
+                                       .Int("misses", r.M.Misses)
                                        .Close();
                                  }))
       .Int("retries", g.Pause.Retries)

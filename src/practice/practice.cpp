@@ -10,13 +10,16 @@
 #include "main/scenes.h"
 #include "practice/own_lists.h"
 #include "practice/practice_draw.h"
+#include "records/records.h"
 
 namespace {
 
 constexpr std::array<int, 3> kSlotY = {140, 220, 300};
 constexpr int kFieldX = 215;
-// Marks a finished word's closing window once it has been counted.
-constexpr const char* kCountedMode = "done";
+// How many of the weakest letters the weakest-keys list is built from, and
+// how many words it takes.
+constexpr size_t kWeakLetters = 5;
+constexpr size_t kWeakWords = 80;
 
 int RoundUpToTen(int v) {
   return v % 10 == 0 ? v : (v / 10 + 1) * 10;
@@ -69,18 +72,54 @@ bool SlotTaken(const Game& g, int slot) {
   return false;
 }
 
-void CountFinishedWords(Game& g) {
-  for (auto& w : g.Typing.WindowList)
-    if (w && w->State == Closing && w->Mode != kCountedMode) {
-      w->Mode = kCountedMode;
-      ++g.Practice.Result.Words;
-    }
+// Practice typing is measured by the records' hooks into Live; the game's
+// own counts are kept aside until it ends.
+void SetAsideGameCounts(Game& g) {
+  TPracticeSaved& s = g.Practice.Saved;
+  s.KeysTyped = g.KeysTyped;
+  s.Misses = g.Misses;
+  s.Rate = g.Rate;
+  s.Live = g.Records.Live;
+  s.StageRun = g.Records.StageRun;
+  s.RunTotal = g.Records.RunTotal;
+  g.Records.Live = TMeasures{};
+}
+
+void RestoreGameCounts(Game& g) {
+  TPracticeSaved& s = g.Practice.Saved;
+  g.KeysTyped = s.KeysTyped;
+  g.Misses = s.Misses;
+  g.Rate = s.Rate;
+  g.Records.Live = std::move(s.Live);
+  g.Records.StageRun = std::move(s.StageRun);
+  g.Records.RunTotal = std::move(s.RunTotal);
+  s = TPracticeSaved{};
+}
+
+// The records keep a practice run (never the ranking); one where nothing was
+// typed is not worth a line.
+void RecordPractice(Game& g) {
+  const TPracticeResult& r = g.Practice.Result;
+  if (r.M.Correct + r.M.Misses == 0) return;
+  TRecordEntry e;
+  e.Kind = "practice";
+  e.Part = g.Practice.Running.Kind == TPracticeList::TKind::Level ? g.Practice.Running.Level : 0;
+  e.Keys = r.M.Correct;
+  e.Misses = r.M.Misses;
+  e.Streak = r.M.LongestStreak;
+  e.Frames = r.M.Frames;
+  e.Words = r.M.Words;
+  e.Hits = r.M.Hits;
+  e.Missed = r.M.Missed;
+  AddRecord(g, std::move(e));
 }
 
 void FinishPractice(Game& g) {
   TPracticeState& p = g.Practice;
-  p.Result.Keys = g.KeysTyped - p.KeysAtStart;
-  p.Result.Misses = g.Misses - p.MissesAtStart;
+  p.Result.M = g.Records.Live;
+  p.Result.M.MissLog.clear();
+  RecordPractice(g);
+  RestoreGameCounts(g);
   p.Finished.push_back(p.Result);
   ClearWindows(g);
   g.Typing.KeyQueue.clear();
@@ -130,6 +169,17 @@ const char* LevelListName(int level) {
   return level >= 1 && level <= 8 ? kNames[level] : kNames[0];
 }
 
+std::vector<double> WeakKeyRates(const Game& g) {
+  TLetterCounts hits, missed;
+  LetterTotals(g.Records.Entries, hits, missed);
+  std::vector<double> rates;
+  for (int n : WeakestKeys(hits, missed, kWeakLetters)) {
+    if (rates.empty()) rates.assign(kRecordLetters, 0.0);
+    rates[static_cast<size_t>(n)] = static_cast<double>(missed[n]) / (hits[n] + missed[n]);
+  }
+  return rates;
+}
+
 std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count) {
   std::vector<std::pair<double, std::string>> scored;
   TTypingEngine& t = g.Typing;
@@ -147,8 +197,8 @@ std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rat
       // The share of the word's letters that are weak keys, by how weak.
       double weight = 0;
       for (char c : guide) {
-        int n1 = c >= 'A' && c <= 'Z' ? c - 'A' + 1 : 0;
-        if (n1 >= 1 && static_cast<size_t>(n1) < rates.size()) weight += rates[n1];
+        const size_t n1 = static_cast<size_t>(RecordLetterIndex(c));
+        if (n1 >= 1 && n1 < rates.size()) weight += rates[n1];
       }
       scored.emplace_back(weight / static_cast<double>(guide.size()), line);
     }
@@ -167,12 +217,15 @@ void LoadPracticeLists(Game& g) {
   for (int level = 1; level <= 8; ++level) p.Lists.push_back(LevelList(g, level));
   TPracticeList weak;
   weak.Kind = TPracticeList::TKind::Weakest;
-  weak.Name = "苦手なキー";
-  if (p.WeakKeyRates.empty())
+  weak.Name = "苦手なキーの言葉";
+  const std::vector<double> rates = WeakKeyRates(g);
+  if (g.Records.Entries.empty())
     weak.Refusal = "まだ記録がありません（ゲームを遊ぶと選べます）";
+  else if (rates.empty())
+    weak.Refusal = "苦手なキーはありません（記録にミスがありません）";
   else
-    weak.Words = WeakestKeyWords(g, p.WeakKeyRates, 80);
-  if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーはありません";
+    weak.Words = WeakestKeyWords(g, rates, kWeakWords);
+  if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーの言葉がありません";
   p.Lists.push_back(std::move(weak));
   for (const TOwnList& own :
        LoadOwnLists(OwnListFolder(g), g.Typing.KanaTable, g.Typing.LetterWidth))
@@ -191,8 +244,7 @@ void StartPractice(Game& g, const TPracticeList& list) {
   p.Running = list;
   p.Result = TPracticeResult();
   p.Result.ListName = list.Name;
-  p.KeysAtStart = g.KeysTyped;
-  p.MissesAtStart = g.Misses;
+  SetAsideGameCounts(g);
   p.SlotWait = {1, 20, 40};
   p.EscapeWasDown = true;
   ClearPlayObjects(g);
@@ -205,6 +257,18 @@ void StartPractice(Game& g, const TPracticeList& list) {
 
 bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::string>& problems,
                            std::string& error) {
+  if (spec == kWeakestSpec) {
+    LoadPracticeLists(g);
+    for (const TPracticeList& l : g.Practice.Lists) {
+      if (l.Kind != TPracticeList::TKind::Weakest) continue;
+      if (!l.Refusal.empty()) {
+        error = "--practice " + spec + ": " + l.Refusal;
+        return false;
+      }
+      StartPractice(g, l);
+      return true;
+    }
+  }
   if (spec.size() == 1 && spec[0] >= '1' && spec[0] <= '8') {
     TPracticeList l = LevelList(g, spec[0] - '0');
     if (!l.Refusal.empty()) {
@@ -231,7 +295,7 @@ void ScenePracticeField(Game& g) {
     DrawPracticeResult(g);
     return;
   }
-  ++p.Result.Frames;
+  NoteFrameInPlay(g.Records.Live);
   DrawBackground(g, 1);
   for (int slot = 0; slot < 3; ++slot) {
     if (SlotTaken(g, slot)) continue;
@@ -241,13 +305,14 @@ void ScenePracticeField(Game& g) {
   }
   MarkTakenLetters(g);
   UpdateTypeWindows(g);
-  CountFinishedWords(g);
   if (g.MissBlink > 0) g.MissBlink -= 1;
   if (g.MissBlink > 0 && g.MissBlink % 5 <= 2)
     DrawPattern(g.List.FindPicture("miss"), g.Screen, 171, 183, 0);
   UpdateEffects(g, g.AlphaOn != 0);
-  p.Result.Keys = g.KeysTyped - p.KeysAtStart;
-  p.Result.Misses = g.Misses - p.MissesAtStart;
+  p.Result.M.Frames = g.Records.Live.Frames;
+  p.Result.M.Correct = g.Records.Live.Correct;
+  p.Result.M.Misses = g.Records.Live.Misses;
+  p.Result.M.Words = g.Records.Live.Words;
   DrawPracticeHud(g);
 }
 

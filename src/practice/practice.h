@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "records/measures.h"
+
 struct Game;
 
 // Scene numbers of practice.
@@ -24,23 +26,27 @@ struct TPracticeList {
   std::string Refusal;                // why it cannot be played (UTF-8); empty: it can
 };
 
-// The result of one practice run.
+// The result of one practice run, measured as the records measure a part.
 struct TPracticeResult {
   std::string ListName;  // UTF-8
-  int64_t Frames = 0, Keys = 0, Misses = 0, Words = 0;
-  double KeysPerSecond() const { return Frames > 0 ? Keys * 20.0 / Frames : 0; }
-  double Accuracy() const { return Keys + Misses > 0 ? 100.0 * Keys / (Keys + Misses) : 100; }
+  TMeasures M;           // every field frame counts as time
+};
+
+// The game's own counts while a practice runs: typing there goes through the
+// same engine, and is taken out of the game's figures again when it ends.
+struct TPracticeSaved {
+  int64_t KeysTyped = 0, Misses = 0;
+  int32_t Rate = 0;
+  TMeasures Live, StageRun, RunTotal;
 };
 
 struct TPracticeState {
   std::vector<TPracticeList> Lists;
   int Cursor = 0, Top = 0;  // menu cursor and first row shown
-  // Per-letter miss rates (1..26) from the records; empty: no records yet.
-  std::vector<double> WeakKeyRates;
   // The running practice.
   TPracticeList Running;
   TPracticeResult Result;
-  int64_t KeysAtStart = 0, MissesAtStart = 0;
+  TPracticeSaved Saved;
   std::array<int, 3> SlotWait{};  // frames until a slot gets its next word
   bool EscapeWasDown = false;
   bool FromCommandLine = false;           // --practice: the result leaves for the title
@@ -62,9 +68,14 @@ void StartPractice(Game& g, const TPracticeList& list);
 // cannot be played.
 bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::string>& problems,
                            std::string& error);
-// Words of the game's lists chosen for the letters missed most (rates by
-// letter 1..26), best first, at most `count`.
+// Miss rates by letter number (records/measures.h) of the letters the
+// records show missed most, the others 0; empty when no letter was missed.
+std::vector<double> WeakKeyRates(const Game& g);
+// Words of the game's lists richest in the weak letters (rates by letter
+// number), best first, at most `count`.
 std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count);
+// The practice list for --practice: "weakest" for the weakest keys.
+inline constexpr const char* kWeakestSpec = "weakest";
 
 void ScenePracticeMenu(Game& g);
 void ScenePracticeField(Game& g);

@@ -119,29 +119,30 @@ void DrawPracticeMenu(Game& g) {
 }
 
 void DrawPracticeHud(Game& g) {
-  const TPracticeResult& r = g.Practice.Result;
+  const TMeasures& m = g.Practice.Result.M;
   BlendFillArea(g.Screen, MakeRect(0, 0, 430, 48), TRgb{0, 0, 0}, 150);
-  Text(g, 8, 6, Fit("練習：" + r.ListName, 70), kTitle);
+  Text(g, 8, 6, Fit("練習：" + g.Practice.Result.ListName, 70), kTitle);
   Text(g, 8, 26,
-       Format("速さ %.1f キー/秒", r.KeysPerSecond()) + "　" +
-           Format("正確さ %.1f%%", r.Accuracy()) + "　語 " + std::to_string(r.Words) + "　" +
-           Clock(r.Frames));
+       Format("速さ %.1f キー/秒", KeysPerSecond(m.Correct, m.Frames)) + "　" +
+           Format("正確さ %.1f%%", 100 * Accuracy(m.Correct, m.Misses)) + "　語 " +
+           std::to_string(m.Words) + "　" + Clock(m.Frames));
   Text(g, 330, 384, "Esc：終わる", kDim);
   ReleaseCanvas(g.Screen);
 }
 
 void DrawPracticeResult(Game& g) {
   const TPracticeResult& r = g.Practice.Result;
+  const TMeasures& m = r.M;
   DrawBackground(g, 1);
   Panel(g, MakeRect(70, 90, 360, 310));
   Text(g, 150, 104, "練習の結果", kTitle);
   Text(g, 95, 130, Fit(r.ListName, 44), kDim);
   const std::string lines[] = {
-      "時間　　　" + Clock(r.Frames),
-      "言葉　　　" + std::to_string(r.Words) + " 語",
-      "正しいキー " + std::to_string(r.Keys) + "　ミス " + std::to_string(r.Misses),
-      Format("速さ　　　%.2f キー/秒", r.KeysPerSecond()),
-      Format("正確さ　　%.1f%%", r.Accuracy()),
+      "時間　　　" + Clock(m.Frames),
+      "言葉　　　" + std::to_string(m.Words) + " 語",
+      "正しいキー " + std::to_string(m.Correct) + "　ミス " + std::to_string(m.Misses),
+      Format("速さ　　　%.2f キー/秒", KeysPerSecond(m.Correct, m.Frames)),
+      Format("正確さ　　%.1f%%", 100 * Accuracy(m.Correct, m.Misses)),
   };
   for (int i = 0; i < 5; ++i) Text(g, 110, 158 + 22 * i, lines[i]);
   Text(g, 110, 282, "Space：練習メニューへ", kDim);

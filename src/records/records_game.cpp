@@ -26,6 +26,7 @@ TRecordEntry EntryOf(const Game& g, const TMeasures& m, bool cleared) {
   e.Kind = "part";
   e.Stage = g.Stage;
   e.Part = g.Part;
+  e.Difficulty = RecordsDifficulty(g);
   e.Attempt = g.Records.Attempt;
   e.Cleared = cleared;
   e.Score = g.Score;

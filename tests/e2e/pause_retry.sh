@@ -103,3 +103,16 @@ s = json.load(open("retry.json"))
 assert s["retries"] == 1 and s["paused_frames"] == 6, s
 print("retry restores the part's start")
 PY
+# The records count the retry, with what was typed in the part given up, and
+# keep the part itself apart.
+"$bin" --stats --save-dir save_retry >retry_stats.jsonl || fail "--stats after the retry"
+python3 - "$p" <<'PY' || fail "retry in the records: $(cat retry_stats.jsonl)"
+import json, sys
+rows = [json.loads(l) for l in open("retry_stats.jsonl")][:-1]
+retries = [e for e in rows if e["kind"] == "retry"]
+assert len(retries) == 1, rows
+(r,) = retries
+assert (r["stage"], r["part"], r["cleared"], r["difficulty"]) == (2, 2, False, ""), r
+assert r["keys"] > 0 and r["frames"] >= 50, r
+assert [(e["stage"], e["part"], e["kind"]) for e in rows if e["kind"] == "part"] == [(2, 1, "part")], rows
+PY

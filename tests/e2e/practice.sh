@@ -21,7 +21,32 @@ assert p["frames"] == 1098 and p["words"] >= 30 and p["keys"] > 200, p
 kps = p["keys"] * 20 / p["frames"]
 assert 3.0 < kps <= 4.2, kps
 assert s["ranking"] == [0, 0, 0, 0, 0] and s["score"] == 0, s
+# Practice typing is its own: the game's counts of the run stay untouched.
+assert (s["keys"], s["misses"], s["kps"], s["weak_keys"]) == (0, 0, 0, []), s
 PY
+# The records keep the practice as practice, with the figures the summary gave.
+"$bin" --stats --save-dir s1 >p_stats.jsonl || fail "--stats after practice"
+python3 - <<'PY' || fail "practice records: $(cat p_stats.jsonl)"
+import json
+(e, total) = [json.loads(l) for l in open("p_stats.jsonl")]
+(p,) = json.load(open("p.json"))["practice"]
+assert e["kind"] == "practice" and e["part"] == 2 and e["stage"] == 0, e
+assert (e["keys"], e["misses"], e["frames"], e["words"]) == (p["keys"], p["misses"], p["frames"],
+                                                          p["words"]), (e, p)
+assert sum(e["hits"].values()) == e["keys"] and e["misses"] > 0, e
+PY
+[ ! -e s1/dat/score.rnk ] || [ "$(od -An -tx1 s1/dat/score.rnk | tr -d ' \n')" = \
+  "0000000000000000000000000000000000000000" ] || fail "practice reached score.rnk"
+# Those records give a weakest-keys list; a save folder without records has none.
+"$bin" --headless --data "$game" --save-dir s1 --seed 5 --practice weakest --autoplay 4:0 \
+  --frames 300 --summary >w.json 2>w.err || fail "--practice weakest: exit $? $(cat w.err)"
+python3 -c "
+import json; p = json.load(open('w.json'))['practice'][0]
+assert '苦手なキー' in p['list'] and p['words'] >= 3, p" || fail "weakest-keys practice: $(cat w.json)"
+if "$bin" --headless --data "$game" --save-dir s_empty --practice weakest --frames 5 2>w2.err; then
+  fail "weakest keys without records accepted"
+fi
+grep -q "まだ記録がありません" w2.err || fail "no word on the missing records: $(cat w2.err)"
 printf '猫:ねこ;\n犬\tいぬ\nbad line\n鳥:とりっ;\n空:そら;\n' >mine.txt
 "$bin" --headless --data "$game" --save-dir s2 --seed 4 --practice mine.txt --autoplay 5:0 \
   --frames 400 --summary >m.json 2>m.err || fail "own list: exit $? $(cat m.err)"
