@@ -57,12 +57,14 @@ void StepDifficulty(Game& g, int step) {
   ChooseDifficulty(g, static_cast<TDifficulty>(d));
 }
 
-// The difficulty row under the stage notes: its own cursor row, reached by
-// Down from the bottom row of stages; Left and Right change it there.
+// The difficulty row on a strip of its own under the stage panel (the notes
+// of some stages fill the panel down to its last line): its own cursor row,
+// reached by Down from the bottom row of stages; Left and Right change it there.
 void DrawDifficultyRow(Game& g) {
   const bool onRow = g.Cursor == kDifficultyRow;
-  const int y = 348;
-  if (onRow) BlendFillArea(g.Screen, MakeRect(122, y - 3, 308, y + 15), TRgb{255, 160, 40}, 70);
+  const int y = 384;
+  BlendFillArea(g.Screen, MakeRect(115, y - 3, 315, y + 15), TRgb{8, 14, 40}, 200);
+  if (onRow) BlendFillArea(g.Screen, MakeRect(119, y - 2, 311, y + 14), TRgb{255, 160, 40}, 70);
   TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
   TRgb old = canvas.FontColor;
   canvas.FontColor = TRgb{170, 190, 230};

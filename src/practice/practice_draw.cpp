@@ -135,7 +135,7 @@ void DrawPracticeResult(Game& g) {
   const TMeasures& m = r.M;
   DrawBackground(g, 1);
   Panel(g, MakeRect(70, 90, 360, 310));
-  Text(g, 150, 104, "練習の結果", kTitle);
+  Text(g, 185, 104, "練習の結果", kTitle);
   Text(g, 95, 130, Fit(r.ListName, 44), kDim);
   const std::string lines[] = {
       "時間　　　" + Clock(m.Frames),
