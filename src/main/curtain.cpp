@@ -98,15 +98,9 @@ void DrawBackground(Game& g, int index) {
   int offset = static_cast<int>(0.5 * s.BgScroll);
   const TPictureItem& item = g.List.FindPicture("haikei");
   int pattern = BackdropPattern(index);
-  int lastCol = g.Screen.Width / 40 + 2;
-  int lastRow = g.Screen.Height / 40 + 2;
-  for (int c = -1; c <= lastCol; ++c) {
-    for (int r = -1; r <= lastRow; ++r) {
-      if (index <= 2)
-        DrawPattern(item, g.Screen, 40 * c, 40 * r + offset, pattern);
-      else
-        DrawPattern(item, g.Screen, 40 * c + offset, 40 * r + offset, pattern);
-    }
-  }
+  // Columns and rows -1 .. size / 40 + 2 of tiles.
+  const int columns = g.Screen.Width / 40 + 4, rows = g.Screen.Height / 40 + 4;
+  const int x = index <= 2 ? -40 : offset - 40;
+  DrawPatternGrid(item, g.Screen, x, offset - 40, pattern, columns, rows, 40, 40);
   if (s.BgScroll == 80) s.BgScroll = 0;
 }

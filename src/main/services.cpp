@@ -24,6 +24,19 @@ bool PlainFileName(const std::string& name) {
 
 void BlitStock(Game& g, TRect rect, int index, int opacity) {
   if (!ValidStock(index)) return;
+  if (index == 0) {
+    // Stock 0 is black all over (and never drawn on): the same pixels as a
+    // copy or a blend from it, without reading it.
+    const Surface& black = g.StockSurface[0];
+    rect = MakeRect(std::max(rect.Left, 0), std::max(rect.Top, 0),
+                    std::min(rect.Right, black.Width), std::min(rect.Bottom, black.Height));
+    if (rect.Empty()) return;
+    if (opacity >= 255)
+      FillArea(g.Screen, rect, 0);
+    else if (opacity > 0)
+      BlendFillArea(g.Screen, rect, TRgb{0, 0, 0}, opacity);
+    return;
+  }
   const Surface& stock = g.StockSurface[index];
   if (opacity == 255)
     CopySurfaceRect(g.Screen, rect.Left, rect.Top, rect, stock, false);

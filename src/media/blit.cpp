@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "media/blit_rows.h"
+
 namespace blit {
 namespace {
 
@@ -89,14 +91,10 @@ int64_t Span(int lo, int hi) {
 
 template <bool Keyed>
 void CopyRow(uint16_t* d, const uint16_t* s, int n, uint16_t key) {
-  if constexpr (!Keyed) {
+  if constexpr (!Keyed)
     std::memcpy(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
-  } else {
-    for (int i = 0; i < n; ++i) {
-      const uint16_t keep = static_cast<uint16_t>(-static_cast<uint16_t>(s[i] == key));
-      d[i] = static_cast<uint16_t>((s[i] & ~keep) | (d[i] & keep));
-    }
-  }
+  else
+    KeyedCopyRow(d, s, n, key);
 }
 
 template <bool Keyed>
@@ -109,8 +107,10 @@ void ScaleRow(uint16_t* d, const uint16_t* s, const int* cols, int n, uint16_t k
 
 template <bool Keyed>
 void BlendRowContiguous(uint16_t* d, const uint16_t* s, int n, uint16_t key, uint16_t a) {
-  for (int i = 0; i < n; ++i)
-    d[i] = Keyed ? BlendKeyed565(s[i], d[i], a, key) : Blend565(s[i], d[i], a);
+  if constexpr (Keyed)
+    BlendKeyedRow(d, s, n, a, key);
+  else
+    BlendRow(d, s, n, a);
 }
 
 // The sampled pixels are gathered into a row first, so that the blend itself
@@ -154,26 +154,142 @@ void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
   if (sr <= sl || sb <= st) return;
 
   SourceView src(source, dest);
-  const int n = static_cast<int>(sr - sl);
-  for (int64_t r = 0; r < sb - st; ++r) {
-    uint16_t* d = &dest.At(static_cast<int>(dx), static_cast<int>(dy + r));
-    const uint16_t* s = src.Row(static_cast<int>(st + r)) + sl;
-    if (keyed)
-      CopyRow<true>(d, s, n, key);
-    else
-      CopyRow<false>(d, s, n, key);
+  const int n = static_cast<int>(sr - sl), h = static_cast<int>(sb - st);
+  uint16_t* d = &dest.At(static_cast<int>(dx), static_cast<int>(dy));
+  const uint16_t* s = src.Row(static_cast<int>(st)) + sl;
+  if (keyed) {
+    KeyedCopyRect(d, dest.Width, s, src.Width, n, h, key);
+    return;
+  }
+  for (int r = 0; r < h; ++r, d += dest.Width, s += src.Width)
+    std::memcpy(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
+}
+
+namespace {
+
+// Whether srcRect lies wholly inside the source surface.
+bool Inside(TRect r, const Surface& source) {
+  return r.Left >= 0 && r.Top >= 0 && r.Right <= source.Width && r.Bottom <= source.Height;
+}
+
+// n pixels copied; short runs (window frame pieces are 3 to 5 pixels wide)
+// by two overlapping fixed-size moves instead of a call.
+void CopyPixels(uint16_t* d, const uint16_t* s, int64_t n) {
+  if (n > 8) {
+    std::memcpy(d, s, static_cast<size_t>(n) * sizeof(uint16_t));
+  } else if (n >= 4) {
+    uint64_t head, tail;
+    std::memcpy(&head, s, 8);
+    std::memcpy(&tail, s + n - 4, 8);
+    std::memcpy(d, &head, 8);
+    std::memcpy(d + n - 4, &tail, 8);
+  } else if (n >= 2) {
+    uint32_t head, tail;
+    std::memcpy(&head, s, 4);
+    std::memcpy(&tail, s + n - 2, 4);
+    std::memcpy(d, &head, 4);
+    std::memcpy(d + n - 2, &tail, 4);
+  } else if (n == 1) {
+    d[0] = s[0];
   }
 }
+
+// out[k] = row[(first + k) % width] for k < n: the pattern row from column
+// first, then repeated by doubling what is already there (a handful of
+// copies however many times the pattern repeats).
+void RepeatRow(uint16_t* out, const uint16_t* row, int64_t width, int64_t first, int64_t n) {
+  int64_t filled = std::min(width - first, n);
+  CopyPixels(out, row + first, filled);
+  if (filled < n) {
+    const int64_t wrap = std::min(first, n - filled);
+    CopyPixels(out + filled, row, wrap);
+    filled += wrap;
+  }
+  while (filled < n) {
+    const int64_t k = std::min(filled, n - filled);
+    CopyPixels(out + filled, out, k);
+    filled += k;
+  }
+}
+
+// Where a pattern row is opaque under a key: pixels First..Last-1 hold every
+// pixel that is not the key (First == Last: none), and Solid says that none
+// between them is the key either.
+// (Trivial, so that a stack buffer of them costs nothing to set up.)
+struct TOpaqueRun {
+  int64_t First, Last;
+  bool Solid;
+};
+
+TOpaqueRun OpaqueRun(const uint16_t* row, int64_t n, uint16_t key) {
+  TOpaqueRun run{0, 0, true};
+  int64_t a = 0, b = n;
+  while (a < b && row[a] == key) ++a;
+  while (b > a && row[b - 1] == key) --b;
+  run.First = a;
+  run.Last = b;
+  for (int64_t i = a; i < b && run.Solid; ++i) run.Solid = row[i] != key;
+  return run;
+}
+
+// Rows y0..y1-1 of copies of srcRect side by side from x, the pattern's rows
+// repeating downwards from y; columns cut to x0..x1-1. Unkeyed rows are built
+// straight in the destination, and a row ph below another visible one is the
+// same pixels, so it is copied whole. Keyed pattern rows that are all key are
+// skipped, and those without a key pixel (or with one run of opaque pixels
+// when the row holds a single copy) are drawn as plain copies.
+void TileRows(Surface& dest, int64_t x, int64_t y, TRect srcRect, const Surface& source, bool keyed,
+              uint16_t key, int64_t x0, int64_t x1, int64_t y0, int64_t y1) {
+  const int64_t pw = srcRect.Right - srcRect.Left, ph = srcRect.Bottom - srcRect.Top;
+  const int64_t spanLen = x1 - x0, firstCol = (x0 - x) % pw;
+  const bool single = spanLen <= pw - firstCol;
+  RowBuffer<uint16_t> buffer(keyed && !single ? spanLen : 0);
+  uint16_t* span = buffer.Data();
+  auto patternRow = [&](int64_t r) {
+    return &source.Pixels[static_cast<size_t>(srcRect.Top + r) * source.Width + srcRect.Left];
+  };
+  RowBuffer<TOpaqueRun> runBuffer(keyed ? ph : 0);
+  TOpaqueRun* runs = runBuffer.Data();
+  if (keyed)
+    for (int64_t r = 0; r < ph; ++r) runs[r] = OpaqueRun(patternRow(r), pw, key);
+  int64_t row = (y0 - y) % ph;
+  const size_t rowBytes = static_cast<size_t>(spanLen) * sizeof(uint16_t);
+  for (int64_t dy = y0; dy < y1; ++dy, row = row + 1 == ph ? 0 : row + 1) {
+    const uint16_t* s = patternRow(row);
+    uint16_t* d = &dest.At(static_cast<int>(x0), static_cast<int>(dy));
+    if (!keyed) {
+      if (dy - y0 >= ph)
+        std::memcpy(d, d - ph * dest.Width, rowBytes);
+      else
+        RepeatRow(d, s, pw, firstCol, spanLen);
+      continue;
+    }
+    const TOpaqueRun& run = runs[row];
+    if (run.First == run.Last) continue;
+    if (run.Solid && run.First == 0 && run.Last == pw) {
+      RepeatRow(d, s, pw, firstCol, spanLen);
+    } else if (single && run.Solid) {
+      // The opaque run, cut to the visible part of the one copy.
+      const int64_t a = std::max(run.First, firstCol), b = std::min(run.Last, firstCol + spanLen);
+      if (a < b) CopyPixels(d + (a - firstCol), s + a, b - a);
+    } else if (single) {
+      KeyedCopyRow(d, s + firstCol, static_cast<int>(spanLen), key);
+    } else {
+      RepeatRow(span, s, pw, firstCol, spanLen);
+      KeyedCopyRow(d, span, static_cast<int>(spanLen), key);
+    }
+  }
+}
+
+}  // namespace
 
 void Tile(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
           uint16_t key, int count, int stepX, int stepY) {
   const int pw = srcRect.Right - srcRect.Left, ph = srcRect.Bottom - srcRect.Top;
-  const bool inside = srcRect.Left >= 0 && srcRect.Top >= 0 && srcRect.Right <= source.Width &&
-                      srcRect.Bottom <= source.Height;
   // Side by side in a row or a column without overlap: one span per row.
   const bool row = stepY == 0 && stepX == pw, column = stepX == 0 && stepY == ph;
   if (count <= 0 || pw <= 0 || ph <= 0) return;
-  if (!inside || &source == &dest || !(row || column) || count > (1 << 20)) {
+  if (!Inside(srcRect, source) || &source == &dest || !(row || column) || count > (1 << 20)) {
     for (int i = 0; i < count; ++i)
       Copy(dest, x + i * stepX, y + i * stepY, srcRect, source, keyed, key);
     return;
@@ -182,34 +298,27 @@ void Tile(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
   const int64_t x0 = std::max<int64_t>(x, 0), x1 = std::min<int64_t>(x + w, dest.Width);
   const int64_t y0 = std::max<int64_t>(y, 0), y1 = std::min<int64_t>(y + h, dest.Height);
   if (x0 >= x1 || y0 >= y1) return;
-  // Each destination row is one span: the pattern's row repeated across the
-  // run (built once per row in a buffer), then copied in one go, which lets
-  // the keyed copy run over the whole width instead of 5-pixel pieces.
-  const int64_t spanLen = x1 - x0, firstCol = (x0 - x) % pw;
-  RowBuffer<uint16_t> buffer(spanLen);
-  uint16_t* span = buffer.Data();
-  int64_t patternRow = (y0 - y) % ph;
-  for (int64_t dy = y0; dy < y1; ++dy) {
-    const uint16_t* s =
-        &source.Pixels[static_cast<size_t>(srcRect.Top + patternRow) * source.Width + srcRect.Left];
-    if (++patternRow == ph) patternRow = 0;
-    const uint16_t* from = s + firstCol;
-    if (spanLen > pw - firstCol) {
-      int64_t filled = pw - firstCol;
-      std::memcpy(span, from, static_cast<size_t>(filled) * sizeof(uint16_t));
-      while (filled < spanLen) {
-        const int64_t n = std::min<int64_t>(pw, spanLen - filled);
-        std::memcpy(span + filled, s, static_cast<size_t>(n) * sizeof(uint16_t));
-        filled += n;
-      }
-      from = span;
-    }
-    uint16_t* d = &dest.At(static_cast<int>(x0), static_cast<int>(dy));
-    if (keyed)
-      CopyRow<true>(d, from, static_cast<int>(spanLen), key);
-    else
-      CopyRow<false>(d, from, static_cast<int>(spanLen), key);
+  TileRows(dest, x, y, srcRect, source, keyed, key, x0, x1, y0, y1);
+}
+
+void TileGrid(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
+              uint16_t key, int columns, int rows, int stepX, int stepY) {
+  const int pw = srcRect.Right - srcRect.Left, ph = srcRect.Bottom - srcRect.Top;
+  if (columns <= 0 || rows <= 0 || pw <= 0 || ph <= 0) return;
+  if (!Inside(srcRect, source) || &source == &dest || stepX != pw || stepY != ph ||
+      columns > (1 << 20) || rows > (1 << 20)) {
+    // Column by column, top to bottom, as single copies would be drawn.
+    for (int c = 0; c < columns; ++c)
+      for (int r = 0; r < rows; ++r)
+        Copy(dest, x + c * stepX, y + r * stepY, srcRect, source, keyed, key);
+    return;
   }
+  const int64_t x0 = std::max<int64_t>(x, 0),
+                x1 = std::min<int64_t>(x + int64_t{pw} * columns, dest.Width);
+  const int64_t y0 = std::max<int64_t>(y, 0),
+                y1 = std::min<int64_t>(y + int64_t{ph} * rows, dest.Height);
+  if (x0 >= x1 || y0 >= y1) return;
+  TileRows(dest, x, y, srcRect, source, keyed, key, x0, x1, y0, y1);
 }
 
 void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, bool keyed,

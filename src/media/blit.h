@@ -15,6 +15,11 @@ void Copy(Surface& dest, int x, int y, TRect srcRect, const Surface& source, boo
 // copies sit side by side in a row or a column.
 void Tile(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
           uint16_t key, int count, int stepX, int stepY);
+// columns x rows unkeyed or keyed copies of srcRect, the one of column c and
+// row r at (x + c * stepX, y + r * stepY), drawn as if column by column, top
+// to bottom; copies side by side (steps equal to the size) share their rows.
+void TileGrid(Surface& dest, int x, int y, TRect srcRect, const Surface& source, bool keyed,
+              uint16_t key, int columns, int rows, int stepX, int stepY);
 // Nearest-pixel scaled copy (opacity >= 255) or blend (0 < opacity < 255) of
 // srcRect into destRect with 16.16 sampling steps; nothing at opacity <= 0.
 void Scale(Surface& dest, TRect destRect, TRect srcRect, const Surface& source, bool keyed,
@@ -38,13 +43,6 @@ inline int BlendChannel(int s, int d, int a) {
   return r < 0 ? 0 : (r > 255 ? 255 : r);
 }
 
-// One channel of Blend565: s * a + d * (256 - a) is at most 255 * 256, so the
-// sum fits 16 bits, which lets row loops use eight lanes per vector.
-inline uint16_t Mix16(uint16_t s, uint16_t d, uint16_t a, uint16_t b) {
-  return static_cast<uint16_t>(
-      static_cast<uint16_t>(static_cast<uint16_t>(s * a) + static_cast<uint16_t>(d * b)) >> 8);
-}
-
 // One pixel blended per 8-bit channel and narrowed back to 5-6-5, for
 // 0 <= a <= 256. It uses d + floor((s - d) * a / 256) written as
 // (s * a + d * (256 - a)) >> 8, which has no negative terms and no branch.
@@ -52,10 +50,15 @@ inline uint16_t Blend565(uint16_t s, uint16_t d, uint16_t a) {
   const auto b = static_cast<uint16_t>(256 - a);
   auto e5 = [](unsigned v) { return static_cast<uint16_t>((v << 3) | (v >> 2)); };
   auto e6 = [](unsigned v) { return static_cast<uint16_t>((v << 2) | (v >> 4)); };
-  const uint16_t r = Mix16(e5(s >> 11), e5(d >> 11), a, b);
-  const uint16_t g = Mix16(e6((s >> 5) & 63), e6((d >> 5) & 63), a, b);
-  const uint16_t bl = Mix16(e5(s & 31), e5(d & 31), a, b);
-  return static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (bl >> 3));
+  auto mix = [a, b](uint16_t x, uint16_t y) {
+    return static_cast<uint16_t>(static_cast<uint16_t>(x * a) + static_cast<uint16_t>(y * b));
+  };
+  // Each sum is the 8-bit result times 256; narrowing it to 5 or 6 bits and
+  // putting it in place is one mask or shift.
+  const uint16_t r = mix(e5(s >> 11), e5(d >> 11));
+  const uint16_t g = mix(e6((s >> 5) & 63), e6((d >> 5) & 63));
+  const uint16_t bl = mix(e5(s & 31), e5(d & 31));
+  return static_cast<uint16_t>((r & 0xF800u) | ((g >> 5) & 0x07E0u) | (bl >> 11));
 }
 
 // The blended pixel, or d where the source pixel is the key (without a branch).

@@ -126,6 +126,14 @@ void DrawPatternRun(const TPictureItem& item, Surface& dest, int x, int y, int p
   blit::Tile(dest, x, y, *r, item.Picture, item.Transparent, ItemKey(item), count, stepX, stepY);
 }
 
+void DrawPatternGrid(const TPictureItem& item, Surface& dest, int x, int y, int pattern,
+                     int columns, int rows, int stepX, int stepY) {
+  const TRect* r = PatternRect(item, pattern);
+  if (!r) return;
+  blit::TileGrid(dest, x, y, *r, item.Picture, item.Transparent, ItemKey(item), columns, rows,
+                 stepX, stepY);
+}
+
 void StretchPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern) {
   const TRect* r = PatternRect(item, pattern);
   if (!r) return;

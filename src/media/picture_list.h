@@ -69,6 +69,11 @@ void DrawPattern(const TPictureItem& item, Surface& dest, int x, int y, int patt
 // count DrawPattern calls would draw them (window frames use it).
 void DrawPatternRun(const TPictureItem& item, Surface& dest, int x, int y, int pattern, int count,
                     int stepX, int stepY);
+// columns x rows copies of a pattern, the one of column c and row r at
+// (x + c * stepX, y + r * stepY), as DrawPattern calls column by column would
+// draw them (backdrops use it).
+void DrawPatternGrid(const TPictureItem& item, Surface& dest, int x, int y, int pattern,
+                     int columns, int rows, int stepX, int stepY);
 void StretchPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern);
 void BlendPattern(const TPictureItem& item, Surface& dest, TRect rect, int pattern, int opacity);
 void RotatePattern(const TPictureItem& item, Surface& dest, int x, int y, int width, int height,

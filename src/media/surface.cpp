@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "media/blit.h"
+#include "media/blit_rows.h"
 #include "media/text_canvas.h"
 
 TRgb Rgb565ToRgb(uint16_t p) {
@@ -83,21 +84,11 @@ void BlendFillArea(Surface& s, TRect rect, TRgb colour, int opacity) {
   // The fill colour takes part at 8 bits per channel, as given.
   const int cr = colour.R, cg = colour.G, cb = colour.B;
   if (opacity >= 0 && opacity <= 256) {
-    // The usual case, branch-free so that the row loop vectorises.
-    const auto a = static_cast<uint16_t>(opacity), rest = static_cast<uint16_t>(256 - a);
-    const auto ur = static_cast<uint16_t>(cr), ug = static_cast<uint16_t>(cg),
-               ub = static_cast<uint16_t>(cb);
-    for (int y = rect.Top; y < rect.Bottom; ++y) {
-      uint16_t* row = &s.At(rect.Left, y);
-      for (int i = 0; i < rect.Width(); ++i) {
-        const uint16_t d = row[i];
-        const uint16_t r = blit::Mix16(ur, static_cast<uint16_t>(blit::Expand5(d >> 11)), a, rest);
-        const uint16_t g =
-            blit::Mix16(ug, static_cast<uint16_t>(blit::Expand6((d >> 5) & 63)), a, rest);
-        const uint16_t b = blit::Mix16(ub, static_cast<uint16_t>(blit::Expand5(d & 31)), a, rest);
-        row[i] = static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
-      }
-    }
+    // The usual case, one vectorised row loop.
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+      blit::BlendColourRow(&s.At(rect.Left, y), rect.Width(), static_cast<uint16_t>(cr),
+                           static_cast<uint16_t>(cg), static_cast<uint16_t>(cb),
+                           static_cast<uint16_t>(opacity));
     return;
   }
   for (int y = rect.Top; y < rect.Bottom; ++y) {

@@ -11,13 +11,27 @@ void TextCanvas::Plot(int x, int y, uint16_t pixel) {
   if (x >= 0 && y >= 0 && x < surface_->Width && y < surface_->Height) surface_->At(x, y) = pixel;
 }
 
+const std::u32string& TextCanvas::CodePoints(const std::string& sjis) {
+  for (const TConverted& c : converted_)
+    if (c.Sjis == sjis) return c.Codes;
+  if (converted_.size() < kTextCacheSize) {
+    converted_.push_back({sjis, SjisToUtf32(sjis)});
+    return converted_.back().Codes;
+  }
+  TConverted& slot = converted_[nextSlot_];
+  nextSlot_ = (nextSlot_ + 1) % kTextCacheSize;
+  slot.Sjis = sjis;
+  slot.Codes = SjisToUtf32(sjis);
+  return slot.Codes;
+}
+
 void TextCanvas::TextOut(int x, int y, const std::string& sjis) {
   if (!glyphs_ || sjis.empty()) return;
   const uint16_t ink = RgbTo565(FontColor);
   const uint16_t paper = RgbTo565(BrushColor);
   const int height = FontHeight > 0 ? FontHeight : 12;
   int64_t penX = x;
-  for (char32_t code : SjisToUtf32(sjis)) {
+  for (char32_t code : CodePoints(sjis)) {
     const TGlyph& g = glyphs_->Glyph(code, height);
     if (penX > surface_->Width) break;  // the rest of the line is off the surface
     if (BrushStyle == TBrushStyle::Solid && g.Advance > 0) {
@@ -87,11 +101,18 @@ void TextCanvas::LineTo(int x, int y) {
     k0 = std::max<int64_t>(0, start - (limit - 1));
     k1 = std::min<int64_t>(major, start + 1);
   }
+  // 2 * k * minor fits 64 bits unless the line is billions of pixels long.
+  const bool narrow = major < (int64_t{1} << 30) && minor < (int64_t{1} << 30);
   for (int64_t k = k0; k < k1; ++k) {
     const int64_t a = start + sMaj * k;
-    const int64_t b =
-        startMin +
-        sMin * static_cast<int64_t>((static_cast<__int128>(2 * k) * minor + major) / (2 * major));
+    int64_t step = 0;
+    if (minor == 0)
+      step = 0;
+    else if (narrow)
+      step = (2 * k * minor + major) / (2 * major);
+    else
+      step = static_cast<int64_t>((static_cast<__int128>(2 * k) * minor + major) / (2 * major));
+    const int64_t b = startMin + sMin * step;
     if (xMajor)
       Plot(static_cast<int>(a), static_cast<int>(std::clamp<int64_t>(b, -1, surface_->Height)),
            pen);

@@ -53,6 +53,16 @@ class TextCanvas {
 
  private:
   void Plot(int x, int y, uint16_t pixel);
+  // The code points of a CP932 text: the same few texts are drawn every
+  // frame, so the last kTextCacheSize conversions are kept.
+  const std::u32string& CodePoints(const std::string& sjis);
+  static constexpr size_t kTextCacheSize = 32;
+  struct TConverted {
+    std::string Sjis;
+    std::u32string Codes;
+  };
+  std::vector<TConverted> converted_;
+  size_t nextSlot_ = 0;
   Surface* surface_;
   IGlyphSource* glyphs_ = nullptr;
   int penX_ = 0, penY_ = 0;

@@ -48,6 +48,27 @@ TEST(FormServices, StockCopiesAndBlends) {
   EXPECT_EQ(g.Screen.At(200, 200), kBlue);
 }
 
+TEST(FormServices, TheBlackStockDrawsAsCopiesAndBlendsFromABlackSurface) {
+  auto t = MakeTestGame();
+  Game& g = t->G;
+  Surface black(g.Screen.Width, g.Screen.Height);
+  Surface want(g.Screen.Width, g.Screen.Height);
+  const TRect rects[] = {MakeRect(10, 20, 230, 90), MakeRect(-15, 390, 40, 420),
+                         MakeRect(420, -5, 470, 12), MakeRect(50, 50, 40, 60)};
+  for (int opacity : {-1, 0, 1, 130, 150, 254, 255, 300}) {
+    for (const TRect& r : rects) {
+      for (size_t i = 0; i < g.Screen.Pixels.size(); ++i)
+        g.Screen.Pixels[i] = want.Pixels[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+      BlitStock(g, r, 0, opacity);
+      if (opacity == 255)
+        CopySurfaceRect(want, r.Left, r.Top, r, black, false);
+      else
+        BlendSurfaceRect(want, r, r, black, false, opacity);
+      ASSERT_EQ(g.Screen.Pixels, want.Pixels) << "opacity " << opacity << " rect " << r.Left;
+    }
+  }
+}
+
 TEST(FormServices, BackdropTileCoversTheStockSurface) {
   auto t = MakeTestGame();
   Game& g = t->G;
