@@ -155,21 +155,12 @@ void LeaveForTitle(Game& g) {
 // The records count each retry, with what was typed in the part given up.
 void RecordRetry(Game& g) {
   if (g.Stage < 1 || g.Stage > 9 || g.Part < 1) return;
-  const TMeasures& m = g.Records.Live;
-  TRecordEntry e;
-  e.Kind = "retry";
+  TRecordEntry e = MeasuresEntry("retry", g.Records.Live);
   e.Stage = g.Stage;
   e.Part = g.Part;
   e.Difficulty = RecordsDifficulty(g);
   e.Attempt = g.Records.Attempt;
   e.Score = g.Score;
-  e.Keys = m.Correct;
-  e.Misses = m.Misses;
-  e.Streak = m.LongestStreak;
-  e.Frames = m.Frames;
-  e.Words = m.Words;
-  e.Hits = m.Hits;
-  e.Missed = m.Missed;
   AddRecord(g, std::move(e));
 }
 

@@ -101,16 +101,8 @@ void RestoreGameCounts(Game& g) {
 void RecordPractice(Game& g) {
   const TPracticeResult& r = g.Practice.Result;
   if (r.M.Correct + r.M.Misses == 0) return;
-  TRecordEntry e;
-  e.Kind = "practice";
+  TRecordEntry e = MeasuresEntry("practice", r.M);
   e.Part = g.Practice.Running.Kind == TPracticeList::TKind::Level ? g.Practice.Running.Level : 0;
-  e.Keys = r.M.Correct;
-  e.Misses = r.M.Misses;
-  e.Streak = r.M.LongestStreak;
-  e.Frames = r.M.Frames;
-  e.Words = r.M.Words;
-  e.Hits = r.M.Hits;
-  e.Missed = r.M.Missed;
   AddRecord(g, std::move(e));
 }
 

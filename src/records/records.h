@@ -68,6 +68,9 @@ void RecordsStageFinished(Game& g);
 // Dates and appends an entry to the records file and keeps it in memory;
 // false (reported once) when it cannot be written.
 bool AddRecord(Game& g, TRecordEntry entry);
+// An entry of the given kind carrying what m measured (keys, misses, longest
+// streak, time, words, letters); the caller fills in stage, part and the rest.
+TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m);
 // Per expected letter: hits and misses over the given entries.
 void LetterTotals(const std::vector<TRecordEntry>& entries, TLetterCounts& hits,
                   TLetterCounts& missed);

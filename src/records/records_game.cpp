@@ -22,21 +22,13 @@ double RateOf(const TMeasures& m) {
 }
 
 TRecordEntry EntryOf(const Game& g, const TMeasures& m, bool cleared) {
-  TRecordEntry e;
-  e.Kind = "part";
+  TRecordEntry e = MeasuresEntry("part", m);
   e.Stage = g.Stage;
   e.Part = g.Part;
   e.Difficulty = RecordsDifficulty(g);
   e.Attempt = g.Records.Attempt;
   e.Cleared = cleared;
   e.Score = g.Score;
-  e.Keys = m.Correct;
-  e.Misses = m.Misses;
-  e.Streak = m.LongestStreak;
-  e.Frames = m.Frames;
-  e.Words = m.Words;
-  e.Hits = m.Hits;
-  e.Missed = m.Missed;
   return e;
 }
 
@@ -189,6 +181,19 @@ bool AddRecord(Game& g, TRecordEntry entry) {
   r.WriteReported = false;
   if (players) r.Entries.push_back(std::move(entry));
   return true;
+}
+
+TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m) {
+  TRecordEntry e;
+  e.Kind = kind;
+  e.Keys = m.Correct;
+  e.Misses = m.Misses;
+  e.Streak = m.LongestStreak;
+  e.Frames = m.Frames;
+  e.Words = m.Words;
+  e.Hits = m.Hits;
+  e.Missed = m.Missed;
+  return e;
 }
 
 void LetterTotals(const std::vector<TRecordEntry>& entries, TLetterCounts& hits,

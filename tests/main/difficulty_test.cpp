@@ -33,7 +33,7 @@ TEST_F(DifficultyTest, PaceLevelsAndLimits) {
   G().Scenes.CurtainState = 0;
   EXPECT_EQ(StepsIn(200), 200);
   ChangeDifficulty(G(), TDifficulty::Easy);
-  EXPECT_EQ(StepsIn(200), 120);
+  EXPECT_EQ(StepsIn(200), 110);
   EXPECT_EQ(DifficultyWordLevel(G(), 1), 1);
   EXPECT_EQ(DifficultyWordLevel(G(), 5), 4);
   EXPECT_GT(DifficultyTimeLimit(G(), 90), 90);
