@@ -217,6 +217,12 @@ void LoadPracticeLists(Game& g) {
     weak.Refusal = "苦手なキーはありません（記録にミスがありません）";
   else
     weak.Words = WeakestKeyWords(g, rates, kWeakWords);
+  if (!weak.Words.empty()) {
+    // The letters it was built from, worst first.
+    TLetterCounts hits, missed;
+    LetterTotals(g.Records.Entries, hits, missed);
+    weak.Name += "（" + LettersText(WeakestKeys(hits, missed, kWeakLetters)) + "）";
+  }
   if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーの言葉がありません";
   p.Lists.push_back(std::move(weak));
   for (const TOwnList& own :

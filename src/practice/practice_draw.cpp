@@ -87,7 +87,6 @@ void DrawPracticeMenu(Game& g) {
       BlendFillArea(g.Screen, MakeRect(40, y - 3, 390, y + 15), TRgb{255, 160, 40}, 60);
     std::string label = l.Name;
     if (l.Kind == TPracticeList::TKind::Own) label = "自分の一覧「" + l.Name + "」";
-    if (l.Kind == TPracticeList::TKind::Weakest) label = "苦手なキーの言葉";
     TRgb colour = l.Refusal.empty() ? kWhite : kGrey;
     Text(g, 70, y, Fit(label, 40), colour);
     if (l.Refusal.empty()) Text(g, 330, y, std::to_string(l.Words.size()) + "語", kDim);

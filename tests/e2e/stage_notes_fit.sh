@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The notes under the stage-select grid stay inside its panel: with every
 # stage cleared (ten stages offered), each stage is selected in turn and the
-# white note text must lie between the panel's inner edges.
+# white note text must lie between the panel's inner edges, and above the
+# difficulty strip.
 set -euo pipefail
 bin="$1"; game="$2"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +24,14 @@ for s in range(1, 11):
     xs = [x for y in range(296, 380) for x in range(430) if rows[y][x] == (255, 255, 255)]
     ok = bool(xs) and min(xs) >= 124 and max(xs) <= 308
     print(f"{'ok' if ok else 'FAIL'}: note {s} spans x {min(xs, default=-1)}..{max(xs, default=-1)}")
+    bad += not ok
+    # The difficulty (ふつう, in white) sits on its own strip under the panel,
+    # never on a line of the note.
+    strip = [y for y in range(381, 400) for x in range(200, 280) if rows[y][x] == (255, 255, 255)]
+    note_rows = [y for y in range(296, 381) if (255, 255, 255) in rows[y][124:309]]
+    ok = bool(strip) and bool(note_rows) and max(note_rows) < min(strip) - 2
+    print(f"{'ok' if ok else 'FAIL'}: note {s} ends at row {max(note_rows, default=-1)}, "
+          f"difficulty from row {min(strip, default=-1)}")
     bad += not ok
 sys.exit(1 if bad else 0)
 PY
