@@ -22,7 +22,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 setxkbmap -layout "$layout" ${variant:+-variant "$variant"} || exit 3
 "$bin" --data "$game" --save-dir save --record "rec-$layout$variant.txt" 2>err.txt &
 pid=$!
-wid=$(xdotool search --sync --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
+wid=$(timeout 20 xdotool search --sync --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
 [ -n "$wid" ] && xdotool windowfocus --sync "$wid" 2>/dev/null
 sleep 2
 for key in "$@"; do xdotool key "$key"; sleep 0.1; done
