@@ -124,8 +124,12 @@ void SceneContinue(Game& g) {
     canvas.TextOut(180, 120, s.RankText2);
     ReleaseCanvas(g.Screen);
   }
-  // The figures of the part that was lost, above the title.
-  if (g.Records.PartResult.Valid) DrawResultPanel(g, g.Records.PartResult, 15, 4);
+  // The figures of the part that was lost, above the title, on a backing of
+  // their own so that splashes and streaks stay behind them.
+  if (g.Records.PartResult.Valid) {
+    FillArea(g.Screen, MakeRect(9, 0, 421, 4 + kResultPanelHeight + 2), 0);
+    DrawResultPanel(g, g.Records.PartResult, 15, 4);
+  }
   FillArea(g.Screen, MakeRect(400, 385, 430, 400), 0);
   if (g.SpaceKey != 1) return;
   if (g.ContinueChoice == 0) {

@@ -283,11 +283,16 @@ std::string FormatRecordLine(const TRecordEntry& e) {
   AppendCounts(s, e.Hits);
   s += ' ';
   AppendCounts(s, e.Missed);
+  return SealRecordLine(std::move(s));
+}
+
+std::string SealRecordLine(std::string fields) {
   char check[8];
-  std::snprintf(check, sizeof check, " *%04x", LineCheck(s.data(), s.data() + s.size()));
-  s += check;
-  s += '\n';
-  return s;
+  std::snprintf(check, sizeof check, " *%04x",
+                LineCheck(fields.data(), fields.data() + fields.size()));
+  fields += check;
+  fields += '\n';
+  return fields;
 }
 
 bool ParseRecordLine(const char* begin, const char* end, TRecordEntry& e) {

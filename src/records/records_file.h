@@ -26,6 +26,8 @@ struct TRecordEntry {
 
 // The line of an entry, ending in '\n'.
 std::string FormatRecordLine(const TRecordEntry& e);
+// A line's fields closed by their check and the line end.
+std::string SealRecordLine(std::string fields);
 // Parses one line (without its '\n'); false when it is damaged.
 bool ParseRecordLine(const char* begin, const char* end, TRecordEntry& e);
 

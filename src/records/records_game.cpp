@@ -39,7 +39,7 @@ void MarkBests(TResultView& v, int32_t score, bool anyEarlier, double bestKps, d
   const TMeasures& m = v.M;
   if (m.Frames >= kMinFramesForBest) {
     v.BestKps = RateOf(m) > bestKps;
-    v.BestAccuracy = Accuracy(m.Correct, m.Misses) > bestAcc;
+    v.BestAccuracy = m.Correct + m.Misses > 0 && Accuracy(m.Correct, m.Misses) > bestAcc;
   }
   v.BestStreak = m.LongestStreak > bestStreak;
   v.BestScore = score > bestScore;
@@ -61,7 +61,7 @@ TResultView PartView(const Game& g, const TMeasures& m) {
     any = true;
     if (e.Frames >= kMinFramesForBest) {
       kps = std::max(kps, KeysPerSecond(e.Keys, e.Frames));
-      acc = std::max(acc, Accuracy(e.Keys, e.Misses));
+      if (e.Keys + e.Misses > 0) acc = std::max(acc, Accuracy(e.Keys, e.Misses));
     }
     streak = std::max(streak, e.Streak);
     score = std::max(score, e.Score);

@@ -114,7 +114,8 @@ TGraphLayout DrawProgressGraph(Surface& s, IGlyphSource* glyphs, TRect area,
     int ya = GraphAccuracyY(l, points[i].Accuracy), yk = GraphKpsY(l, points[i].Kps);
     if (i > 0) {
       int px = GraphX(l, i - 1, n);
-      Line(s, px, GraphAccuracyY(l, points[i - 1].Accuracy), x, ya, accPixel);
+      if (points[i - 1].Accuracy >= 0 && points[i].Accuracy >= 0)
+        Line(s, px, GraphAccuracyY(l, points[i - 1].Accuracy), x, ya, accPixel);
       Line(s, px, GraphKpsY(l, points[i - 1].Kps), x, yk, kpsPixel);
     }
   }
@@ -122,7 +123,7 @@ TGraphLayout DrawProgressGraph(Surface& s, IGlyphSource* glyphs, TRect area,
   for (size_t i = 0; i < n; ++i) {
     int x = GraphX(l, i, n);
     int ya = GraphAccuracyY(l, points[i].Accuracy), yk = GraphKpsY(l, points[i].Kps);
-    FillArea(s, MakeRect(x - 1, ya - 1, x + 2, ya + 2), accPixel);
+    if (points[i].Accuracy >= 0) FillArea(s, MakeRect(x - 1, ya - 1, x + 2, ya + 2), accPixel);
     FillArea(s, MakeRect(x - 1, yk - 1, x + 2, yk + 2), kpsPixel);
   }
   return l;

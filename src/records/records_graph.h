@@ -17,7 +17,7 @@ inline constexpr double kGraphAccuracyFloor = 0.5;
 
 struct TGraphPoint {
   double Kps = 0;
-  double Accuracy = 1;  // 0..1
+  double Accuracy = 1;  // 0..1; below 0 when nothing was typed (no point drawn)
 };
 
 // Where the graph put things: the plot rectangle (axes on its left, right

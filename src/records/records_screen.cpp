@@ -122,7 +122,10 @@ TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entrie
   size_t from = entries.size() > kGraphParts ? entries.size() - kGraphParts : 0;
   for (size_t i = from; i < entries.size(); ++i) {
     const TRecordEntry& e = entries[i];
-    d.Points.push_back({KeysPerSecond(e.Keys, e.Frames), Accuracy(e.Keys, e.Misses)});
+    // A part where nothing was typed has a speed (0) but no accuracy.
+    const bool typed = e.Keys + e.Misses > 0;
+    d.Points.push_back(
+        {KeysPerSecond(e.Keys, e.Frames), typed ? Accuracy(e.Keys, e.Misses) : -1.0});
   }
   LetterTotals(entries, d.Hits, d.Missed);
   d.Weak = WeakestKeys(d.Hits, d.Missed, 5);

@@ -52,7 +52,9 @@ std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts) 
     b.Streak = std::max(b.Streak, a.M.LongestStreak);
     if (a.M.Frames >= kMinFramesForBest) {
       b.Kps = std::max(b.Kps, KeysPerSecond(a.M.Correct, a.M.Frames));
-      b.Accuracy = std::max(b.Accuracy, Accuracy(a.M.Correct, a.M.Misses));
+      // A part where nothing was typed has no accuracy to be best at.
+      if (a.M.Correct + a.M.Misses > 0)
+        b.Accuracy = std::max(b.Accuracy, Accuracy(a.M.Correct, a.M.Misses));
     }
   }
   return out;

@@ -42,6 +42,10 @@ int DrawFigure(Game& g, const std::string& text, int x, int y) {
       FillArea(g.Screen, MakeRect(x + 1, y + 10, x + 4, y + 13), RgbTo565(kShadow));
       FillArea(g.Screen, MakeRect(x, y + 9, x + 3, y + 12), RgbTo565(255, 230, 150));
       x += 5;
+    } else if (ch == '-') {
+      FillArea(g.Screen, MakeRect(x + 2, y + 7, x + 10, y + 9), RgbTo565(kShadow));
+      FillArea(g.Screen, MakeRect(x + 1, y + 6, x + 9, y + 8), RgbTo565(255, 230, 150));
+      x += cell + 1;
     }
   }
   return x;
@@ -53,7 +57,7 @@ void Cell(Game& g, int x, int y, const char* label, const std::string& figure, c
   RecordsText(g, x, y + 1, Sjis(label), kLabel);
   int right = DrawFigure(g, figure, x + 58, y);
   int after = right + 2;
-  if (unit[0] != '\0') {
+  if (unit[0] != '\0' && figure != "-") {
     std::string u = Sjis(unit);
     RecordsText(g, after, y + 1, u, kLabel);
     after += 6 * static_cast<int>(u.size()) + 3;
@@ -70,6 +74,7 @@ std::string KpsText(const TMeasures& m) {
 }
 
 std::string AccuracyText(const TMeasures& m) {
+  if (m.Correct + m.Misses <= 0) return "-";  // nothing typed: no accuracy to show
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.1f", 100.0 * Accuracy(m.Correct, m.Misses));
   return buf;
@@ -91,11 +96,13 @@ std::vector<std::string> ResultRollLines(const TResultView& v) {
   out.push_back("");
   out.push_back(Sjis("― 今回の記録 ―"));
   out.push_back(Sjis("速さ ") + KpsText(m) + Sjis("キー/秒") + best(v.BestKps));
-  out.push_back(Sjis("正確さ ") + AccuracyText(m) + "%" + best(v.BestAccuracy));
+  const std::string accuracy = AccuracyText(m);
+  out.push_back(Sjis("正確さ ") + accuracy + (accuracy == "-" ? "" : "%") + best(v.BestAccuracy));
   out.push_back(Sjis("ミス ") + std::to_string(m.Misses));
   out.push_back(Sjis("最長連続 ") + std::to_string(m.LongestStreak) + best(v.BestStreak));
   out.push_back(Sjis("時間 ") + PlayTimeText(m.Frames));
   if (!v.Weak.empty()) out.push_back(Sjis("苦手 ") + LettersText(v.Weak));
+  out.push_back("");  // apart from the ending text that follows
   return out;
 }
 

@@ -45,6 +45,24 @@ TEST(ProgressGraph, AxesAndPointsLandWhereTheScalesSay) {
   EXPECT_EQ(s.At(428, 292), 0);
 }
 
+// A part where nothing was typed shows its speed of 0 but no accuracy, and
+// the accuracy line leaves a gap there instead of jumping to 100 %.
+TEST(ProgressGraph, PartWithoutTypingHasNoAccuracyPoint) {
+  Surface s(430, 400);
+  FillSurface(s, 0);
+  std::vector<TGraphPoint> points = {{2.0, 0.9}, {0.0, -1.0}, {2.0, 0.9}};
+  TGraphLayout l = DrawProgressGraph(s, nullptr, MakeRect(4, 170, 426, 290), points);
+  const uint16_t acc = Px(kGraphAccuracy);
+  const int x0 = GraphX(l, 0, 3), x1 = GraphX(l, 1, 3), x2 = GraphX(l, 2, 3);
+  EXPECT_EQ(s.At(x1, GraphKpsY(l, 0.0) - 1), Px(kGraphKps));
+  // No accuracy at the part or on the way to it from either side.
+  for (int x : {x1, (x0 + x1) / 2, (x1 + x2) / 2})
+    for (int y = l.Plot.Top; y < l.Plot.Bottom; ++y) EXPECT_NE(s.At(x, y), acc) << x << "," << y;
+  // The points either side keep theirs.
+  EXPECT_EQ(s.At(x0, GraphAccuracyY(l, 0.9)), acc);
+  EXPECT_EQ(s.At(x2, GraphAccuracyY(l, 0.9)), acc);
+}
+
 TEST(ProgressGraph, SinglePointAndNoPoints) {
   Surface s(430, 400);
   FillSurface(s, 0);

@@ -130,6 +130,45 @@ TEST_F(RecordsFileTest, DamagedCutAndNulLinesAreSkippedOthersKept) {
   EXPECT_EQ(load.Skipped, 1);  // the damaged middle line stays where it was
 }
 
+// Lines whose check is right but whose fields are not: each is refused
+// whole, never read as a shifted or partly filled entry.
+TEST(RecordLine, MalformedFieldsUnderAValidCheckAreRefused) {
+  const std::string good = "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a50k30-2 k7";
+  auto parses = [](const std::string& fields, TRecordEntry& e) {
+    const std::string line = SealRecordLine(fields);
+    return ParseRecordLine(line.data(), line.data() + line.size() - 1, e);
+  };
+  TRecordEntry e;
+  ASSERT_TRUE(parses(good, e));
+  EXPECT_EQ(e.Stage, 3);
+  EXPECT_EQ(e.Score, 12345);
+  EXPECT_EQ(e.Frames, 2500);
+  EXPECT_EQ(e.Hits[1], 50u);
+  EXPECT_EQ(e.Hits[27], 2u);
+  EXPECT_EQ(e.Missed[11], 7u);
+  EXPECT_TRUE(parses("20261208T101500Z part 3 2 - 4 1 -5 400 7 90 2500 80 - -", e));
+  EXPECT_EQ(e.Score, -5);  // a score can fall below zero; counts cannot
+
+  const char* const bad[] = {
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a50k30-2 k7 9",   // extra field
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a50k30-2",        // one missing
+      "20261208T101500Z part 3 2 -  4 1 12345 400 7 90 2500 80 a50k30-2 k7",    // two spaces
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a50k30-2 k7 ",    // trailing space
+      "20261208T101500Z part 3 2 - 4 1 12345 -400 7 90 2500 80 a50k30-2 k7",    // negative keys
+      "20261208T101500Z part 3 2 - 4 2 12345 400 7 90 2500 80 a50k30-2 k7",     // cleared is 0/1
+      "20261208T101500Z part 3 2 - 4 1 123x5 400 7 90 2500 80 a50k30-2 k7",     // letter in number
+      "20261208T101500Z part 3 2 - 4 1 99999999999 400 7 90 2500 80 - -",       // score past int
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a50a30 k7",       // letter twice
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a0 k7",           // count 0
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a12345678901 -",  // 11 digits
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 A5 k7",           // capital letter
+      "20261208T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 a k7",            // no count
+      "20261308T101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 - -",             // month 13
+      "2026120XT101500Z part 3 2 - 4 1 12345 400 7 90 2500 80 - -",             // letter in date
+  };
+  for (const char* fields : bad) EXPECT_FALSE(parses(fields, e)) << fields;
+}
+
 TEST_F(RecordsFileTest, LineCutAtAFieldBoundaryIsStillSkipped) {
   Append(Sample(1));
   std::string line = FormatRecordLine(Sample(2));
