@@ -8,14 +8,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$work"
 fail() { echo "FAIL: $*"; exit 1; }
+source "$here/first_scene_frame.sh.inc"
 # Nobody types on stage 1: the first enemy walks through and the game is over.
 "$bin" --headless --data "$game" --seed 2 --stage 1 --frames 3000 --trace t.jsonl >/dev/null
-start=$(python3 -c "
-import json, sys
-for l in open('t.jsonl'):
-    d = json.loads(l)
-    if d['scene'] == 22:
-        print(d['frame']); break" )
+start=$(first_scene_frame t.jsonl 22)
 [ -n "$start" ] || fail "no continue screen"
 d1=$((start + 10)); d2=$((start + 40)); d3=$((start + 70))
 printf '%d press down\n%d press up\n%d press right\n' "$d1" "$d2" "$d3" >keys.txt

@@ -8,15 +8,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$work"
 fail() { echo "FAIL: $*"; exit 1; }
+source "$here/first_scene_frame.sh.inc"
 # Nobody types on stage 2: the game is over within the first part.
 "$bin" --headless --data "$game" --save-dir save --seed 9 --stage 2 --frames 1400 \
   --trace t.jsonl >/dev/null
-start=$(python3 -c "
-import json
-for l in open('t.jsonl'):
-    d = json.loads(l)
-    if d['scene'] == 22:
-        print(d['frame']); break")
+start=$(first_scene_frame t.jsonl 22)
 [ -n "$start" ] || fail "no continue screen"
 shots=()
 for k in 5 150 330; do shots+=(--shot "$((start + k)):c$k.png"); done
