@@ -26,7 +26,8 @@ const char* UsageText() {
          "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
          "      the data folder: --data DIR, else $MIRUTENA_DATA, else found beside the\n"
          "      program (the build's game/ or the installed share/mirutena/)\n"
-         "      (--save-dir, --stage, --try-script, --record and --shot also work there)\n"
+         "      (--save-dir, --stage, --try-script, --difficulty, --practice, --record,\n"
+         "      --shot and --autoplay, the built-in player to watch, also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
          "real time\n"
          "      --save-dir DIR   keep score.rnk and clear.clr under DIR/dat and the settings\n"
@@ -112,7 +113,6 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       }
     } else if (a == "--autoplay") {
       if (!value(o.AutoplaySpec)) return false;
-      runOnly = true;
     } else if (a == "--record") {
       if (!value(o.RecordFile)) return false;
     } else if (a == "--replay") {
@@ -186,7 +186,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     return false;
   }
   if (o.Mode == AppOptions::TMode::Window && runOnly) {
-    error = "--seed, --frames, --keys, --autoplay, --replay, --trace and --summary need --headless";
+    error = "--seed, --frames, --keys, --replay, --trace and --summary need --headless";
     return false;
   }
   if (!o.Practice.empty() && (o.Stage || !o.TryScript.empty())) {

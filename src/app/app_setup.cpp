@@ -69,6 +69,21 @@ bool CreateForm(Game& g, std::string& error) {
   return true;
 }
 
+bool MakeAutoplayInput(const std::string& spec, uint32_t seed, std::unique_ptr<AutoplayInput>& out,
+                       std::string& error) {
+  TAutoplay bot;
+  if (!ParseAutoplaySpec(spec.c_str(), bot)) {
+    error =
+        "--autoplay: expected KPS[:MISS] (keys per second above 0, miss percent 0 to 100), got "
+        "\"" +
+        spec + "\"";
+    return false;
+  }
+  bot.Rng.Seed(seed ^ 0x9E3779B9u);
+  out = std::make_unique<AutoplayInput>(bot);
+  return true;
+}
+
 void StartChosenStage(Game& g, int stage, const std::string& tryScript) {
   if (stage <= 0 && tryScript.empty()) return;
   g.TryScriptPath = tryScript;

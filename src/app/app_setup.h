@@ -5,6 +5,7 @@
 #include <string>
 
 #include "main/game.h"
+#include "main/input_source.h"
 #include "platform/freetype/freetype_glyphs.h"
 
 // A seed for a run given none: from the wall clock, so that runs differ.
@@ -19,6 +20,10 @@ bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::st
 // Creates the window's state and the drawing device (the start-up before the
 // first frame); false with a message when the game cannot start.
 bool CreateForm(Game& g, std::string& error);
+// The built-in player of --autoplay KPS[:MISS], its choices seeded from the
+// run's seed; false with a message when the spec is not one.
+bool MakeAutoplayInput(const std::string& spec, uint32_t seed, std::unique_ptr<AutoplayInput>& out,
+                       std::string& error);
 // --stage / --try-script, applied once the first frame has initialised the
 // game: the stage starts as if chosen on the stage select.
 void StartChosenStage(Game& g, int stage, const std::string& tryScript);

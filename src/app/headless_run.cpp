@@ -57,16 +57,9 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
     run.Sources.push_back(std::make_unique<ScriptedInput>(std::move(keys)));
   }
   if (!o.AutoplaySpec.empty()) {
-    TAutoplay bot;
-    if (!ParseAutoplaySpec(o.AutoplaySpec.c_str(), bot)) {
-      error =
-          "--autoplay: expected KPS[:MISS] (keys per second above 0, miss percent 0 to 100), "
-          "got \"" +
-          o.AutoplaySpec + "\"";
-      return false;
-    }
-    bot.Rng.Seed(run.Start.Seed ^ 0x9E3779B9u);
-    run.Sources.push_back(std::make_unique<AutoplayInput>(bot));
+    std::unique_ptr<AutoplayInput> bot;
+    if (!MakeAutoplayInput(o.AutoplaySpec, run.Start.Seed, bot, error)) return false;
+    run.Sources.push_back(std::move(bot));
   }
   return true;
 }

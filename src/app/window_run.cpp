@@ -83,6 +83,10 @@ int RunWindow(const AppOptions& o) {
     record.open(o.RecordFile, std::ios::binary);
     if (!record) return Fail(o.RecordFile + ": cannot be written");
   }
+  // --autoplay in a window: the built-in player plays while you watch.
+  std::unique_ptr<AutoplayInput> bot;
+  if (!o.AutoplaySpec.empty() && !MakeAutoplayInput(o.AutoplaySpec, start.Seed, bot, error))
+    return Fail(error);
   TempSaveFolder unused;
   TPlayerFolders folders;
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), unused, folders, error)) return Fail(error);
@@ -172,6 +176,7 @@ int RunWindow(const AppOptions& o) {
         // The demo's keys for the next frame, delivered now like real ones.
         demoKeys.clear();
         attract.KeysBefore(framesRun + 1, g, demoKeys);
+        if (bot) bot->KeysBefore(framesRun + 1, g, demoKeys);
         for (const KeyEvent& k : demoKeys) {
           DeliverKeyEvent(g, k);
           if (record.is_open()) record << FormatRecordedKey({framesRun + 1, k});
