@@ -2,22 +2,9 @@
 # The built-in player in a window (--autoplay on SDL's dummy drivers): it
 # plays the chosen stage in real time, its keys go into the recording like a
 # player's, and the recording replays headless to the same typing.
-set -euo pipefail
-bin="$1"; game="$2"
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-unset DISPLAY
+source "$(dirname "$0")/window_lib.sh.inc"
 
-"$bin" --data "$game" --save-dir save --stage 1 --autoplay 8:0 --record rec.txt 2>err.txt &
-pid=$!
-sleep 20
-kill -TERM "$pid"
-set +e
-wait "$pid"; rc=$?
-set -e
-[ "$rc" -eq 0 ] || { cat err.txt; fail "exit $rc"; }
+run_window 20 --data "$game" --save-dir save --stage 1 --autoplay 8:0 --record rec.txt
 ! grep -q "mirutena:" err.txt || fail "errors reported: $(cat err.txt)"
 grep -q "^stage 1$" rec.txt || fail "the recording does not name the stage"
 letters=$(grep -c "^[0-9]* down [a-z]$" rec.txt || true)

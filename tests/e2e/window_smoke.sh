@@ -4,22 +4,9 @@
 # and on the quit request (SIGTERM) closes cleanly, writing the cleared-stages
 # file into its save folder. Without a display and without that explicit
 # driver, a window run stops at once and names --headless.
-set -euo pipefail
-bin="$1"; game="$2"
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-unset DISPLAY
+source "$(dirname "$0")/window_lib.sh.inc"
 
-"$bin" --data "$game" --save-dir save --record rec.txt 2>err.txt &
-pid=$!
-sleep 3
-kill -TERM "$pid"
-set +e
-wait "$pid"; rc=$?
-set -e
-[ "$rc" -eq 0 ] || { cat err.txt; fail "exit $rc"; }
+run_window 3 --data "$game" --save-dir save --record rec.txt
 frames=$(sed -n 's/^end \([0-9]*\)$/\1/p' rec.txt)
 [ -n "$frames" ] && [ "$frames" -ge 10 ] || fail "too few frames ran: '$frames'"
 [ "$(stat -c %s save/dat/clear.clr)" -eq 20 ] || fail "clear.clr was not written at closing"

@@ -4,13 +4,7 @@
 # folder on the first start, a damaged settings file is reported once and
 # rewritten sound, clear.clr is written there at closing, and nothing in the
 # data folder changes.
-set -euo pipefail
-bin="$1"; game="$2"
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
-unset DISPLAY MIRUTENA_DATA
+source "$(dirname "$0")/window_lib.sh.inc"
 
 cp -r "$game" data
 rm -f data/dat/score.rnk data/dat/clear.clr
@@ -22,11 +16,7 @@ printf 'music_volume = 70\nshow_fps = sometimes\nnonsense\n' >conf/mirutena/sett
 
 run() {
   HOME="$work/home" XDG_DATA_HOME="$work/share" XDG_CONFIG_HOME="$work/conf" \
-    "$bin" --data data 2>>err.txt &
-  pid=$!
-  sleep 3
-  kill -TERM "$pid"
-  wait "$pid" || fail "exit $?: $(cat err.txt)"
+    run_window 3 --data data
 }
 run
 [ "$(sha256sum <share/mirutena/score.rnk | cut -d' ' -f1)" = "$(echo "$old" | cut -d' ' -f1)" ] ||
