@@ -35,7 +35,7 @@ const char* UsageText() {
          "                       ~/.config/mirutena; in a headless run a temporary copy of\n"
          "                       the ranking, removed at the end, and default settings)\n"
          "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
-         "      --difficulty easy|normal|hard  --practice LEVEL|FILE\n"
+         "      --difficulty easy|normal|hard  --practice LEVEL|weakest|FILE\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"

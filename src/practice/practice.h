@@ -49,7 +49,6 @@ struct TPracticeState {
   TPracticeSaved Saved;
   std::array<int, 3> SlotWait{};  // frames until a slot gets its next word
   bool EscapeWasDown = false;
-  bool FromCommandLine = false;           // --practice: the result leaves for the title
   std::vector<TPracticeResult> Finished;  // this run's practice results
 };
 
