@@ -173,8 +173,7 @@ std::string FixedNumber(double v, int decimals) {
   return buf;
 }
 // The run's three weakest keys, worst first.
-std::string WeakKeysJson(const Game& g) {
-  const TMeasures& m = g.Records.RunTotal;
+std::string WeakKeysJson(const TMeasures& m) {
   std::string out = "[";
   for (int n : WeakestKeys(m.Hits, m.Missed, 3)) {
     if (out.size() > 1) out += ',';
@@ -187,7 +186,10 @@ std::string WeakKeysJson(const Game& g) {
 std::string SummaryLine(const Game& g, int64_t frames) {
   // Finished practice runs, and the one still on the field.
   std::vector<TPracticeResult> practice = g.Practice.Finished;
-  if (g.Scene == kScenePracticeField) practice.push_back(g.Practice.Result);
+  // A practice on the field holds the game's own counts aside until it ends.
+  const bool practising = g.Scene == kScenePracticeField;
+  if (practising) practice.push_back(g.Practice.Result);
+  const TMeasures& run = practising ? g.Practice.Saved.RunTotal : g.Records.RunTotal;
   std::string cleared;
   for (uint8_t c : g.Cleared) cleared += static_cast<char>('0' + (c % 10));
   return JsonObject()
@@ -200,13 +202,13 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Raw("cleared", JsonString(cleared))
       .Raw("ranking", JsonArray(g.Ranking, [](int32_t v) { return std::to_string(v); }))
       .Int("kills", g.Kills)
-      .Int("keys", g.KeysTyped)
-      .Int("misses", g.Misses)
+      .Int("keys", practising ? g.Practice.Saved.KeysTyped : g.KeysTyped)
+      .Int("misses", practising ? g.Practice.Saved.Misses : g.Misses)
       .Int("gameovers", g.GameOvers)
-      .Raw("kps", FixedNumber(KeysPerSecond(g.Records.RunTotal.Correct, g.Records.RunTotal.Frames), 3))
-      .Raw("accuracy", FixedNumber(Accuracy(g.Records.RunTotal.Correct, g.Records.RunTotal.Misses), 4))
-      .Int("streak", g.Records.RunTotal.LongestStreak)
-      .Raw("weak_keys", WeakKeysJson(g))
+      .Raw("kps", FixedNumber(KeysPerSecond(run.Correct, run.Frames), 3))
+      .Raw("accuracy", FixedNumber(Accuracy(run.Correct, run.Misses), 4))
+      .Int("streak", run.LongestStreak)
+      .Raw("weak_keys", WeakKeysJson(run))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
       .Raw("difficulty", JsonString(DifficultyName(g.Difficulty.Level)))
       .Int("paused_frames", g.Pause.PausedFrames)
