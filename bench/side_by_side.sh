@@ -12,7 +12,8 @@
 #   bench/side_by_side.sh [BUILD_DIR] [PLAY_SECONDS]   (default build/release, 30)
 #
 # The title is measured for 12 s (the demo would start after 15 s). Needs Xvfb,
-# xdotool and tuxtype; prints a table and the ratios Mirutena / Tux Typing.
+# xdotool, ImageMagick (screenshots check that Tux Typing's game is really on
+# the screen) and tuxtype; prints a table and the ratios Mirutena / Tux Typing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/release}" && pwd)
@@ -21,7 +22,7 @@ title_secs=12
 bin=$build/mirutena
 game=$build/game
 tux=${TUXTYPE:-/usr/games/tuxtype}
-for tool in Xvfb xdotool "$tux" "$bin"; do
+for tool in Xvfb xdotool import compare identify "$tux" "$bin"; do
   command -v "$tool" >/dev/null 2>&1 || { echo "side_by_side: $tool is missing" >&2; exit 2; }
 done
 
@@ -97,12 +98,27 @@ pids+=("$pid")
 read -r ms WID < <(wait_window "$pid" "$start")
 R[tux_window]=$ms
 sleep 2
+import -window root "$work/tux_menu.png"
 R[tux_title_cpu]=$(cpu_over "$pid" "$title_secs")
 R[tux_title_rss]=$(rss_mb "$pid")
 xdotool windowfocus --sync "$WID" 2>/dev/null || true
 for _ in 1 2 3; do xdotool key --window "$WID" Return; sleep 1.5; done
 sleep 2
+# Fish Cascade must really be on the screen, before and after the measure:
+# every menu shows the same keyboard picture (the menus differ from the first
+# one in under a tenth of their pixels), the game a photograph behind the fish.
+# (The whole screen is shot: Tux Typing fills it, and a shot of its window
+# alone comes out blank.)
+in_game() {
+  import -window root "$work/tux_now.png"
+  local differ total
+  differ=$(compare -metric AE -fuzz 10% "$work/tux_menu.png" "$work/tux_now.png" null: 2>&1 || true)
+  total=$(identify -format '%[fx:w*h]' "$work/tux_now.png")
+  awk -v d="$differ" -v t="$total" 'BEGIN { exit !(t > 0 && d / t > 0.5) }'
+}
+in_game || { echo "side_by_side: Tux Typing did not reach Fish Cascade" >&2; exit 1; }
 R[tux_play_cpu]=$(cpu_over "$pid" "$secs")
+in_game || { echo "side_by_side: Tux Typing left Fish Cascade during the measure" >&2; exit 1; }
 R[tux_play_rss]=$(rss_mb "$pid")
 R[tux_hwm]=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true

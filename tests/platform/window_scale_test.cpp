@@ -91,6 +91,88 @@ TEST(WindowScaler, ChangedRowsFindsTheBandThatDiffers) {
   EXPECT_EQ(last, 4);
 }
 
+TEST(WindowScaler, AreasDrawTheirPartAsTheWholePictureWouldAtEveryFactor) {
+  const int w = 37, h = 11;
+  std::vector<uint16_t> src(static_cast<size_t>(w) * h);
+  for (size_t i = 0; i < src.size(); ++i) src[i] = static_cast<uint16_t>(i * 2654435761u >> 9);
+  const TArea parts[] = {
+      {0, 37, 0, 3}, {0, 5, 3, 11}, {5, 36, 3, 7}, {36, 37, 3, 11}, {5, 36, 7, 11}};
+  for (int factor = 1; factor <= 5; ++factor) {
+    for (bool xrgb : {false, true}) {
+      const int tw = w * factor + 3, th = h * factor + 2;
+      std::vector<uint32_t> whole(static_cast<size_t>(tw) * th, 0xEEEEEEEEu), pieces = whole;
+      TScaleTarget a{reinterpret_cast<uint8_t*>(whole.data()), tw * 4, tw, th, 4, xrgb};
+      TScaleTarget b{reinterpret_cast<uint8_t*>(pieces.data()), tw * 4, tw, th, 4, xrgb};
+      ScaleRows565(src.data(), w, 0, h, TagTable(), factor, 2, 1, a);
+      // The parts one after another, checking that each writes its own pixels only.
+      std::vector<uint32_t> before = pieces;
+      for (const TArea& p : parts) {
+        ScaleArea565(src.data(), w, p, TagTable(), factor, 2, 1, b);
+        for (int y = 0; y < th; ++y)
+          for (int x = 0; x < tw; ++x) {
+            const size_t i = static_cast<size_t>(y) * tw + x;
+            const bool in = x >= 2 + p.X0 * factor && x < 2 + p.X1 * factor &&
+                            y >= 1 + p.Y0 * factor && y < 1 + p.Y1 * factor;
+            ASSERT_EQ(pieces[i], in ? whole[i] : before[i])
+                << "factor " << factor << " xrgb " << xrgb << " at " << x << "," << y;
+          }
+        before = pieces;
+      }
+      EXPECT_EQ(pieces, whole) << "factor " << factor;
+    }
+  }
+}
+
+TEST(WindowScaler, ChangedAreasAreTheDifferingBandsCutToTheirColumns) {
+  const int w = 20, h = 30;
+  std::vector<uint16_t> a(static_cast<size_t>(w) * h, 5), b = a;
+  std::vector<TArea> areas{{1, 2, 3, 4}};
+  ChangedAreas(a.data(), b.data(), w, h, 4, 8, areas);
+  EXPECT_TRUE(areas.empty());
+  auto at = [&](int x, int y) -> uint16_t& { return b[static_cast<size_t>(y) * w + x]; };
+  at(3, 2) = 9;
+  at(7, 4) = 9;   // two rows under the first: the same band
+  at(0, 10) = 9;  // far below: a band of its own
+  at(19, 10) = 9;
+  at(12, 29) = 9;
+  ChangedAreas(a.data(), b.data(), w, h, 4, 8, areas);
+  ASSERT_EQ(areas.size(), 3u);
+  EXPECT_EQ(areas[0].X0, 3);
+  EXPECT_EQ(areas[0].X1, 8);
+  EXPECT_EQ(areas[0].Y0, 2);
+  EXPECT_EQ(areas[0].Y1, 5);
+  EXPECT_EQ(areas[1].X0, 0);
+  EXPECT_EQ(areas[1].X1, 20);
+  EXPECT_EQ(areas[1].Y0, 10);
+  EXPECT_EQ(areas[1].Y1, 11);
+  EXPECT_EQ(areas[2].X0, 12);
+  EXPECT_EQ(areas[2].Y0, 29);
+  EXPECT_EQ(areas[2].Y1, 30);
+  // At most two: the two closest bands (the first two) become one.
+  ChangedAreas(a.data(), b.data(), w, h, 4, 2, areas);
+  ASSERT_EQ(areas.size(), 2u);
+  EXPECT_EQ(areas[0].Y0, 2);
+  EXPECT_EQ(areas[0].Y1, 11);
+  EXPECT_EQ(areas[0].X0, 0);
+  EXPECT_EQ(areas[0].X1, 20);
+  EXPECT_EQ(areas[1].Y0, 29);
+  // Every differing pixel lies in an area, whatever the pictures.
+  for (int round = 0; round < 50; ++round) {
+    b = a;
+    for (int k = 0; k < round; ++k)
+      at((k * 7 + round) % w, (k * 13 + round * 3) % h) = static_cast<uint16_t>(k + 6);
+    ChangedAreas(a.data(), b.data(), w, h, 3, 4, areas);
+    EXPECT_LE(areas.size(), 4u);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        if (a[static_cast<size_t>(y) * w + x] == at(x, y)) continue;
+        bool covered = false;
+        for (const TArea& r : areas) covered |= x >= r.X0 && x < r.X1 && y >= r.Y0 && y < r.Y1;
+        ASSERT_TRUE(covered) << "round " << round << " pixel " << x << "," << y;
+      }
+  }
+}
+
 TEST(WindowScaler, AutomaticScaleIsTheLargestWholeOneInEightyPercent) {
   auto at80 = [](int dw, int dh) { return WholeScaleThatFits(430, 400, dw * 4 / 5, dh * 4 / 5); };
   EXPECT_EQ(at80(800, 600), 1);                            // does not fit even once: still 1

@@ -9,6 +9,14 @@ TLimiter::TLimiter(float ceiling, int rate, float releaseMs)
                std::exp(-1000.0f / (releaseMs * static_cast<float>(rate > 0 ? rate : 44100)))) {}
 
 void TLimiter::Process(float* samples, int frames, int channels) {
+  if (gain_ == 1.0f && frames > 0 && channels > 0) {
+    // At full gain a block with every sample under the ceiling (no infinity,
+    // no NaN) passes unchanged and leaves the gain at 1: one quick scan.
+    bool quiet = true;
+    const long n = static_cast<long>(frames) * channels;
+    for (long i = 0; i < n; ++i) quiet &= std::fabs(samples[i]) <= ceiling_;
+    if (quiet) return;
+  }
   for (int f = 0; f < frames; ++f) {
     float* frame = samples + static_cast<long>(f) * channels;
     float peak = 0;

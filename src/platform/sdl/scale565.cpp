@@ -15,26 +15,82 @@ struct XrgbMap {
   uint32_t operator()(uint16_t v) const { return Rgb565ToXrgb(v); }
 };
 
-template <typename Pixel, typename Map>
-void ScaleRowsTo(const uint16_t* src, int srcW, int y0, int y1, Map map, int factor, int left,
-                 int top, const TScaleTarget& t) {
-  const size_t rowBytes = static_cast<size_t>(srcW) * factor * sizeof(Pixel);
-  for (int y = y0; y < y1; ++y) {
-    const uint16_t* s = src + static_cast<size_t>(y) * srcW;
-    uint8_t* first = t.Pixels + static_cast<size_t>(top + y * factor) * t.Pitch +
-                     static_cast<size_t>(left) * sizeof(Pixel);
+// Factor is the scale when known at compile time (1 to 3: loops the compiler
+// can vectorise), 0 for any other scale given in factor.
+// (Always inlined, so that the AVX2 build of the caller builds these too.)
+#define MIRUTENA_INLINE inline __attribute__((always_inline))
+
+template <typename Pixel, int Factor, typename Map>
+MIRUTENA_INLINE void ScaleAreaTo(const uint16_t* src, int srcW, TArea a, Map map, int factor,
+                                 int left, int top, const TScaleTarget& t) {
+  const int f = Factor > 0 ? Factor : factor;
+  const int n = a.X1 - a.X0;
+  const size_t rowBytes = static_cast<size_t>(n) * f * sizeof(Pixel);
+  for (int y = a.Y0; y < a.Y1; ++y) {
+    const uint16_t* s = src + static_cast<size_t>(y) * srcW + a.X0;
+    uint8_t* first = t.Pixels + static_cast<size_t>(top + y * f) * t.Pitch +
+                     static_cast<size_t>(left + a.X0 * f) * sizeof(Pixel);
     auto* d = reinterpret_cast<Pixel*>(first);
-    if (factor == 1) {
-      for (int x = 0; x < srcW; ++x) d[x] = static_cast<Pixel>(map(s[x]));
+    if constexpr (Factor == 1) {
+      for (int x = 0; x < n; ++x) d[x] = static_cast<Pixel>(map(s[x]));
+    } else if constexpr (Factor == 2 || Factor == 3) {
+      // Converted a piece at a time into a buffer of our own, then spread:
+      // two simple loops the compiler vectorises (no aliasing to fear).
+      constexpr int kPiece = 256;
+      Pixel converted[kPiece];
+      for (int x0 = 0; x0 < n; x0 += kPiece) {
+        const int m = std::min(kPiece, n - x0);
+        for (int x = 0; x < m; ++x) converted[x] = static_cast<Pixel>(map(s[x0 + x]));
+        Pixel* out = d + static_cast<size_t>(x0) * Factor;
+        for (int x = 0; x < m; ++x)
+          for (int k = 0; k < Factor; ++k) out[x * Factor + k] = converted[x];
+      }
     } else {
-      for (int x = 0; x < srcW; ++x) {
+      for (int x = 0; x < n; ++x) {
         const auto p = static_cast<Pixel>(map(s[x]));
-        for (int k = 0; k < factor; ++k) *d++ = p;
+        for (int k = 0; k < f; ++k) *d++ = p;
       }
     }
-    for (int k = 1; k < factor; ++k)
+    for (int k = 1; k < f; ++k)
       std::memcpy(first + static_cast<size_t>(k) * t.Pitch, first, rowBytes);
   }
+}
+
+template <typename Pixel, typename Map>
+MIRUTENA_INLINE void ScaleAreaAnyFactor(const uint16_t* src, int srcW, TArea a, Map map, int factor,
+                                        int left, int top, const TScaleTarget& t) {
+  switch (factor) {
+    case 1:
+      ScaleAreaTo<Pixel, 1>(src, srcW, a, map, factor, left, top, t);
+      break;
+    case 2:
+      ScaleAreaTo<Pixel, 2>(src, srcW, a, map, factor, left, top, t);
+      break;
+    case 3:
+      ScaleAreaTo<Pixel, 3>(src, srcW, a, map, factor, left, top, t);
+      break;
+    default:
+      ScaleAreaTo<Pixel, 0>(src, srcW, a, map, factor, left, top, t);
+      break;
+  }
+}
+
+// The 32-bit XRGB path is the usual one on X11: built for AVX2 too, the
+// loader picks the build the processor can run.
+#if defined(__x86_64__) && defined(__linux__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target_clones("avx2", "default")))
+#endif
+void ScaleAreaXrgb(const uint16_t* src, int srcW, TArea a, int factor, int left, int top,
+                   const TScaleTarget& t) {
+  ScaleAreaAnyFactor<uint32_t>(src, srcW, a, XrgbMap{}, factor, left, top, t);
+}
+
+// The first and one past the last pixel in which two rows of w differ.
+void DifferingSpan(const uint16_t* a, const uint16_t* b, int w, int& x0, int& x1) {
+  x0 = 0;
+  while (x0 < w && a[x0] == b[x0]) ++x0;
+  x1 = w;
+  while (x1 > x0 && a[x1 - 1] == b[x1 - 1]) --x1;
 }
 
 }  // namespace
@@ -46,16 +102,23 @@ int WholeScaleThatFits(int w, int h, int areaW, int areaH) {
 
 void ScaleRows565(const uint16_t* src, int srcW, int y0, int y1, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target) {
-  if (factor < 1 || y0 >= y1) return;
+  ScaleArea565(src, srcW, TArea{0, srcW, y0, y1}, table, factor, left, top, target);
+}
+
+void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<uint32_t>& table,
+                  int factor, int left, int top, const TScaleTarget& target) {
+  if (factor < 1 || area.Y0 >= area.Y1 || area.X0 >= area.X1) return;
   if (target.BytesPerPixel == 4 && target.Xrgb8888) {
-    ScaleRowsTo<uint32_t>(src, srcW, y0, y1, XrgbMap{}, factor, left, top, target);
+    ScaleAreaXrgb(src, srcW, area, factor, left, top, target);
     return;
   }
   if (table.size() < 65536) return;
   if (target.BytesPerPixel == 4)
-    ScaleRowsTo<uint32_t>(src, srcW, y0, y1, TableMap{table.data()}, factor, left, top, target);
+    ScaleAreaAnyFactor<uint32_t>(src, srcW, area, TableMap{table.data()}, factor, left, top,
+                                 target);
   else if (target.BytesPerPixel == 2)
-    ScaleRowsTo<uint16_t>(src, srcW, y0, y1, TableMap{table.data()}, factor, left, top, target);
+    ScaleAreaAnyFactor<uint16_t>(src, srcW, area, TableMap{table.data()}, factor, left, top,
+                                 target);
 }
 
 bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last) {
@@ -70,4 +133,37 @@ bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first,
   last = h - 1;
   while (last > first && !differs(last)) --last;
   return true;
+}
+
+void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
+                  std::vector<TArea>& areas) {
+  areas.clear();
+  const size_t rowBytes = static_cast<size_t>(w) * sizeof(uint16_t);
+  for (int y = 0; y < h; ++y) {
+    const uint16_t* ra = a + static_cast<size_t>(y) * w;
+    const uint16_t* rb = b + static_cast<size_t>(y) * w;
+    if (std::memcmp(ra, rb, rowBytes) == 0) continue;
+    int x0, x1;
+    DifferingSpan(ra, rb, w, x0, x1);
+    if (!areas.empty() && y - areas.back().Y1 < gap) {
+      TArea& last = areas.back();
+      last.X0 = std::min(last.X0, x0);
+      last.X1 = std::max(last.X1, x1);
+      last.Y1 = y + 1;
+    } else {
+      areas.push_back(TArea{x0, x1, y, y + 1});
+    }
+  }
+  while (areas.size() > std::max<size_t>(maxAreas, 1)) {
+    // Join the two neighbours with the fewest rows between them.
+    size_t best = 0;
+    for (size_t i = 1; i + 1 < areas.size(); ++i)
+      if (areas[i + 1].Y0 - areas[i].Y1 < areas[best + 1].Y0 - areas[best].Y1) best = i;
+    TArea& keep = areas[best];
+    const TArea& next = areas[best + 1];
+    keep.X0 = std::min(keep.X0, next.X0);
+    keep.X1 = std::max(keep.X1, next.X1);
+    keep.Y1 = next.Y1;
+    areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(best) + 1);
+  }
 }

@@ -2,6 +2,7 @@
 // window surface of 16 or 32 bits per pixel, through a table that gives each
 // 565 value the surface's own pixel value. No SDL here, so it is testable.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +37,22 @@ int WholeScaleThatFits(int w, int h, int areaW, int areaH);
 void ScaleRows565(const uint16_t* src, int srcW, int y0, int y1, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target);
 
+// A part of the picture: columns X0..X1-1 of rows Y0..Y1-1.
+struct TArea {
+  int X0 = 0, X1 = 0, Y0 = 0, Y1 = 0;
+};
+
+// As ScaleRows565 for columns x0..x1-1 of the rows only.
+void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<uint32_t>& table,
+                  int factor, int left, int top, const TScaleTarget& target);
+
 // Rows first..last (inclusive) in which two pictures of the same size differ;
 // false when they are equal.
 bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last);
+
+// The parts in which two w x h pictures differ, top to bottom: bands of rows
+// that differ (bands fewer than gap rows apart joined), each cut to the
+// columns that differ in it; at most maxAreas of them (the closest bands are
+// joined when there would be more). Empty when the pictures are equal.
+void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
+                  std::vector<TArea>& areas);

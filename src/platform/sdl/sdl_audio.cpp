@@ -89,7 +89,7 @@ bool SdlAudio::Open() {
   }
   // Floating point mixing (SDL converts to what the output takes), with
   // the rate and channel count left to the output.
-  if (Mix_OpenAudioDevice(44100, AUDIO_F32SYS, 2, 1024, nullptr,
+  if (Mix_OpenAudioDevice(44100, AUDIO_F32SYS, 2, 2048, nullptr,
                           SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) !=
       0) {
     Mix_Quit();

@@ -202,8 +202,9 @@ void SdlPlatform::Present(const Surface& screen) {
     PresentWithRenderer(screen);
 }
 
-// Only the rows that changed since the last frame are converted and sent;
-// after a change of size or an exposure the whole window is drawn again.
+// Only the parts that changed since the last frame (bands of rows, each cut
+// to the columns that changed) are converted and sent; after a change of
+// size or an exposure the whole window is drawn again.
 void SdlPlatform::PresentToSurface(const Surface& screen) {
   SDL_Surface* s = SDL_GetWindowSurface(window_);  // renewed by SDL after a resize
   if (!s) return;
@@ -215,25 +216,39 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
   const int factor = WholeScaleThatFits(kWidth, kHeight, s->w, s->h);
   if (s->w < kWidth * factor || s->h < kHeight * factor) return;  // smaller than the picture
   const int left = (s->w - kWidth * factor) / 2, top = (s->h - kHeight * factor) / 2;
-  int first = 0, last = kHeight - 1;
+  if (shown_.size() != screen.Pixels.size()) redrawAll_ = true;
   if (redrawAll_) {
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-  } else if (!ChangedRows(screen.Pixels.data(), shown_.data(), kWidth, kHeight, first, last)) {
-    return;
+    areas_.assign(1, TArea{0, kWidth, 0, kHeight});
+  } else {
+    // Bands a few rows apart go as one: each band is one request to the
+    // X server, a few unchanged rows cost less than that.
+    ChangedAreas(screen.Pixels.data(), shown_.data(), kWidth, kHeight, 8, 8, areas_);
+    if (areas_.empty()) return;
   }
   if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
   TScaleTarget target{
       static_cast<uint8_t*>(s->pixels),           s->pitch, s->w, s->h, s->format->BytesPerPixel,
       s->format->format == SDL_PIXELFORMAT_RGB888};
-  ScaleRows565(screen.Pixels.data(), kWidth, first, last + 1, table_, factor, left, top, target);
+  for (const TArea& a : areas_)
+    ScaleArea565(screen.Pixels.data(), kWidth, a, table_, factor, left, top, target);
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
   if (redrawAll_) {
     SDL_UpdateWindowSurface(window_);
+    shown_ = screen.Pixels;
   } else {
-    SDL_Rect band{left, top + first * factor, kWidth * factor, (last - first + 1) * factor};
-    SDL_UpdateWindowSurfaceRects(window_, &band, 1);
+    rects_.clear();
+    for (const TArea& a : areas_) {
+      rects_.push_back(SDL_Rect{left + a.X0 * factor, top + a.Y0 * factor, (a.X1 - a.X0) * factor,
+                                (a.Y1 - a.Y0) * factor});
+      for (int y = a.Y0; y < a.Y1; ++y) {
+        const size_t at = static_cast<size_t>(y) * kWidth + a.X0;
+        std::memcpy(shown_.data() + at, screen.Pixels.data() + at,
+                    static_cast<size_t>(a.X1 - a.X0) * sizeof(uint16_t));
+      }
+    }
+    SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
   }
-  shown_ = screen.Pixels;
   redrawAll_ = false;
 }
 

@@ -13,7 +13,9 @@
 
 #include "media/keyboard.h"
 #include "media/platform.h"
+#include "platform/sdl/scale565.h"
 
+struct SDL_Rect;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -87,6 +89,8 @@ class SdlPlatform : public IPlatform {
   std::vector<uint32_t> table_;  // 565 value -> window surface pixel
   uint32_t tableFormat_ = 0;     // the surface format the table is for
   std::vector<uint16_t> shown_;  // the picture last put in the window
+  std::vector<TArea> areas_;     // what changed since, this frame
+  std::vector<SDL_Rect> rects_;  // the same in window pixels
   bool redrawAll_ = true;        // borders and picture, after a change of size
   bool videoStarted_ = false;
   bool fullScreen_ = false;

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# A resized window (xdotool windowsize, no window manager needed) keeps the
+# picture at the largest whole-number scale that fits, centred, on black: outside the picture's rectangle every pixel is black, the
+# picture reaches that rectangle's edges, and it is made of factor x factor
+# blocks of one colour. Skipped without xvfb-run, xdotool or ImageMagick.
+set -euo pipefail
+bin="$1"; game="$2"
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in xvfb-run xdotool import python3; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 0; }
+done
+work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+cd "$work"
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Inside the virtual display: a window at scale 1 made three sizes (wider
+# than the scale needs, taller, and back to scale 1), each shot as the X
+# server shows the window.
+cat >inner.sh <<'EOF'
+set -u
+bin="$1"; game="$2"
+export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+"$bin" --data "$game" --save-dir save --scale 1 2>err.txt &
+pid=$!
+wid=""
+for _ in $(seq 100); do
+  wid=$(xdotool search --onlyvisible --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" 2>/dev/null; exit 0; }
+# In the screen's corner, so that every size below is wholly on the screen.
+xdotool windowmove --sync "$wid" 0 0 2>/dev/null || xdotool windowmove "$wid" 0 0
+sleep 1
+for size in "1000 900" "1280 850" "500 1000"; do
+  # shellcheck disable=SC2086
+  xdotool windowsize --sync "$wid" $size 2>/dev/null || xdotool windowsize "$wid" $size
+  sleep 1
+  read -r w h < <(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+  import -window "$wid" "PNG24:shot_$w.png"
+  echo "shot_$w.png $w $h" >>states.txt
+done
+kill -TERM "$pid"
+wait "$pid"
+echo $? >rc.txt
+EOF
+
+xvfb-run -a -s "-screen 0 1280x1024x24" bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
+  { cat xvfb.txt; fail "xvfb-run failed"; }
+[ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was shot"; }
+grep -q "no window" states.txt && fail "the window did not appear"
+[ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }
+! grep -q "mirutena:" err.txt || fail "errors reported: $(cat err.txt)"
+[ "$(wc -l <states.txt)" -eq 3 ] || fail "states shot: $(cat states.txt)"
+grep -q "^shot_1280.png 1280 850$" states.txt || fail "the window was not resized: $(cat states.txt)"
+
+python3 - "$here" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+from png_pixels import read_png
+
+bad = []
+for line in open("states.txt"):
+    name, w, h = line.split()
+    w, h = int(w), int(h)
+    width, height, rows = read_png(name)
+    if (width, height) != (w, h):
+        bad.append(f"{name}: shot is {width}x{height}, window {w}x{h}")
+        continue
+    f = max(1, min(w // 430, h // 400))
+    left, top = (w - 430 * f) // 2, (h - 400 * f) // 2
+    right, bottom = left + 430 * f, top + 400 * f
+    black = (0, 0, 0)
+    outside = sum(1 for y in range(h) for x in range(w)
+                  if not (left <= x < right and top <= y < bottom) and rows[y][x] != black)
+    if outside:
+        bad.append(f"{name}: {outside} pixels outside the picture are not black (scale {f})")
+    # The picture's edge rows and columns are drawn (the backdrop is not black).
+    edges = [rows[top][x] for x in range(left, right)] + [rows[bottom - 1][x] for x in range(left, right)]
+    edges += [rows[y][left] for y in range(top, bottom)] + [rows[y][right - 1] for y in range(top, bottom)]
+    lit = sum(1 for p in edges if p != black)
+    if lit < 0.9 * len(edges):
+        bad.append(f"{name}: only {lit} of {len(edges)} edge pixels of the picture are drawn")
+    # Whole-number scaling: every factor x factor block is one colour.
+    mixed = 0
+    for by in range(400):
+        for bx in range(430):
+            c = rows[top + by * f][left + bx * f]
+            if any(rows[top + by * f + j][left + bx * f + i] != c for j in range(f) for i in range(f)):
+                mixed += 1
+    if mixed:
+        bad.append(f"{name}: {mixed} blocks of {f}x{f} are not one colour")
+    print(f"{name}: {w}x{h}, scale {f} at {left},{top}")
+if bad:
+    print("FAIL: " + "; ".join(bad))
+    sys.exit(1)
+PY
+echo "ok"
