@@ -141,9 +141,7 @@ TPictureItem Sheet(bool transparent) {
 }
 
 Surface Backdrop() {
-  Surface s(50, 40);
-  for (size_t i = 0; i < s.Pixels.size(); ++i) s.Pixels[i] = static_cast<uint16_t>(0x2000 + i);
-  return s;
+  return mt::Counting(50, 40, 0x2000);
 }
 
 }  // namespace

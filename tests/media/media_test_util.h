@@ -35,6 +35,13 @@ inline TPictureItem MarkedItem(int w, int h, int pw = 0, int ph = 0, bool transp
   return item;
 }
 
+// A w x h surface whose pixels count up from first, row by row.
+inline Surface Counting(int w, int h, uint16_t first) {
+  Surface s(w, h);
+  for (size_t i = 0; i < s.Pixels.size(); ++i) s.Pixels[i] = static_cast<uint16_t>(first + i);
+  return s;
+}
+
 inline int CountValue(const Surface& s, uint16_t v) {
   int n = 0;
   for (uint16_t p : s.Pixels) n += p == v;

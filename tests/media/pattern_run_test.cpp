@@ -19,9 +19,7 @@ TPictureItem FrameLike(bool transparent) {
 }
 
 Surface Background() {
-  Surface s(40, 30);
-  for (size_t i = 0; i < s.Pixels.size(); ++i) s.Pixels[i] = static_cast<uint16_t>(0x1000 + i);
-  return s;
+  return mt::Counting(40, 30, 0x1000);
 }
 
 }  // namespace
