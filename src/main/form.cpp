@@ -168,7 +168,8 @@ void RunFrame(Game& g) {
   DrawNote(g);
   if (g.Platform) g.Platform->Present(g.Screen);
   RestoreUnderNote(g);
-  if (g.SpaceKey == 1) g.SpaceKey = 255;
+  if (g.SpaceKey == 1) g.SpaceKey = g.SpaceTapped ? 0 : 255;
+  g.SpaceTapped = 0;
   g.ArrowKey = 0;
 }
 

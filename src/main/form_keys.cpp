@@ -106,7 +106,12 @@ void drawnKeyUp(Game& g, int code) {
       return;
     case vk::Space:
     case vk::Return:
-      g.SpaceKey = 0;
+      // A tap released before any frame saw it still chooses once: the
+      // frame that sees it lets it go.
+      if (g.SpaceKey == 1)
+        g.SpaceTapped = 1;
+      else
+        g.SpaceKey = 0;
       g.SpaceHeld = 0;
       return;
     default:

@@ -19,8 +19,8 @@
 #include "media/surface.h"
 #include "media/text_canvas.h"
 #include "media/wave_list.h"
-#include "records/records.h"
 #include "practice/practice.h"
+#include "records/records.h"
 #include "script/script.h"
 #include "settings/settings_file.h"
 #include "type_window/type_window.h"
@@ -106,6 +106,7 @@ struct Game {
   int32_t FrameNo = 0, Cursor = 1, StageCount = 0, ContinueChoice = 0;
   uint8_t LastPart = 0, BannerPending = 0;
   uint8_t ArrowKey = 0, SpaceKey = 0, SpaceHeld = 0;
+  uint8_t SpaceTapped = 0;  // Space went up before a frame saw it go down
   uint8_t SoundOn = 1, MusicOn = 1, MusicState = 0, AlphaOn = 1, FpsShow = 0;
   std::array<int8_t, 41> WaveCooldown{};
   std::array<uint8_t, 20> Cleared{};

@@ -1,7 +1,10 @@
 // The keyboard device: a snapshot of held keys by virtual-key code, taken once
-// per frame; all keys read as up while the window is not in front.
+// per frame; all keys read as up while the window is not in front. A key
+// pressed and released between two frames (a quick tap) reads as down for
+// the next frame, so that no press is lost.
 #pragma once
 #include <array>
+#include <cstddef>
 
 // Virtual-key codes the game uses.
 namespace vk {
@@ -25,20 +28,27 @@ class TKeyboard {
  public:
   // Fed by the platform from its key events and focus changes.
   void SetHeld(int code, bool down) {
-    if (code > 0 && code < 256) held_[code] = down;
+    if (code <= 0 || code >= 256) return;
+    held_[code] = down;
+    if (down) tapped_[code] = true;
   }
   void SetFocus(bool focused) { focused_ = focused; }
-  void ReleaseAll() { held_.fill(false); }
+  void ReleaseAll() {
+    held_.fill(false);
+    tapped_.fill(false);
+  }
 
   void PollKeyboard() {
     state_.fill(false);
-    if (!focused_) return;
-    state_ = held_;
+    if (focused_)
+      for (std::size_t i = 0; i < state_.size(); ++i) state_[i] = held_[i] || tapped_[i];
+    tapped_.fill(false);
   }
   bool IsKeyDown(int code) const { return code >= 1 && code <= 255 && state_[code]; }
 
  private:
   std::array<bool, 256> held_{};
   std::array<bool, 256> state_{};
+  std::array<bool, 256> tapped_{};  // went down since the last snapshot
   bool focused_ = true;
 };

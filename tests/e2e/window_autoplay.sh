@@ -7,7 +7,10 @@ source "$(dirname "$0")/window_lib.sh.inc"
 run_window 20 --data "$game" --save-dir save --stage 1 --autoplay 8:0 --record rec.txt
 ! grep -q "mirutena:" err.txt || fail "errors reported: $(cat err.txt)"
 grep -q "^stage 1$" rec.txt || fail "the recording does not name the stage"
-letters=$(grep -c "^[0-9]* down [a-z]$" rec.txt || true)
+# Letters due before the recording's last frame ran (keys meant for a frame
+# that the quit request cut off are recorded but never played).
+end=$(sed -n 's/^end \([0-9]*\)$/\1/p' rec.txt)
+letters=$(awk -v end="$end" '$2 == "down" && $3 ~ /^[a-z]$/ && $1 <= end' rec.txt | wc -l)
 [ "$letters" -ge 8 ] || fail "the built-in player typed only $letters letters in 20 s"
 
 "$bin" --headless --data "$game" --replay rec.txt --summary >replay.json 2>replay_err.txt ||
