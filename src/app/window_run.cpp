@@ -139,6 +139,9 @@ int RunWindow(const AppOptions& o) {
   // frame is due and wakes once a frame, instead of yielding near the end.
   g.SleepMargin = 0;
 
+  // The first frame only loads: it runs at once rather than a frame period
+  // after the window opened, and the title follows right after it.
+  g.NextFrameTime = platform.NowMs();
   int64_t framesRun = 0;
   bool quit = false;
   while (!quit) {

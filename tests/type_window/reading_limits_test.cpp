@@ -74,3 +74,18 @@ TEST(WordReadingLimits, WindowWidthOfVeryLongRomajiDoesNotWrap) {
 }
 
 }  // namespace
+
+// The check the game makes at start leaves out the windows' widths: the same
+// errors, no width warnings.
+TEST(WordReadingLimits, StartCheckFindsTheSameErrorsWithoutWidths) {
+  const TKanaTable t = TableOf({Sjis("し:SI,SHI,CI;"), "end;"});
+  const Strings words = {"wide:" + Repeat(Sjis("し"), 60) + ";", Sjis("bad:しX;"), "x:;"};
+  Strings errors, warnings, startErrors, startWarnings;
+  CheckWordReadings(t, words, "dat1", 10, errors, warnings);
+  CheckWordReadings(t, words, "dat1", 10, startErrors, startWarnings, false);
+  EXPECT_EQ(errors.size(), 2u);
+  EXPECT_EQ(startErrors, errors);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("wider than the field"), std::string::npos) << warnings[0];
+  EXPECT_TRUE(startWarnings.empty());
+}
