@@ -56,8 +56,11 @@ TResultView PartView(const Game& g, const TMeasures& m) {
   double kps = 0, acc = 0;
   int64_t streak = 0;
   int32_t score = 0;
+  // A best is a best among plays of the same difficulty.
+  const std::string difficulty = RecordsDifficulty(g);
   for (const TRecordEntry& e : g.Records.Entries) {
     if (e.Kind != "part" || e.Stage != g.Stage || e.Part != g.Part) continue;
+    if (e.Difficulty != difficulty) continue;
     any = true;
     if (e.Frames >= kMinFramesForBest) {
       kps = std::max(kps, KeysPerSecond(e.Keys, e.Frames));
@@ -81,6 +84,7 @@ TResultView StageView(const Game& g) {
   TStageBest best;
   for (const TAttemptSum& a : StageAttempts(g.Records.Entries, PartsPerStage)) {
     if (a.Stage != g.Stage || a.Attempt == g.Records.Attempt) continue;
+    if (a.Difficulty != RecordsDifficulty(g)) continue;
     any = true;
     std::array<TStageBest, 11> one = StageBests({a});
     best.Kps = std::max(best.Kps, one[a.Stage].Kps);

@@ -32,6 +32,7 @@ std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
       TAttemptSum a;
       a.Stage = e.Stage;
       a.Attempt = e.Attempt;
+      a.Difficulty = e.Difficulty;
       out.push_back(a);
     }
     TAttemptSum& a = out[it->second];

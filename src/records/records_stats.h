@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "records/measures.h"
@@ -15,6 +16,7 @@ inline constexpr int64_t kMinFramesForBest = 200;
 // The parts of one stage attempt added together.
 struct TAttemptSum {
   int Stage = 0, Attempt = 0;
+  std::string Difficulty;  // of its first part, as the file marks it
   TMeasures M;
   bool Cleared = false;  // its last part was cleared
   int32_t Score = 0;     // the highest score it reached

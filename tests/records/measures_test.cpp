@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "main/difficulty.h"
 #include "records/records.h"
 #include "type_window/typing_fixture.h"
 
@@ -65,6 +66,43 @@ TEST_F(MeasuresTest, ScriptedRunGivesKnownFigures) {
   // The game's own counters agree with the measures.
   EXPECT_EQ(g->KeysTyped, m.Correct);
   EXPECT_EQ(g->Misses, m.Misses);
+}
+
+// "best" compares a play with earlier plays of the same part at the same
+// difficulty: a fast やさしい play does not hide a ふつう best, nor the
+// other way round.
+TEST_F(MeasuresTest, BestsCountOnlyPlaysOfTheSameDifficulty) {
+  auto earlier = [](const std::string& difficulty, int64_t keys) {
+    TRecordEntry e;
+    e.Stage = 1;
+    e.Part = 1;
+    e.Difficulty = difficulty;
+    e.Keys = keys;
+    e.Frames = 400;  // 20 seconds: keys / 20 keys a second
+    e.Streak = keys;
+    e.Score = 100;
+    return e;
+  };
+  g->Stage = 1;
+  g->Part = 1;
+  g->Score = 50;
+  g->Records.Entries = {earlier("easy", 180), earlier("", 20)};  // 9.0 and 1.0 keys/s
+  auto play = [&](TDifficulty d) {
+    g->Difficulty.Level = d;
+    TMeasures& m = g->Records.Live;
+    m = TMeasures{};
+    m.Frames = 400;
+    m.Correct = 60;  // 3.0 keys/s
+    m.LongestStreak = 60;
+    RecordsPartEnded(*g, false);
+    return g->Records.PartResult;
+  };
+  TResultView normal = play(TDifficulty::Normal);
+  EXPECT_TRUE(normal.BestKps);
+  EXPECT_TRUE(normal.BestStreak);
+  TResultView easy = play(TDifficulty::Easy);
+  EXPECT_FALSE(easy.BestKps);
+  EXPECT_FALSE(easy.BestStreak);
 }
 
 TEST_F(MeasuresTest, EmptyFieldIsNotTimeInPlay) {
