@@ -83,6 +83,21 @@ void DrawDifficultyRow(Game& g) {
   ReleaseCanvas(g.Screen);
 }
 
+// Where the pause is, told before play starts (the panel of the pause itself
+// names its keys too).
+void DrawPauseHint(Game& g) {
+  const std::string hint = Sjis("プレイ中は Tab か Pause キーで一時停止");
+  const int width = static_cast<int>(hint.size()) * 6;  // 12-pixel font: 6 a byte
+  const int x = (430 - width) / 2, y = 158;
+  BlendFillArea(g.Screen, MakeRect(x - 8, y - 3, x + width + 8, y + 15), TRgb{8, 14, 40}, 200);
+  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
+  TRgb old = canvas.FontColor;
+  canvas.FontColor = TRgb{170, 190, 230};
+  canvas.TextOut(x, y, hint);
+  canvas.FontColor = old;
+  ReleaseCanvas(g.Screen);
+}
+
 void StageSelect(Game& g) {
   // Escape and Backspace are read as held keys, so they win over a space
   // pressed in the same frame.
@@ -137,6 +152,7 @@ void StageSelect(Game& g) {
     }
   }
   DrawDifficultyRow(g);
+  DrawPauseHint(g);
   if (g.SpaceKey == 1) {
     g.Stage = chosen - 10;
     StartStage(g);
