@@ -26,18 +26,19 @@ mkdir -p "$HOME"
 # Anthy starts in Latin mode, which passes keys through; in hiragana mode it
 # composes them, which is what a player who left it on meets.
 export GSETTINGS_BACKEND=keyfile
-gsettings set org.freedesktop.ibus.engine.anthy.common input-mode 0 || exit 3
+gsettings set org.freedesktop.ibus.engine.anthy.common input-mode 0 || { echo "no anthy settings"; exit 4; }
 ibus-daemon --xim --daemonize --replace --panel=disable >/dev/null 2>&1
 # The daemon answers once it has listed its engines; asked earlier, the
 # client gives up on the bus for good.
 sleep 1
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   ibus list-engine 2>/dev/null | grep -q "anthy" && break
   sleep 0.1
 done
 ibus engine anthy >/dev/null 2>&1
 engine=$(ibus engine 2>/dev/null)
-[ "$engine" = anthy ] || { echo "no anthy engine"; exit 3; }
+# Exit 4: the input method itself did not come up (nothing of the game yet).
+[ "$engine" = anthy ] || { echo "no anthy engine"; exit 4; }
 export XMODIFIERS=@im=ibus GTK_IM_MODULE=ibus
 [ "$module" = ibus ] && export SDL_IM_MODULE=ibus
 "$bin" --data "$game" --save-dir save --record "rec-$module.txt" 2>err.txt &
@@ -56,7 +57,14 @@ keys="k a n j i minus n"
 for module in ibus xim; do
   # shellcheck disable=SC2086
   xvfb-run -a -s "-screen 0 640x480x24" dbus-run-session bash inner.sh "$bin" "$game" "$module" \
-    $keys >"xvfb-$module.txt" 2>&1 || { cat "xvfb-$module.txt"; fail "$module: the run failed"; }
+    $keys >"xvfb-$module.txt" 2>&1 || {
+    rc=$?
+    # An input method that does not start on this machine says nothing about
+    # the game: skipped, as without the packages.
+    if [ "$rc" -eq 4 ]; then echo "skipped: $(tail -n 1 "xvfb-$module.txt")"; exit 0; fi
+    cat "xvfb-$module.txt"
+    fail "$module: the run failed"
+  }
   got=$(sed -n 's/^[0-9]* down \([a-z]*\|minus\)$/\1/p' "rec-$module.txt" | tr '\n' ' ')
   [ "$got" = "$keys " ] || fail "$module: pressed $keys, the game got '$got'"
 done
