@@ -21,7 +21,7 @@ bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::st
 // first frame); false with a message when the game cannot start.
 bool CreateForm(Game& g, std::string& error);
 // The built-in player of --autoplay KPS[:MISS], its choices seeded from the
-// run's seed; false with a message when the spec is not one.
+// run's seed; false with a message when the text is not one.
 bool MakeAutoplayInput(const std::string& spec, uint32_t seed, std::unique_ptr<AutoplayInput>& out,
                        std::string& error);
 // --stage / --try-script, applied once the first frame has initialised the

@@ -11,12 +11,6 @@
 
 namespace {
 
-std::string Number(double v, int decimals) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return buf;
-}
-
 std::string Counts(const TLetterCounts& c) {
   std::string out = "{";
   for (int i = 1; i < kRecordLetters; ++i) {
@@ -27,17 +21,6 @@ std::string Counts(const TLetterCounts& c) {
     out += "\":" + std::to_string(c[i]);
   }
   return out + "}";
-}
-
-std::string Letters(const std::vector<int>& letters) {
-  std::string out = "[";
-  for (size_t i = 0; i < letters.size(); ++i) {
-    if (i) out += ',';
-    out += '"';
-    out += RecordLetterChar(letters[i]);
-    out += '"';
-  }
-  return out + "]";
 }
 
 std::string When(int64_t t) {
@@ -57,12 +40,12 @@ std::string EntryJson(const TRecordEntry& e) {
       ",\"cleared\":" + (e.Cleared ? "true" : "false") + ",\"score\":" + std::to_string(e.Score) +
       ",\"keys\":" + std::to_string(e.Keys) + ",\"misses\":" + std::to_string(e.Misses) +
       ",\"streak\":" + std::to_string(e.Streak) + ",\"frames\":" + std::to_string(e.Frames) +
-      ",\"seconds\":" + Number(static_cast<double>(e.Frames) / 20.0, 2) +
-      ",\"kps\":" + Number(KeysPerSecond(e.Keys, e.Frames), 3) +
-      ",\"accuracy\":" + Number(Accuracy(e.Keys, e.Misses), 4) +
+      ",\"seconds\":" + FixedText(static_cast<double>(e.Frames) / 20.0, 2) +
+      ",\"kps\":" + FixedText(KeysPerSecond(e.Keys, e.Frames), 3) +
+      ",\"accuracy\":" + FixedText(Accuracy(e.Keys, e.Misses), 4) +
       ",\"words\":" + std::to_string(e.Words) + ",\"hits\":" + Counts(e.Hits) +
       ",\"missed\":" + Counts(e.Missed) +
-      ",\"weak_keys\":" + Letters(WeakestKeys(e.Hits, e.Missed, 3)) + "}";
+      ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) + "}";
   return s;
 }
 
@@ -100,8 +83,8 @@ int RunStats(const AppOptions& o) {
       "\n",
       static_cast<long long>(t.Parts), load.Skipped, static_cast<long long>(t.Frames),
       static_cast<long long>(t.Keys), static_cast<long long>(t.Misses),
-      static_cast<long long>(t.Words), Number(KeysPerSecond(t.Keys, t.Frames), 3).c_str(),
-      Number(Accuracy(t.Keys, t.Misses), 4).c_str(), static_cast<long long>(streak),
-      Letters(WeakestKeys(hits, missed, 5)).c_str());
+      static_cast<long long>(t.Words), FixedText(KeysPerSecond(t.Keys, t.Frames), 3).c_str(),
+      FixedText(Accuracy(t.Keys, t.Misses), 4).c_str(), static_cast<long long>(streak),
+      LettersJson(WeakestKeys(hits, missed, 5)).c_str());
   return 0;
 }

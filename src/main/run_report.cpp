@@ -166,23 +166,6 @@ std::string TraceLine(const Game& g, int64_t frame) {
       .Close();
 }
 
-namespace {
-std::string FixedNumber(double v, int decimals) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return buf;
-}
-// The run's three weakest keys, worst first.
-std::string WeakKeysJson(const TMeasures& m) {
-  std::string out = "[";
-  for (int n : WeakestKeys(m.Hits, m.Missed, 3)) {
-    if (out.size() > 1) out += ',';
-    out += std::string("\"") + RecordLetterChar(n) + "\"";
-  }
-  return out + "]";
-}
-}  // namespace
-
 std::string SummaryLine(const Game& g, int64_t frames) {
   // Finished practice runs, and the one still on the field.
   std::vector<TPracticeResult> practice = g.Practice.Finished;
@@ -205,10 +188,10 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Int("keys", practising ? g.Practice.Saved.KeysTyped : g.KeysTyped)
       .Int("misses", practising ? g.Practice.Saved.Misses : g.Misses)
       .Int("gameovers", g.GameOvers)
-      .Raw("kps", FixedNumber(KeysPerSecond(run.Correct, run.Frames), 3))
-      .Raw("accuracy", FixedNumber(Accuracy(run.Correct, run.Misses), 4))
+      .Raw("kps", FixedText(KeysPerSecond(run.Correct, run.Frames), 3))
+      .Raw("accuracy", FixedText(Accuracy(run.Correct, run.Misses), 4))
       .Int("streak", run.LongestStreak)
-      .Raw("weak_keys", WeakKeysJson(run))
+      .Raw("weak_keys", LettersJson(WeakestKeys(run.Hits, run.Missed, 3)))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
       .Raw("difficulty", JsonString(DifficultyName(g.Difficulty.Level)))
       .Int("paused_frames", g.Pause.PausedFrames)

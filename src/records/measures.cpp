@@ -2,6 +2,7 @@
 #include "records/measures.h"
 
 #include <algorithm>
+#include <cstdio>
 
 int RecordLetterIndex(char letter) {
   if (letter >= 'a' && letter <= 'z') return letter - 'a' + 1;
@@ -95,4 +96,21 @@ std::string LettersText(const std::vector<int>& letters, const char* separator) 
     out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
   }
   return out;
+}
+
+std::string FixedText(double v, int decimals) {
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return buf;
+}
+
+std::string LettersJson(const std::vector<int>& letters) {
+  std::string out = "[";
+  for (size_t i = 0; i < letters.size(); ++i) {
+    if (i) out += ',';
+    out += '"';
+    out += RecordLetterChar(letters[i]);
+    out += '"';
+  }
+  return out + "]";
 }

@@ -52,3 +52,8 @@ double Accuracy(int64_t correct, int64_t misses);
 std::vector<int> WeakestKeys(const TLetterCounts& hits, const TLetterCounts& missed, size_t count);
 // Letter numbers as upper-case keys: "K R T".
 std::string LettersText(const std::vector<int>& letters, const char* separator = " ");
+
+// A figure with a fixed number of decimals ("4.52"), for screens and JSON.
+std::string FixedText(double v, int decimals);
+// Letters as a JSON array of their names: ["s","a","-"].
+std::string LettersJson(const std::vector<int>& letters);

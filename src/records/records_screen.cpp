@@ -26,12 +26,6 @@ void TextRight(Game& g, int right, int y, const std::string& ascii, TRgb colour)
   RecordsText(g, right - 6 * static_cast<int>(ascii.size()), y, ascii, colour);
 }
 
-std::string Fixed(double v, int decimals) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return buf;
-}
-
 std::string Duration(int64_t frames) {
   int64_t minutes = frames / 20 / 60;
   char buf[48];
@@ -58,8 +52,8 @@ void StageTable(Game& g, const TRecordsScreenData& d, int y) {
     TextRight(g, 126, row, std::to_string(b.Cleared), c);
     if (b.Played == 0) continue;
     TextRight(g, 190, row, std::to_string(b.Score), c);
-    TextRight(g, 254, row, b.Kps > 0 ? Fixed(b.Kps, 2) : "-", c);
-    TextRight(g, 320, row, b.Kps > 0 ? Fixed(100 * b.Accuracy, 1) + "%" : "-", c);
+    TextRight(g, 254, row, b.Kps > 0 ? FixedText(b.Kps, 2) : "-", c);
+    TextRight(g, 320, row, b.Kps > 0 ? FixedText(100 * b.Accuracy, 1) + "%" : "-", c);
     TextRight(g, 380, row, std::to_string(b.Streak), c);
   }
 }
@@ -68,7 +62,8 @@ void Totals(Game& g, const TRecordsScreenData& d, int y) {
   const TTotals& t = d.Totals;
   std::string line = "合計  時間 " + Duration(t.Frames) + "  打ったキー " + std::to_string(t.Keys) +
                      "  撃った言葉 " + std::to_string(t.Words);
-  if (t.Keys + t.Misses > 0) line += "  正確さ " + Fixed(100 * Accuracy(t.Keys, t.Misses), 1) + "%";
+  if (t.Keys + t.Misses > 0)
+    line += "  正確さ " + FixedText(100 * Accuracy(t.Keys, t.Misses), 1) + "%";
   Text(g, 8, y, line, kWhite);
 }
 
