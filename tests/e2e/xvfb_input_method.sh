@@ -4,15 +4,9 @@
 # its Anthy engine as the desktop's input method, letters pressed in the game's
 # window reach the game as letters, not as kana held back in a preedit, both
 # through SDL's own IBus support and through XIM.
-set -euo pipefail
-bin="$1"; game="$2"
-for tool in xvfb-run xdotool dbus-run-session ibus-daemon ibus; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 0; }
-done
+XVFB_TOOLS=(xdotool dbus-run-session ibus-daemon ibus)
+source "$(dirname "$0")/xvfb_lib.sh.inc"
 [ -e /usr/share/ibus/component/anthy.xml ] || { echo "skipped: no ibus-anthy"; exit 0; }
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
 # The engine is a Python program of the system's: a Python of its own first
 # on PATH (pyenv and the like) lacks the modules it needs.
 export PATH="/usr/bin:/bin:$PATH"
@@ -43,11 +37,8 @@ export XMODIFIERS=@im=ibus GTK_IM_MODULE=ibus
 [ "$module" = ibus ] && export SDL_IM_MODULE=ibus
 "$bin" --data "$game" --save-dir save --record "rec-$module.txt" 2>err.txt &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
-[ -n "$wid" ] && xdotool windowfocus --sync "$wid" 2>/dev/null
-sleep 2
-for key in "$@"; do xdotool key "$key"; sleep 0.1; done
-sleep 0.5
+source "$E2E_DIR/xvfb_keys.sh.inc"
+press_keys_in_window "$pid" "$@"
 [ "$(ibus engine 2>/dev/null)" = anthy ] || { echo "the engine went away"; exit 3; }
 kill -TERM "$pid"
 wait "$pid"

@@ -5,14 +5,8 @@
 # game as the letters they show, as the recording of the run tells. (Layouts
 # of other scripts are covered by the mapping's unit test: xdotool cannot
 # press a Cyrillic key here.)
-set -euo pipefail
-bin="$1"; game="$2"
-for tool in xvfb-run xdotool setxkbmap; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 0; }
-done
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
+XVFB_TOOLS=(xdotool setxkbmap)
+source "$(dirname "$0")/xvfb_lib.sh.inc"
 
 cat >inner.sh <<'EOF'
 set -u
@@ -22,11 +16,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 setxkbmap -layout "$layout" ${variant:+-variant "$variant"} || exit 3
 "$bin" --data "$game" --save-dir save --record "rec-$layout$variant.txt" 2>err.txt &
 pid=$!
-wid=$(timeout 20 xdotool search --sync --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
-[ -n "$wid" ] && xdotool windowfocus --sync "$wid" 2>/dev/null
-sleep 2
-for key in "$@"; do xdotool key "$key"; sleep 0.1; done
-sleep 0.5
+source "$E2E_DIR/xvfb_keys.sh.inc"
+press_keys_in_window "$pid" "$@"
 kill -TERM "$pid"
 wait "$pid"
 EOF

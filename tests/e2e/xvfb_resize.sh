@@ -3,15 +3,8 @@
 # picture at the largest whole-number scale that fits, centred, on black: outside the picture's rectangle every pixel is black, the
 # picture reaches that rectangle's edges, and it is made of factor x factor
 # blocks of one colour. Skipped without xvfb-run, xdotool or ImageMagick.
-set -euo pipefail
-bin="$1"; game="$2"
-here=$(cd "$(dirname "$0")" && pwd)
-for tool in xvfb-run xdotool import python3; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: no $tool"; exit 0; }
-done
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
+XVFB_TOOLS=(xdotool import python3)
+source "$(dirname "$0")/xvfb_lib.sh.inc"
 
 # Inside the virtual display: a window at scale 1 made three sizes (wider
 # than the scale needs, taller, and back to scale 1), each shot as the X

@@ -5,14 +5,8 @@
 # takes key events (with xdotool, when installed), and on SIGTERM exits 0
 # after writing clear.clr.
 set -euo pipefail
-bin="$1"; game="$2"
-if ! command -v xvfb-run >/dev/null 2>&1; then
-  echo "skipped: no xvfb-run"
-  exit 0
-fi
-work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*"; exit 1; }
+XVFB_TOOLS=()
+source "$(dirname "$0")/xvfb_lib.sh.inc"
 
 # Runs inside the virtual display: the window for about six seconds, two key
 # presses once the title is up, then the quit request.
