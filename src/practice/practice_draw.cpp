@@ -61,6 +61,11 @@ std::string Format(const char* pattern, double a) {
   return buf;
 }
 
+// Accuracy as shown: "-" until something was typed, as on the result panels.
+std::string AccuracyFigure(const TMeasures& m) {
+  return m.Correct + m.Misses > 0 ? FixedText(100 * Accuracy(m.Correct, m.Misses), 1) + "%" : "-";
+}
+
 std::string Clock(int64_t frames) {
   int64_t s = frames / 20;
   char buf[32];
@@ -122,9 +127,8 @@ void DrawPracticeHud(Game& g) {
   BlendFillArea(g.Screen, MakeRect(0, 0, 430, 48), TRgb{0, 0, 0}, 150);
   Text(g, 8, 6, Fit("練習：" + g.Practice.Result.ListName, 70), kTitle);
   Text(g, 8, 26,
-       Format("速さ %.1f キー/秒", KeysPerSecond(m.Correct, m.Frames)) + "　" +
-           Format("正確さ %.1f%%", 100 * Accuracy(m.Correct, m.Misses)) + "　語 " +
-           std::to_string(m.Words) + "　" + Clock(m.Frames));
+       Format("速さ %.1f キー/秒", KeysPerSecond(m.Correct, m.Frames)) + "　" + "正確さ " +
+           AccuracyFigure(m) + "　語 " + std::to_string(m.Words) + "　" + Clock(m.Frames));
   Text(g, 330, 384, "Esc：終わる", kDim);
   ReleaseCanvas(g.Screen);
 }
@@ -141,7 +145,7 @@ void DrawPracticeResult(Game& g) {
       "言葉　　　" + std::to_string(m.Words) + " 語",
       "正しいキー " + std::to_string(m.Correct) + "　ミス " + std::to_string(m.Misses),
       Format("速さ　　　%.2f キー/秒", KeysPerSecond(m.Correct, m.Frames)),
-      Format("正確さ　　%.1f%%", 100 * Accuracy(m.Correct, m.Misses)),
+      "正確さ　　" + AccuracyFigure(m),
   };
   for (int i = 0; i < 5; ++i) Text(g, 110, 158 + 22 * i, lines[i]);
   Text(g, 110, 282, "Space：練習メニューへ", kDim);
