@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "platform/sdl/scale565.h"
@@ -41,15 +40,7 @@ struct Window {
   }
   // What the window's present does with a new frame.
   void Present(const std::vector<uint16_t>& frame) {
-    ChangedAreas(frame.data(), Shown.data(), kW, kH, 8, 8, Areas);
-    const TScaleTarget t = Target();
-    for (const TArea& a : Areas) ScaleArea565(frame.data(), kW, a, {}, kFactor, 0, 0, t);
-    for (const TArea& a : Areas)
-      for (int y = a.Y0; y < a.Y1; ++y) {
-        const size_t at = static_cast<size_t>(y) * kW + a.X0;
-        std::memcpy(Shown.data() + at, frame.data() + at,
-                    static_cast<size_t>(a.X1 - a.X0) * sizeof(uint16_t));
-      }
+    PresentChanges(frame.data(), Shown.data(), kW, kH, 8, 8, {}, kFactor, 0, 0, Target(), Areas);
   }
 };
 

@@ -56,3 +56,11 @@ bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first,
 // joined when there would be more). Empty when the pictures are equal.
 void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
                   std::vector<TArea>& areas);
+
+// Brings `shown` (the w x h picture the window shows) up to `now`: the span of
+// each row that differs is copied into it and scaled into the target at once,
+// while the row is still in the cache (as ScaleArea565 would). `areas` gets
+// what ChangedAreas would have found, for sending to the display.
+void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
+                    const std::vector<uint32_t>& table, int factor, int left, int top,
+                    const TScaleTarget& target, std::vector<TArea>& areas);

@@ -217,36 +217,28 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
   if (s->w < kWidth * factor || s->h < kHeight * factor) return;  // smaller than the picture
   const int left = (s->w - kWidth * factor) / 2, top = (s->h - kHeight * factor) / 2;
   if (shown_.size() != screen.Pixels.size()) redrawAll_ = true;
-  if (redrawAll_) {
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-    areas_.assign(1, TArea{0, kWidth, 0, kHeight});
-  } else {
-    // Bands a few rows apart go as one: each band is one request to the
-    // X server, a few unchanged rows cost less than that.
-    ChangedAreas(screen.Pixels.data(), shown_.data(), kWidth, kHeight, 8, 8, areas_);
-    if (areas_.empty()) return;
-  }
   if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
   TScaleTarget target{
       static_cast<uint8_t*>(s->pixels),           s->pitch, s->w, s->h, s->format->BytesPerPixel,
       s->format->format == SDL_PIXELFORMAT_RGB888};
-  for (const TArea& a : areas_)
-    ScaleArea565(screen.Pixels.data(), kWidth, a, table_, factor, left, top, target);
+  if (redrawAll_) {
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+    ScaleRows565(screen.Pixels.data(), kWidth, 0, kHeight, table_, factor, left, top, target);
+    shown_ = screen.Pixels;
+  } else {
+    // Bands a few rows apart go as one: each band is one request to the
+    // X server, a few unchanged rows cost less than that.
+    PresentChanges(screen.Pixels.data(), shown_.data(), kWidth, kHeight, 8, 8, table_, factor, left,
+                   top, target, areas_);
+  }
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
   if (redrawAll_) {
     SDL_UpdateWindowSurface(window_);
-    shown_ = screen.Pixels;
-  } else {
+  } else if (!areas_.empty()) {
     rects_.clear();
-    for (const TArea& a : areas_) {
+    for (const TArea& a : areas_)
       rects_.push_back(SDL_Rect{left + a.X0 * factor, top + a.Y0 * factor, (a.X1 - a.X0) * factor,
                                 (a.Y1 - a.Y0) * factor});
-      for (int y = a.Y0; y < a.Y1; ++y) {
-        const size_t at = static_cast<size_t>(y) * kWidth + a.X0;
-        std::memcpy(shown_.data() + at, screen.Pixels.data() + at,
-                    static_cast<size_t>(a.X1 - a.X0) * sizeof(uint16_t));
-      }
-    }
     SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
   }
   redrawAll_ = false;
