@@ -120,20 +120,27 @@ void SdlAudio::SetEffectsVolume(int volume) {
 }
 
 SdlSoundDevice::~SdlSoundDevice() {
-  for (size_t i = 0; i < chunks_.size(); ++i) {
-    if (audio_.IsOpen()) Mix_HaltChannel(static_cast<int>(i));
-    if (chunks_[i]) Mix_FreeChunk(chunks_[i]);
-  }
+  if (audio_.IsOpen())
+    for (size_t i = 0; i < chunks_.size(); ++i) Mix_HaltChannel(static_cast<int>(i));
+  for (const TLoaded& l : loaded_)
+    if (l.Chunk) Mix_FreeChunk(l.Chunk);
+}
+
+Mix_Chunk* SdlSoundDevice::ChunkOf(const TWaveFormat& format, const std::vector<uint8_t>& data) {
+  for (const TLoaded& l : loaded_)
+    if (l.Format.Channels == format.Channels && l.Format.Rate == format.Rate &&
+        l.Format.Bits == format.Bits && l.Data == data)
+      return l.Chunk;
+  std::vector<uint8_t> wave = BuildWaveFile(format, data);
+  // The mixer converts the sound to the output format into its own buffer.
+  Mix_Chunk* chunk =
+      Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+  loaded_.push_back(TLoaded{format, data, chunk});
+  return chunk;
 }
 
 int SdlSoundDevice::NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) {
-  Mix_Chunk* chunk = nullptr;
-  if (audio_.IsOpen()) {
-    std::vector<uint8_t> wave = BuildWaveFile(format, data);
-    // The mixer converts the sound to the output format into its own buffer.
-    chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
-  }
-  chunks_.push_back(chunk);
+  chunks_.push_back(audio_.IsOpen() ? ChunkOf(format, data) : nullptr);
   int count = static_cast<int>(chunks_.size());
   if (audio_.IsOpen() && Mix_AllocateChannels(-1) < count) Mix_AllocateChannels(count);
   return count - 1;

@@ -39,7 +39,9 @@ class SdlAudio {
   TLimiter limiter_;
 };
 
-// Each instance is one mixer channel holding its own chunk.
+// Each instance is one mixer channel. Instances of the same sound share one
+// chunk: a sound is converted to the output format (resampled, which is
+// costly) once, not each time one more copy of it has to sound at once.
 class SdlSoundDevice : public ISoundDevice {
  public:
   explicit SdlSoundDevice(const SdlAudio& audio) : audio_(audio) {}
@@ -52,7 +54,15 @@ class SdlSoundDevice : public ISoundDevice {
   bool Sounding(int instance) const override;
 
  private:
+  struct TLoaded {
+    TWaveFormat Format;
+    std::vector<uint8_t> Data;
+    Mix_Chunk* Chunk = nullptr;  // null when unloadable
+  };
+  Mix_Chunk* ChunkOf(const TWaveFormat& format, const std::vector<uint8_t>& data);
+
   const SdlAudio& audio_;
+  std::vector<TLoaded> loaded_;     // each distinct sound once
   std::vector<Mix_Chunk*> chunks_;  // index = instance = channel; null when unloadable
 };
 
