@@ -1,4 +1,4 @@
-// The window's whole-number scaler, its changed-row finder, the automatic
+// The window's whole-number scaler, its changed-area finder, the automatic
 // scale, the no-display check, and the headless platform's remembered values.
 #include <gtest/gtest.h>
 
@@ -73,22 +73,6 @@ TEST(WindowScaler, TheXrgbPathGivesWhatTheTableGives) {
   EXPECT_EQ(viaTable, direct);
   EXPECT_EQ(direct[0], 0u);
   EXPECT_EQ(direct[2 * 255 + 1 + 511 * 512], 0x00FFFFFFu);  // 0xFFFF, bottom right
-}
-
-TEST(WindowScaler, ChangedRowsFindsTheBandThatDiffers) {
-  const int w = 4, h = 5;
-  std::vector<uint16_t> a(w * h, 7), b = a;
-  int first = -1, last = -1;
-  EXPECT_FALSE(ChangedRows(a.data(), b.data(), w, h, first, last));
-  b[2 * w + 3] = 8;
-  ASSERT_TRUE(ChangedRows(a.data(), b.data(), w, h, first, last));
-  EXPECT_EQ(first, 2);
-  EXPECT_EQ(last, 2);
-  b[0] = 1;
-  b[4 * w] = 1;
-  ASSERT_TRUE(ChangedRows(a.data(), b.data(), w, h, first, last));
-  EXPECT_EQ(first, 0);
-  EXPECT_EQ(last, 4);
 }
 
 TEST(WindowScaler, AreasDrawTheirPartAsTheWholePictureWouldAtEveryFactor) {

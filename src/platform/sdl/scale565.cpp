@@ -164,20 +164,6 @@ void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<u
                                  target);
 }
 
-bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last) {
-  const size_t rowBytes = static_cast<size_t>(w) * sizeof(uint16_t);
-  auto differs = [&](int y) {
-    const size_t at = static_cast<size_t>(y) * w;
-    return std::memcmp(a + at, b + at, rowBytes) != 0;
-  };
-  first = 0;
-  while (first < h && !differs(first)) ++first;
-  if (first == h) return false;
-  last = h - 1;
-  while (last > first && !differs(last)) --last;
-  return true;
-}
-
 void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
                   std::vector<TArea>& areas) {
   areas.clear();
@@ -189,9 +175,13 @@ void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, s
   JoinClosestAreas(areas, maxAreas);
 }
 
-void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
-                    const std::vector<uint32_t>& table, int factor, int left, int top,
-                    const TScaleTarget& target, std::vector<TArea>& areas) {
+namespace {
+
+// Copies each row's differing span of `now` into `shown`, calls onSpan(y, x0,
+// x1) while the row is in the cache, and lists the areas as ChangedAreas.
+template <typename OnSpan>
+void TakeChangesAnd(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
+                    std::vector<TArea>& areas, OnSpan onSpan) {
   areas.clear();
   for (int y = 0; y < h; ++y) {
     const uint16_t* from = now + static_cast<size_t>(y) * w;
@@ -200,8 +190,23 @@ void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap,
     DifferingSpan(from, to, w, x0, x1);
     if (x0 == w) continue;
     std::memcpy(to + x0, from + x0, static_cast<size_t>(x1 - x0) * sizeof(uint16_t));
-    ScaleArea565(now, w, TArea{x0, x1, y, y + 1}, table, factor, left, top, target);
+    onSpan(y, x0, x1);
     AddChangedSpan(areas, y, x0, x1, gap);
   }
   JoinClosestAreas(areas, maxAreas);
+}
+
+}  // namespace
+
+void TakeChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
+                 std::vector<TArea>& areas) {
+  TakeChangesAnd(now, shown, w, h, gap, maxAreas, areas, [](int, int, int) {});
+}
+
+void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
+                    const std::vector<uint32_t>& table, int factor, int left, int top,
+                    const TScaleTarget& target, std::vector<TArea>& areas) {
+  TakeChangesAnd(now, shown, w, h, gap, maxAreas, areas, [&](int y, int x0, int x1) {
+    ScaleArea565(now, w, TArea{x0, x1, y, y + 1}, table, factor, left, top, target);
+  });
 }

@@ -46,10 +46,6 @@ struct TArea {
 void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target);
 
-// Rows first..last (inclusive) in which two pictures of the same size differ;
-// false when they are equal.
-bool ChangedRows(const uint16_t* a, const uint16_t* b, int w, int h, int& first, int& last);
-
 // The parts in which two w x h pictures differ, top to bottom: bands of rows
 // that differ (bands fewer than gap rows apart joined), each cut to the
 // columns that differ in it; at most maxAreas of them (the closest bands are
@@ -64,3 +60,8 @@ void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, s
 void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
                     const std::vector<uint32_t>& table, int factor, int left, int top,
                     const TScaleTarget& target, std::vector<TArea>& areas);
+
+// As PresentChanges without scaling: `shown` brought up to `now`, `areas`
+// what changed.
+void TakeChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
+                 std::vector<TArea>& areas);

@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -50,6 +51,7 @@ std::string NoDisplayReason(const std::function<const char*(const char*)>& geten
 SdlPlatform::SdlPlatform() : start_(Clock::now()) {}
 
 SdlPlatform::~SdlPlatform() {
+  x11_.Close();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
@@ -85,10 +87,17 @@ bool SdlPlatform::Open(int scale, std::string& error) {
   // an input method neither composes nor swallows the key presses.
   SDL_StopTextInput();
   // MIRUTENA_PRESENT=renderer keeps SDL's renderer (OpenGL where present),
-  // for machines where that is measurably better; the window surface is the
-  // default, and the renderer also serves when no window surface can be had.
+  // for machines where that is measurably better, and =surface the window
+  // surface. The X server's copy is the default on X11, the window surface
+  // elsewhere; the renderer also serves when no window surface can be had.
   const char* want = std::getenv("MIRUTENA_PRESENT");
   bool renderer = Set(want) && std::strcmp(want, "renderer") == 0;
+  const bool surface = Set(want) && std::strcmp(want, "surface") == 0;
+  if (!renderer && !surface && x11_.Open(window_)) {
+    path_ = TPresentPath::X11Pixmap;
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for the server's notes to the presenter
+    return true;
+  }
   if (!renderer) {
     SDL_Surface* s = SDL_GetWindowSurface(window_);
     renderer = !s || (s->format->BytesPerPixel != 2 && s->format->BytesPerPixel != 4);
@@ -134,6 +143,9 @@ std::vector<SdlInput> SdlPlatform::PollEvents() {
       case SDL_QUIT:
         in.Type = SdlInput::Quit;
         out.push_back(in);
+        break;
+      case SDL_SYSWMEVENT:
+        if (e.syswm.msg) x11_.TakeEvent(*e.syswm.msg);
         break;
       case SDL_KEYDOWN:
       case SDL_KEYUP: {
@@ -196,10 +208,14 @@ void SdlPlatform::SleepMs(uint32_t ms) {
 
 void SdlPlatform::Present(const Surface& screen) {
   if (!window_ || screen.Width != kWidth || screen.Height != kHeight) return;
-  if (path_ == TPresentPath::WindowSurface)
+  if (path_ == TPresentPath::X11Pixmap) {
+    x11_.Present(screen.Pixels.data(), kWidth, kHeight, redrawAll_);
+    redrawAll_ = false;
+  } else if (path_ == TPresentPath::WindowSurface) {
     PresentToSurface(screen);
-  else
+  } else {
     PresentWithRenderer(screen);
+  }
 }
 
 // Only the parts that changed since the last frame (bands of rows, each cut

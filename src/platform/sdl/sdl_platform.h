@@ -1,7 +1,8 @@
 // The SDL2 window: presents the 430x400 screen surface at a whole-number
-// scale, centred on black, either through the window surface with our own
-// RGB565 scaler (the default: no OpenGL, cheap without a GPU) or through an
-// SDL renderer; keeps the caption, resizes, goes full screen and back, paces
+// scale, centred on black, with our own RGB565 scaler: on X11 through a copy
+// kept by the X server (the default: no OpenGL, and a scrolled backdrop is
+// moved there instead of sent again), elsewhere through the window surface;
+// or through an SDL renderer; keeps the caption, resizes, goes full screen and back, paces
 // on a steady millisecond clock and turns SDL's events into the game's own
 // key, focus and quit events.
 #pragma once
@@ -14,6 +15,7 @@
 #include "media/keyboard.h"
 #include "media/platform.h"
 #include "platform/sdl/scale565.h"
+#include "platform/sdl/x11_present.h"
 
 struct SDL_Rect;
 struct SDL_Window;
@@ -29,7 +31,7 @@ struct SdlInput {
 };
 
 // How frames reach the screen.
-enum class TPresentPath { WindowSurface, Renderer };
+enum class TPresentPath { X11Pixmap, WindowSurface, Renderer };
 
 // Why a window cannot be opened here, or "" when a display is there (or a
 // video driver that needs none was asked for explicitly). Reads DISPLAY,
@@ -86,6 +88,7 @@ class SdlPlatform : public IPlatform {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   TPresentPath path_ = TPresentPath::WindowSurface;
+  X11Presenter x11_;
   std::vector<uint32_t> table_;  // 565 value -> window surface pixel
   uint32_t tableFormat_ = 0;     // the surface format the table is for
   std::vector<uint16_t> shown_;  // the picture last put in the window
