@@ -137,7 +137,10 @@ bool SdlPlatform::OpenRenderer(std::string& error) {
 std::vector<SdlInput> SdlPlatform::PollEvents() {
   std::vector<SdlInput> out;
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  // One look at the window system a frame: SDL_PollEvent would look again
+  // (system calls) for every event it hands out.
+  SDL_PumpEvents();
+  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
     SdlInput in;
     switch (e.type) {
       case SDL_QUIT:
