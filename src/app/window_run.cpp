@@ -127,9 +127,6 @@ int RunWindow(const AppOptions& o) {
     return 1;
   }
   if (o.FullScreen || settings.FullScreen) EnterFullScreen(g);
-  std::vector<std::pair<TWaveFormat, std::vector<uint8_t>>> sounds;
-  for (const TWaveItem& w : g.Waves.Items) sounds.emplace_back(w.Format, w.Data);
-  sound.PrepareInBackground(std::move(sounds));
 
   // The demo writes its ranking and cleared stages into a scratch folder;
   // without one there is no demo.

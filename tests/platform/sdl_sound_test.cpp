@@ -46,27 +46,3 @@ TEST(SdlSound, InstancesOfOneSoundAndOfOthersAllPlay) {
     EXPECT_FALSE(device.Sounding(5));
   }  // every chunk freed once, while instances shared them
 }
-
-TEST(SdlSound, SoundsPreparedInTheBackgroundPlayAndADeviceClosesWhilePreparing) {
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  SdlAudio audio;
-  if (!audio.Open()) GTEST_SKIP() << "no dummy audio output: " << SDL_GetError();
-  const TWaveFormat format{1, 22050, 16};
-  {
-    SdlSoundDevice device(audio);
-    device.PrepareInBackground({{format, Tone(50)}, {format, Tone(60)}, {format, Tone(70)}});
-    // Played at once, racing the preparer: every one sounds.
-    const int a = device.NewInstance(format, Tone(70)), b = device.NewInstance(format, Tone(50));
-    device.Restart(a);
-    device.Restart(b);
-    EXPECT_TRUE(device.Sounding(a));
-    EXPECT_TRUE(device.Sounding(b));
-  }
-  {
-    // Closed long before a long list is done: the preparer stops and joins.
-    std::vector<std::pair<TWaveFormat, std::vector<uint8_t>>> many;
-    for (int i = 0; i < 200; ++i) many.emplace_back(TWaveFormat{1, 11025, 16}, Tone(10 + i));
-    SdlSoundDevice device(audio);
-    device.PrepareInBackground(std::move(many));
-  }
-}

@@ -120,61 +120,23 @@ void SdlAudio::SetEffectsVolume(int volume) {
 }
 
 SdlSoundDevice::~SdlSoundDevice() {
-  stopPreparing_ = true;
-  if (preparer_.joinable()) preparer_.join();
   if (audio_.IsOpen())
     for (size_t i = 0; i < chunks_.size(); ++i) Mix_HaltChannel(static_cast<int>(i));
   for (const TLoaded& l : loaded_)
     if (l.Chunk) Mix_FreeChunk(l.Chunk);
 }
 
-namespace {
-
-// The mixer converts the sound to the output format into its own buffer.
-Mix_Chunk* ConvertSound(const TWaveFormat& format, const std::vector<uint8_t>& data) {
-  std::vector<uint8_t> wave = BuildWaveFile(format, data);
-  return Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
-}
-
-bool SameSound(const TWaveFormat& f, const std::vector<uint8_t>& d, const TWaveFormat& g,
-               const std::vector<uint8_t>& e) {
-  return f.Channels == g.Channels && f.Rate == g.Rate && f.Bits == g.Bits && d == e;
-}
-
-}  // namespace
-
-const SdlSoundDevice::TLoaded* SdlSoundDevice::FindLoaded(const TWaveFormat& format,
-                                                          const std::vector<uint8_t>& data) const {
-  for (const TLoaded& l : loaded_)
-    if (SameSound(l.Format, l.Data, format, data)) return &l;
-  return nullptr;
-}
-
 Mix_Chunk* SdlSoundDevice::ChunkOf(const TWaveFormat& format, const std::vector<uint8_t>& data) {
-  {
-    std::lock_guard<std::mutex> hold(loadedLock_);
-    if (const TLoaded* l = FindLoaded(format, data)) return l->Chunk;
-  }
-  // Converted outside the lock; the preparer may have done it meanwhile.
-  Mix_Chunk* chunk = ConvertSound(format, data);
-  std::lock_guard<std::mutex> hold(loadedLock_);
-  if (const TLoaded* l = FindLoaded(format, data)) {
-    if (chunk) Mix_FreeChunk(chunk);
-    return l->Chunk;
-  }
+  for (const TLoaded& l : loaded_)
+    if (l.Format.Channels == format.Channels && l.Format.Rate == format.Rate &&
+        l.Format.Bits == format.Bits && l.Data == data)
+      return l.Chunk;
+  std::vector<uint8_t> wave = BuildWaveFile(format, data);
+  // The mixer converts the sound to the output format into its own buffer.
+  Mix_Chunk* chunk =
+      Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
   loaded_.push_back(TLoaded{format, data, chunk});
   return chunk;
-}
-
-void SdlSoundDevice::PrepareInBackground(
-    std::vector<std::pair<TWaveFormat, std::vector<uint8_t>>> sounds) {
-  if (!audio_.IsOpen() || preparer_.joinable()) return;
-  preparer_ = std::thread([this, sounds = std::move(sounds)] {
-    for (const auto& [format, data] : sounds) {
-      if (stopPreparing_) return;
-      ChunkOf(format, data);
-    }
-  });
 }
 
 int SdlSoundDevice::NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) {

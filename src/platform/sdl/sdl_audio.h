@@ -2,12 +2,8 @@
 // opened the game runs silent: the sound device reports itself not running
 // and the music device keeps time without playing (no errors either way).
 #pragma once
-#include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <string>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #include "media/music_device.h"
@@ -56,9 +52,6 @@ class SdlSoundDevice : public ISoundDevice {
   int NewInstance(const TWaveFormat& format, const std::vector<uint8_t>& data) override;
   void Restart(int instance) override;
   bool Sounding(int instance) const override;
-  // Converts the sounds on a thread of its own, so that no sound's first
-  // play waits for its conversion (milliseconds for the longer ones).
-  void PrepareInBackground(std::vector<std::pair<TWaveFormat, std::vector<uint8_t>>> sounds);
 
  private:
   struct TLoaded {
@@ -67,13 +60,9 @@ class SdlSoundDevice : public ISoundDevice {
     Mix_Chunk* Chunk = nullptr;  // null when unloadable
   };
   Mix_Chunk* ChunkOf(const TWaveFormat& format, const std::vector<uint8_t>& data);
-  const TLoaded* FindLoaded(const TWaveFormat& format, const std::vector<uint8_t>& data) const;
 
   const SdlAudio& audio_;
-  mutable std::mutex loadedLock_;
-  std::vector<TLoaded> loaded_;  // each distinct sound once
-  std::thread preparer_;
-  std::atomic<bool> stopPreparing_{false};
+  std::vector<TLoaded> loaded_;     // each distinct sound once
   std::vector<Mix_Chunk*> chunks_;  // index = instance = channel; null when unloadable
 };
 
