@@ -32,21 +32,22 @@ int Fail(const std::string& message) {
 }
 
 // MIRUTENA_TIMING=1: "timing: frame N at T ms" on stderr for the title frame
-// (frame 2) and for the last frame at exit, T counted from the start of the
-// process (the kernel's start time, to its 10 ms tick), so that a test can
-// work out the start-up time and the frame rate the window keeps.
+// (frame 2) and for the last frame at exit, T being when the frame went to
+// the window system, counted from the start of the process (the kernel's
+// start time, to its 10 ms tick), so that a test can work out the start-up
+// time and the frame rate the window keeps.
 class FrameTiming {
  public:
+  using Clock = std::chrono::steady_clock;
   FrameTiming() {
     const char* v = std::getenv("MIRUTENA_TIMING");
     on_ = v != nullptr && std::strcmp(v, "1") == 0;
     if (on_) ageAtStart_ = std::max(0.0, ProcessAgeMs());
   }
-  void FrameRan(int64_t frame) {
+  void FrameRan(int64_t frame, Clock::time_point presented) {
     if (!on_) return;
     lastFrame_ = frame;
-    lastMs_ =
-        ageAtStart_ + std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+    lastMs_ = ageAtStart_ + std::chrono::duration<double, std::milli>(presented - start_).count();
     if (frame == 2) Print();
   }
   void AtExit() {
@@ -54,7 +55,6 @@ class FrameTiming {
   }
 
  private:
-  using Clock = std::chrono::steady_clock;
   void Print() const {
     std::fprintf(stderr, "timing: frame %lld at %.1f ms\n", static_cast<long long>(lastFrame_),
                  lastMs_);
@@ -161,7 +161,7 @@ int RunWindow(const AppOptions& o) {
     try {
       if (MainEventIdle(g)) {
         ++framesRun;
-        timing.FrameRan(framesRun);
+        timing.FrameRan(framesRun, platform.LastPresentTime());
         if (framesRun == 1) {
           StartChosenStage(g, start.Stage, start.TryScriptPath);
           if (!o.Practice.empty()) {
@@ -169,8 +169,6 @@ int RunWindow(const AppOptions& o) {
             if (!StartPracticeFromSpec(g, o.Practice, problems, error)) platform.ReportError(error);
             for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
           }
-          // The first frame only loads; the title is drawn at once after it.
-          g.NextFrameTime = platform.NowMs();
         }
         g.Waves.PlayLog.clear();  // kept only for traces; a window would let it grow
         for (const TShotRequest& shot : o.Shots)

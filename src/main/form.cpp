@@ -118,9 +118,13 @@ bool MainEventIdle(Game& g) {
   } else {
     const uint32_t base = late <= kWakeSlackMs ? g.NextFrameTime : now;
     g.NextFrameTime = base + static_cast<uint32_t>(g.FrameInterval);
+    const bool loading = g.FirstFramePending != 0;
     RunFrame(g);
     ++g.FramesInWindow;
     ran = true;
+    // The first frame only loads and shows nothing: the title comes at once,
+    // not a frame period later.
+    if (loading) g.NextFrameTime = p.NowMs();
     int64_t wait = ClockDiff(g.NextFrameTime, p.NowMs()) - g.SleepMargin;
     if (wait > 0) p.SleepMs(static_cast<uint32_t>(wait));
   }

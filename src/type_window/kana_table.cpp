@@ -121,12 +121,12 @@ bool LoadKanaTable(TKanaTable& table, const std::string& path, std::string& erro
 }
 
 const KanaEntry* FindKana(const TKanaTable& table, const std::string& kana) {
-  const KanaEntry* found = nullptr;
-  for (int i = 1; i <= TKanaTable::kSlots; ++i) {
+  // The last entry of a kana counts; searched from the end, the first found.
+  for (int i = TKanaTable::kSlots; i >= 1; --i) {
     const KanaEntry& e = table.Slots[i];
-    if (!e.empty() && e[0] == kana) found = &e;
+    if (!e.empty() && e[0] == kana) return &e;
   }
-  return found;
+  return nullptr;
 }
 
 KanaEntry* FindKana(TKanaTable& table, const std::string& kana) {

@@ -211,6 +211,7 @@ void SdlPlatform::SleepMs(uint32_t ms) {
 
 void SdlPlatform::Present(const Surface& screen) {
   if (!window_ || screen.Width != kWidth || screen.Height != kHeight) return;
+  lastPresent_ = Clock::now();
   if (path_ == TPresentPath::X11Pixmap) {
     x11_.Present(screen.Pixels.data(), kWidth, kHeight, redrawAll_);
     redrawAll_ = false;

@@ -58,6 +58,8 @@ class SdlPlatform : public IPlatform {
   uint32_t NowMs() override;
   void SleepMs(uint32_t ms) override;
   void Present(const Surface& screen) override;
+  // When the last frame was handed to the window system.
+  std::chrono::steady_clock::time_point LastPresentTime() const { return lastPresent_; }
   void SetCaption(const std::string& utf8) override;
   std::string Caption() const override { return caption_; }
   bool SetFullScreen(bool on) override;
@@ -83,6 +85,7 @@ class SdlPlatform : public IPlatform {
 
   using Clock = std::chrono::steady_clock;
   Clock::time_point start_;
+  Clock::time_point lastPresent_;
   uint32_t lastNow_ = 0;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
