@@ -7,7 +7,8 @@
 # xdotool every 10 ms; for Mirutena also to its first drawn frame, from
 # MIRUTENA_TIMING). States: the title, and play (Mirutena's attract demo, which
 # starts after 15 s on the title; Tux Typing's Fish Cascade on Easy, reached
-# with three Return presses), Mirutena with music and without (F4).
+# with three Return presses), Mirutena with music and without (F4); and the X
+# server's CPU over the same seconds, for what each game has it do.
 #
 #   bench/side_by_side.sh [BUILD_DIR] [PLAY_SECONDS]   (default build/release, 30)
 #
@@ -39,7 +40,8 @@ for d in $(seq 71 120); do
   [ -e "/tmp/.X$d-lock" ] || { disp=":$d"; break; }
 done
 Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
+xvfb=$!
+pids+=("$xvfb")
 export DISPLAY=$disp
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 export SDL_AUDIODRIVER=disk
@@ -47,11 +49,13 @@ hz=$(getconf CLK_TCK)
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 rss_mb() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
-# CPU percent of PID over N seconds.
+# CPU percent of PID over N seconds, and the X server's over the same time
+# (what the game asks of the server is work too: copies, scaled pictures).
 cpu_over() {
-  local a b
-  a=$(ticks "$1"); sleep "$2"; b=$(ticks "$1")
-  awk -v a="$a" -v b="$b" -v hz="$hz" -v s="$2" 'BEGIN { printf "%.2f", (b - a) * 100 / hz / s }'
+  local a b xa xb
+  a=$(ticks "$1"); xa=$(ticks "$xvfb"); sleep "$2"; b=$(ticks "$1"); xb=$(ticks "$xvfb")
+  awk -v a="$a" -v b="$b" -v xa="$xa" -v xb="$xb" -v hz="$hz" -v s="$2" \
+    'BEGIN { printf "%.2f %.2f", (b - a) * 100 / hz / s, (xb - xa) * 100 / hz / s }'
 }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 # Milliseconds from START_MS until PID shows a visible window, and the window.
@@ -81,10 +85,10 @@ for run in music nomusic; do
     xdotool key --window "$WID" F4
   fi
   R[mir_first_$run]=$(sed -n 's/^timing: frame 2 at \([0-9.]*\) ms$/\1/p' "$work/err_$run.txt" | head -n 1)
-  R[mir_title_cpu_$run]=$(cpu_over "$pid" "$title_secs")
+  read -r R[mir_title_cpu_$run] R[mir_title_x_$run] < <(cpu_over "$pid" "$title_secs")
   R[mir_title_rss_$run]=$(rss_mb "$pid")
   sleep $(( 17 - title_secs ))  # the demo begins 15 s after the last key
-  R[mir_play_cpu_$run]=$(cpu_over "$pid" "$secs")
+  read -r R[mir_play_cpu_$run] R[mir_play_x_$run] < <(cpu_over "$pid" "$secs")
   R[mir_play_rss_$run]=$(rss_mb "$pid")
   R[mir_hwm_$run]=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
   kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
@@ -99,7 +103,7 @@ read -r ms WID < <(wait_window "$pid" "$start")
 R[tux_window]=$ms
 sleep 2
 import -window root "$work/tux_menu.png"
-R[tux_title_cpu]=$(cpu_over "$pid" "$title_secs")
+read -r R[tux_title_cpu] R[tux_title_x] < <(cpu_over "$pid" "$title_secs")
 R[tux_title_rss]=$(rss_mb "$pid")
 xdotool windowfocus --sync "$WID" 2>/dev/null || true
 for _ in 1 2 3; do xdotool key --window "$WID" Return; sleep 1.5; done
@@ -117,7 +121,7 @@ in_game() {
   awk -v d="$differ" -v t="$total" 'BEGIN { exit !(t > 0 && d / t > 0.5) }'
 }
 in_game || { echo "side_by_side: Tux Typing did not reach Fish Cascade" >&2; exit 1; }
-R[tux_play_cpu]=$(cpu_over "$pid" "$secs")
+read -r R[tux_play_cpu] R[tux_play_x] < <(cpu_over "$pid" "$secs")
 in_game || { echo "side_by_side: Tux Typing left Fish Cascade during the measure" >&2; exit 1; }
 R[tux_play_rss]=$(rss_mb "$pid")
 R[tux_hwm]=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
@@ -132,6 +136,9 @@ row "title CPU % (music)" "${R[mir_title_cpu_music]}" "${R[tux_title_cpu]}"
 row "title CPU % (no music, F4)" "${R[mir_title_cpu_nomusic]}" "${R[tux_title_cpu]}"
 row "play CPU % (music)" "${R[mir_play_cpu_music]}" "${R[tux_play_cpu]}"
 row "play CPU % (no music, F4)" "${R[mir_play_cpu_nomusic]}" "${R[tux_play_cpu]}"
+row "X server CPU %, title (music)" "${R[mir_title_x_music]}" "${R[tux_title_x]}"
+row "X server CPU %, play (music)" "${R[mir_play_x_music]}" "${R[tux_play_x]}"
+row "X server CPU %, play (F4)" "${R[mir_play_x_nomusic]}" "${R[tux_play_x]}"
 row "title RSS MB" "${R[mir_title_rss_music]}" "${R[tux_title_rss]}"
 row "play RSS MB" "${R[mir_play_rss_music]}" "${R[tux_play_rss]}"
 row "peak RSS MB" "${R[mir_hwm_music]}" "${R[tux_hwm]}"
