@@ -55,7 +55,7 @@ cpu_over() {
   local a b xa xb
   a=$(ticks "$1"); xa=$(ticks "$xvfb"); sleep "$2"; b=$(ticks "$1"); xb=$(ticks "$xvfb")
   awk -v a="$a" -v b="$b" -v xa="$xa" -v xb="$xb" -v hz="$hz" -v s="$2" \
-    'BEGIN { printf "%.2f %.2f", (b - a) * 100 / hz / s, (xb - xa) * 100 / hz / s }'
+    'BEGIN { printf "%.2f %.2f\n", (b - a) * 100 / hz / s, (xb - xa) * 100 / hz / s }'
 }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 # Milliseconds from START_MS until PID shows a visible window, and the window.
