@@ -8,7 +8,7 @@ preset="${1:-release}"
 packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev libsdl2-dev libx11-dev libxext-dev
   libsdl2-mixer-dev timgm6mb-soundfont libsdl2-image-dev libpng-dev libfreetype-dev
   libfontconfig-dev fonts-ipafont-gothic fonts-noto-color-emoji fonts-dejavu-core fluidsynth xvfb xdotool xauth python3 mecab mecab-ipadic-utf8 kakasi
-  desktop-file-utils appstream ibus ibus-anthy dbus-daemon libglib2.0-bin imagemagick)
+  desktop-file-utils appstream openbox ibus ibus-anthy dbus-daemon libglib2.0-bin imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
