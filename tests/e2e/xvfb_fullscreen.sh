@@ -25,14 +25,20 @@ done
 [ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" "$wm" 2>/dev/null; exit 0; }
 sleep 1
 geometry() { xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }
+# Waits up to 10 s for the window to take the size, then a second more for
+# the frames drawn at it.
+wait_size() {
+  for _ in $(seq 100); do [ "$(geometry)" = "$1" ] && break; sleep 0.1; done
+  sleep 1
+}
 echo "before $(geometry)" >>states.txt
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key --window "$wid" F2
-sleep 2
+wait_size 1280x1024
 echo "full $(geometry)" >>states.txt
 import -window root "PNG24:full.png"
 xdotool key --window "$wid" F2
-sleep 2
+wait_size 430x400
 echo "after $(geometry)" >>states.txt
 kill -TERM "$pid"
 wait "$pid"
