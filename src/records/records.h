@@ -71,6 +71,8 @@ bool AddRecord(Game& g, TRecordEntry entry);
 // An entry of the given kind carrying what m measured (keys, misses, longest
 // streak, time, words, letters); the caller fills in stage, part and the rest.
 TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m);
+// The measures an entry carries: the way back from MeasuresEntry.
+TMeasures EntryMeasures(const TRecordEntry& e);
 // Per expected letter: hits and misses over the given entries.
 void LetterTotals(const std::vector<TRecordEntry>& entries, TLetterCounts& hits,
                   TLetterCounts& missed);

@@ -200,6 +200,18 @@ TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m) {
   return e;
 }
 
+TMeasures EntryMeasures(const TRecordEntry& e) {
+  TMeasures m;
+  m.Frames = e.Frames;
+  m.Correct = e.Keys;
+  m.Misses = e.Misses;
+  m.Words = e.Words;
+  m.LongestStreak = e.Streak;
+  m.Hits = e.Hits;
+  m.Missed = e.Missed;
+  return m;
+}
+
 void LetterTotals(const std::vector<TRecordEntry>& entries, TLetterCounts& hits,
                   TLetterCounts& missed) {
   hits.fill(0);

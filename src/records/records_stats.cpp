@@ -5,19 +5,7 @@
 #include <map>
 #include <utility>
 
-namespace {
-TMeasures EntryMeasures(const TRecordEntry& e) {
-  TMeasures m;
-  m.Frames = e.Frames;
-  m.Correct = e.Keys;
-  m.Misses = e.Misses;
-  m.Words = e.Words;
-  m.LongestStreak = e.Streak;
-  m.Hits = e.Hits;
-  m.Missed = e.Missed;
-  return m;
-}
-}  // namespace
+#include "records/records.h"
 
 std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
                                        int (*partsOfStage)(int)) {
