@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/changed_areas.h"
 #include "platform/sdl/scale565.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "platform/changed_areas.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/scale565.h"
 #include "platform/sdl/sdl_platform.h"

@@ -164,17 +164,6 @@ void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<u
                                  target);
 }
 
-void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
-                  std::vector<TArea>& areas) {
-  areas.clear();
-  for (int y = 0; y < h; ++y) {
-    int x0, x1;
-    DifferingSpan(a + static_cast<size_t>(y) * w, b + static_cast<size_t>(y) * w, w, x0, x1);
-    if (x0 < w) AddChangedSpan(areas, y, x0, x1, gap);
-  }
-  JoinClosestAreas(areas, maxAreas);
-}
-
 namespace {
 
 // Copies each row's differing span of `now` into `shown`, calls onSpan(y, x0,

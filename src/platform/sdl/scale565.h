@@ -46,22 +46,19 @@ struct TArea {
 void ScaleArea565(const uint16_t* src, int srcW, TArea area, const std::vector<uint32_t>& table,
                   int factor, int left, int top, const TScaleTarget& target);
 
-// The parts in which two w x h pictures differ, top to bottom: bands of rows
-// that differ (bands fewer than gap rows apart joined), each cut to the
-// columns that differ in it; at most maxAreas of them (the closest bands are
-// joined when there would be more). Empty when the pictures are equal.
-void ChangedAreas(const uint16_t* a, const uint16_t* b, int w, int h, int gap, size_t maxAreas,
-                  std::vector<TArea>& areas);
-
 // Brings `shown` (the w x h picture the window shows) up to `now`: the span of
 // each row that differs is copied into it and scaled into the target at once,
 // while the row is still in the cache (as ScaleArea565 would). `areas` gets
-// what ChangedAreas would have found, for sending to the display.
+// the parts in which the two differed, top to bottom, for sending to the
+// display: bands of rows that differ (bands fewer than gap rows apart
+// joined), each cut to the columns that differ in it; at most maxAreas of
+// them (the closest bands are joined when there would be more); empty when
+// the pictures were equal.
 void PresentChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
                     const std::vector<uint32_t>& table, int factor, int left, int top,
                     const TScaleTarget& target, std::vector<TArea>& areas);
 
 // As PresentChanges without scaling: `shown` brought up to `now`, `areas`
-// what changed.
+// what differed.
 void TakeChanges(const uint16_t* now, uint16_t* shown, int w, int h, int gap, size_t maxAreas,
                  std::vector<TArea>& areas);
