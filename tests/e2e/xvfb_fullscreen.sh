@@ -16,12 +16,8 @@ wm=$!
 sleep 1
 "$bin" --data "$game" --save-dir save --scale 1 2>err.txt &
 pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
+source "$E2E_DIR/xvfb_keys.sh.inc"
+wid=$(visible_window "$pid")
 [ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" "$wm" 2>/dev/null; exit 0; }
 sleep 1
 geometry() { xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }

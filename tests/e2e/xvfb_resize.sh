@@ -16,12 +16,8 @@ export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 "$bin" --data "$game" --save-dir save --scale 1 2>err.txt &
 pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --limit 1 --pid "$pid" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
+source "$E2E_DIR/xvfb_keys.sh.inc"
+wid=$(visible_window "$pid")
 [ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" 2>/dev/null; exit 0; }
 # In the screen's corner, so that every size below is wholly on the screen.
 xdotool windowmove --sync "$wid" 0 0 2>/dev/null || xdotool windowmove "$wid" 0 0
