@@ -94,7 +94,7 @@ bool SdlPlatform::Open(int scale, std::string& error) {
   bool renderer = Set(want) && std::strcmp(want, "renderer") == 0;
   const bool surface = Set(want) && std::strcmp(want, "surface") == 0;
   if (!renderer && !surface && x11_.Open(window_)) {
-    path_ = TPresentPath::X11Pixmap;
+    path_ = TPresentPath::X11Window;
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // for the server's notes to the presenter
     return true;
   }
@@ -212,7 +212,7 @@ void SdlPlatform::SleepMs(uint32_t ms) {
 void SdlPlatform::Present(const Surface& screen) {
   if (!window_ || screen.Width != kWidth || screen.Height != kHeight) return;
   lastPresent_ = Clock::now();
-  if (path_ == TPresentPath::X11Pixmap) {
+  if (path_ == TPresentPath::X11Window) {
     x11_.Present(screen.Pixels.data(), kWidth, kHeight, redrawAll_);
     redrawAll_ = false;
   } else if (path_ == TPresentPath::WindowSurface) {

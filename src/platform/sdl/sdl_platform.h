@@ -31,7 +31,7 @@ struct SdlInput {
 };
 
 // How frames reach the screen.
-enum class TPresentPath { X11Pixmap, WindowSurface, Renderer };
+enum class TPresentPath { X11Window, WindowSurface, Renderer };
 
 // Why a window cannot be opened here, or "" when a display is there (or a
 // video driver that needs none was asked for explicitly). Reads DISPLAY,

@@ -202,8 +202,7 @@ void X11Presenter::Present(const uint16_t* pixels, int w, int h, bool redrawAll)
   SDL_GetWindowSize(s.SdlWindow, &ww, &wh);
   const int factor = WholeScaleThatFits(w, h, ww, wh);
   if (ww < w * factor || wh < h * factor) return;  // smaller than the picture
-  const int left = (ww - w * factor) / 2, top = (wh - h * factor) / 2;
-  const int f = factor;
+  const int f = factor, left = (ww - w * f) / 2, top = (wh - h * f) / 2;
   const size_t size = static_cast<size_t>(w) * h;
   if (factor != s.Factor || s.Shown.size() != size) {
     if (!s.MakeImage(w, h, factor)) return;
@@ -243,8 +242,7 @@ void X11Presenter::Present(const uint16_t* pixels, int w, int h, bool redrawAll)
   TakeChanges(pixels, s.Shown.data(), w, h, kBandGap, kMaxAreas, s.Areas);
   if (shift.Still() && s.Areas.empty()) return;
   s.WaitUntilRead();
-  for (size_t i = 0; i < s.Uncovered.size(); ++i)
-    s.Send(pixels, w, s.Uncovered[i], left, top, s.Areas.empty() && i + 1 == s.Uncovered.size());
+  s.Areas.insert(s.Areas.end(), s.Uncovered.begin(), s.Uncovered.end());
   for (size_t i = 0; i < s.Areas.size(); ++i)
     s.Send(pixels, w, s.Areas[i], left, top, i + 1 == s.Areas.size());
   XFlush(s.Dpy);
