@@ -25,6 +25,8 @@ inline float Hash01(int x, int y, int seed) {
 }
 // Smooth value noise with a lattice step of `scale` pixels.
 float Noise(float x, float y, float scale, int seed);
+// Value noise that repeats every 40 pixels: `cells` lattice steps per tile.
+float TileNoise(float x, float y, int cells, int seed);
 
 // A picture of the item's size made of its cells: draw(cell, n) paints pattern n
 // on a fresh cell-sized canvas.
@@ -69,5 +71,9 @@ bool DrawBossItem(TArt& art, const TPictureSpec& s, TRaster& out);
 // Files of the abc folder.
 TRaster DrawLetter(TArt& art, const std::string& letter);  // 10 x 14
 TRaster DrawTile(const std::string& name);                 // 40 x 40, seamless
-// The names of the backdrop tiles, the default first.
+// The names of the backdrop tiles, the default first; they are also the
+// terrains that the stage backdrops "haikei_<terrain>" are drawn for.
 const std::vector<std::string>& TileNames();
+
+// The stage backdrops: one seamless 40 x 40 picture per terrain.
+bool DrawBackdropItem(const TPictureSpec& s, TRaster& out);

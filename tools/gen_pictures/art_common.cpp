@@ -116,5 +116,5 @@ bool DigitPixel(int digit, int rows, int x, int y) {
 
 bool DrawCatalogItem(TArt& art, const TPictureSpec& s, TRaster& out) {
   return DrawUiItem(art, s, out) || DrawTextItem(art, s, out) || DrawEffectItem(art, s, out) ||
-         DrawEnemyItem(art, s, out) || DrawBossItem(art, s, out);
+         DrawEnemyItem(art, s, out) || DrawBossItem(art, s, out) || DrawBackdropItem(s, out);
 }

@@ -10,20 +10,6 @@ namespace {
 
 constexpr float kTau = 6.28318531f;
 
-// Value noise that repeats every 40 pixels: `cells` lattice steps per tile.
-float TileNoise(float x, float y, int cells, int seed) {
-  float s = 40.0f / cells;
-  float gx = x / s, gy = y / s;
-  int ix = int(std::floor(gx)), iy = int(std::floor(gy));
-  float fx = gx - ix, fy = gy - iy;
-  fx = fx * fx * (3 - 2 * fx), fy = fy * fy * (3 - 2 * fy);
-  auto at = [&](int i, int j) {
-    return Hash01(((i % cells) + cells) % cells, ((j % cells) + cells) % cells, seed);
-  };
-  float a = at(ix, iy), b = at(ix + 1, iy), c = at(ix, iy + 1), d = at(ix + 1, iy + 1);
-  return (a + (b - a) * fx) * (1 - fy) + (c + (d - c) * fx) * fy;
-}
-
 float Wave(float v, float period) {
   return 0.5f + 0.5f * std::sin(kTau * v / period);
 }
@@ -84,6 +70,19 @@ TRgba TilePixel(const std::string& name, float x, float y) {
 }
 
 }  // namespace
+
+float TileNoise(float x, float y, int cells, int seed) {
+  float s = 40.0f / cells;
+  float gx = x / s, gy = y / s;
+  int ix = int(std::floor(gx)), iy = int(std::floor(gy));
+  float fx = gx - ix, fy = gy - iy;
+  fx = fx * fx * (3 - 2 * fx), fy = fy * fy * (3 - 2 * fy);
+  auto at = [&](int i, int j) {
+    return Hash01(((i % cells) + cells) % cells, ((j % cells) + cells) % cells, seed);
+  };
+  float a = at(ix, iy), b = at(ix + 1, iy), c = at(ix, iy + 1), d = at(ix + 1, iy + 1);
+  return (a + (b - a) * fx) * (1 - fy) + (c + (d - c) * fx) * fy;
+}
 
 const std::vector<std::string>& TileNames() {
   static const std::vector<std::string> names = {"blue", "grass", "sand", "night", "brick",

@@ -1,7 +1,8 @@
 // The picture generator: draws every picture of the built-in catalog, the
 // letter and backdrop bitmaps, and optionally a review sheet.
-//   gen_pictures [--blob FILE] [--abc DIR] [--icons DIR]
+//   gen_pictures [--blob FILE] [--abc DIR] [--icons DIR] [--backdrops DIR]
 //                [--sheet FILE.png [--only a,b,c] [--zoom N]]
+// --backdrops writes the stage backdrops as DIR/haikei_<terrain>.bmp.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "gen_pictures/art.h"
+#include "gen_pictures/backdrops.h"
 #include "gen_pictures/icon.h"
 #include "gen_pictures/output.h"
 
@@ -43,7 +45,7 @@ std::vector<std::string> Split(const std::string& list) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string blobPath, abcDir, sheetPath, iconDir;
+  std::string blobPath, abcDir, sheetPath, iconDir, backdropDir;
   std::vector<std::string> only;  // review: draw only these items on the sheet
   int zoom = 1;
   for (int i = 1; i < argc; ++i) {
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
       abcDir = argv[++i];
     else if (i + 1 < argc && arg == "--icons")
       iconDir = argv[++i];
+    else if (i + 1 < argc && arg == "--backdrops")
+      backdropDir = argv[++i];
     else if (i + 1 < argc && arg == "--sheet")
       sheetPath = argv[++i];
     else if (i + 1 < argc && arg == "--only")
@@ -62,8 +66,8 @@ int main(int argc, char** argv) {
       zoom = atoi(argv[++i]);
     else
       return Fail(
-          "usage: gen_pictures [--blob FILE] [--abc DIR] [--icons DIR] [--sheet FILE.png [--only "
-          "a,b] [--zoom N]]");
+          "usage: gen_pictures [--blob FILE] [--abc DIR] [--icons DIR] [--backdrops DIR] [--sheet "
+          "FILE.png [--only a,b] [--zoom N]]");
   }
 
   TFonts fonts;
@@ -82,6 +86,29 @@ int main(int argc, char** argv) {
     }
     for (const std::string& f : CheckItem(item)) faults.push_back(f);
     items.push_back(std::move(item));
+  }
+
+  // The stage backdrops: a catalog row of the same name must have the same
+  // figures; those the catalog does not list yet are drawn beside it.
+  std::vector<TItem> backdrops;
+  for (const TPictureSpec& spec : kBackdropSpecs) {
+    const TItem* listed = nullptr;
+    for (const TItem& item : items)
+      if (std::strcmp(item.Spec->Name, spec.Name) == 0) listed = &item;
+    const TPictureSpec& s = listed ? *listed->Spec : spec;
+    if (s.Width != spec.Width || s.Height != spec.Height || s.PatternWidth != spec.PatternWidth ||
+        s.PatternHeight != spec.PatternHeight || s.Patterns != spec.Patterns || s.Transparent)
+      faults.push_back(std::string("the catalog row of ") + spec.Name +
+                       " differs from its drawing");
+    if (listed) {
+      backdrops.push_back(*listed);
+      continue;
+    }
+    TRaster r;
+    if (!DrawCatalogItem(art, spec, r)) return Fail(std::string("no drawing for ") + spec.Name);
+    TItem item{&spec, Flatten(r, {spec.KeyR, spec.KeyG, spec.KeyB}, false)};
+    for (const std::string& f : CheckItem(item)) faults.push_back(f);
+    backdrops.push_back(std::move(item));
   }
 
   // The letter and tile files; letters are keyed on black like their items.
@@ -104,6 +131,10 @@ int main(int argc, char** argv) {
   if (!abcDir.empty())
     for (const auto& [name, img] : files)
       if (!WriteBmp(abcDir + "/" + name + ".bmp", img, error)) return Fail(error);
+  if (!backdropDir.empty())
+    for (const TItem& item : backdrops)
+      if (!WriteBmp(backdropDir + "/" + item.Spec->Name + ".bmp", item.Img, error))
+        return Fail(error);
   // The desktop icon at the sizes of the hicolor theme: DIR/mirutena-N.png.
   if (!iconDir.empty())
     for (int size : {16, 24, 32, 48, 64, 128, 256})
