@@ -46,6 +46,9 @@ struct TPieceDef {
   std::vector<TPartDef> Parts;
   std::vector<TSectionDef> Sections;
   double Level = 1.0;  // scales every part's volume to balance the pieces
+  // The lead's own turns: the scale steps its motifs draw from (0 repeats a
+  // note). Empty: the common mix of steps and a few leaps.
+  std::vector<int> Steps = {};
 };
 
 struct TNote {
@@ -73,14 +76,30 @@ std::vector<TNote> MakeDrums(const TSectionContext& s, const TPartDef& part);
 
 // The ten pieces of the bgm folder.
 std::vector<TPieceDef> BgmPieces();
+// The nine stage pieces "stage1" .. "stage9", also in the bgm folder.
+std::vector<TPieceDef> StagePieces();
 // The piece as a format-1 MIDI file; false with a message when its
 // description cannot be read.
 bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string& error);
+// The notes of the piece's lead (its Melody part) in every section it plays.
+std::vector<TNote> PieceMelody(const TPieceDef& piece);
 // Seconds from the first tick to the final bar line under the section tempos.
 double PieceSeconds(const TPieceDef& piece);
+
+// The share of melodic turns two leads have in common: each lead's 4-note
+// groups (consecutive notes as their three steps in semitones, so a turn
+// moved to another key is the same turn), counted once each; the groups
+// found in both over the groups of the lead that has fewer.
+double SharedMelodyGroups(const std::vector<TNote>& a, const std::vector<TNote>& b);
+// The General MIDI program of the piece's lead (its Melody part), -1 without one.
+int LeadProgram(const TPieceDef& piece);
+// Empty when two pieces are told apart: they differ in at least two of key
+// (tonic or mode), tempo (by 10 bpm or more) and lead instrument, and share
+// at most 20 % of their melodies' 4-note groups. Otherwise what they share.
+std::string CheckPair(const TPieceDef& a, const TPieceDef& b);
 
 // Empty when the rendered file is sound: it reads back, has a tempo, drums on
 // the drum channel and programs for every other channel, no note left hanging,
 // ends on a bar line with the length the description gives, and lasts 60 to
-// 120 seconds. Otherwise a message naming the piece and the fault.
+// 150 seconds. Otherwise a message naming the piece and the fault.
 std::string CheckPiece(const TPieceDef& piece, const std::vector<uint8_t>& midi);

@@ -34,6 +34,26 @@ void ReportSound(const TSoundItem& item) {
               Db(peak), Db(rms));
 }
 
+// Key, tempo, lead and the 4-note groups each stage piece shares with the others.
+void ReportPairs(const std::vector<TPieceDef>& stages, const std::vector<TPieceDef>& others) {
+  std::vector<TPieceDef> all = others;
+  all.insert(all.end(), stages.begin(), stages.end());
+  for (const TPieceDef& a : stages) {
+    double most = 0;
+    const char* with = "";
+    for (const TPieceDef& b : all) {
+      if (&b == &a || std::strcmp(a.Name, b.Name) == 0) continue;
+      double shared = SharedMelodyGroups(PieceMelody(a), PieceMelody(b));
+      if (shared > most) most = shared, with = b.Name;
+    }
+    const char* names[12] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+    std::printf(
+        "%-7s %-2s %-5s %3.0f bpm lead %3d, shares at most %4.1f %% of 4-note groups (%s)\n",
+        a.Name, names[a.Tonic % 12], a.Minor ? "minor" : "major", a.Bpm, LeadProgram(a), 100 * most,
+        with);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +87,20 @@ int main(int argc, char** argv) {
   const char* required[] = {"event8",   "PSMAT526", "city3",  "event9", "A_082GMW",
                             "A_030GMW", "victory",  "future", "sense",  "PSMAT065"};
   std::vector<TPieceDef> pieces = BgmPieces();
+  const std::vector<TPieceDef> stages = StagePieces();
+  // Each stage piece must stand apart from every other piece.
+  for (size_t i = 0; i < stages.size(); ++i) {
+    for (size_t j = 0; j < pieces.size(); ++j) {
+      std::string fault = CheckPair(stages[i], pieces[j]);
+      if (!fault.empty()) return Fail(fault);
+    }
+    for (size_t j = i + 1; j < stages.size(); ++j) {
+      std::string fault = CheckPair(stages[i], stages[j]);
+      if (!fault.empty()) return Fail(fault);
+    }
+  }
+  if (report) ReportPairs(stages, pieces);
+  pieces.insert(pieces.end(), stages.begin(), stages.end());
   for (const char* name : required) {
     bool found = false;
     for (const TPieceDef& p : pieces) found = found || std::strcmp(p.Name, name) == 0;

@@ -51,10 +51,12 @@ TRhythmBook BookFor(TMelodyStyle style) {
 }
 
 // Scale steps between the notes of a motif: mostly steps, some leaps.
-std::vector<int> MotifSteps(const TRhythm& r, TNoise& rnd) {
-  const int choices[] = {-1, -1, -1, 1, 1, 1, -2, 2, 2, -1, 3, -3};
+std::vector<int> MotifSteps(const TRhythm& r, TNoise& rnd, const std::vector<int>& own) {
+  static const std::vector<int> common = {-1, -1, -1, 1, 1, 1, -2, 2, 2, -1, 3, -3};
+  const std::vector<int>& choices = own.empty() ? common : own;
   std::vector<int> steps;
-  for (size_t i = 0; i < r.size(); ++i) steps.push_back(i == 0 ? 0 : choices[rnd.Next() % 12]);
+  for (size_t i = 0; i < r.size(); ++i)
+    steps.push_back(i == 0 ? 0 : choices[rnd.Next() % choices.size()]);
   return steps;
 }
 
@@ -91,8 +93,8 @@ std::vector<TNote> MakeMelody(const TSectionContext& s, const TPartDef& part) {
   if (pickB == &motifA)
     pickB = &book.Motifs[(size_t(pickB - &book.Motifs[0]) + 1) % book.Motifs.size()];
   const TRhythm& motifB = *pickB;
-  std::vector<int> stepsA = MotifSteps(motifA, rnd);
-  std::vector<int> stepsB = MotifSteps(motifB, rnd);
+  std::vector<int> stepsA = MotifSteps(motifA, rnd, s.Piece->Steps);
+  std::vector<int> stepsB = MotifSteps(motifB, rnd, s.Piece->Steps);
   const TRhythm& openCadence = book.Cadences[rnd.Next() % book.Cadences.size()];
   const TRhythm& closeCadence = book.Cadences[rnd.Next() % book.Cadences.size()];
   int lift = 2 + int(rnd.Next() % 3);  // how far the second phrase climbs
@@ -139,8 +141,9 @@ std::vector<TNote> MakeMelody(const TSectionContext& s, const TPartDef& part) {
         if (last && cadence)
           next = closing ? NearestWithClass(next, chord.Root, part.Low, part.High)
                          : SnapChordTone(next, chord, Sign(step), part.Low, part.High);
-        if (next == pitch && !(last && cadence)) {
-          // Keep the line moving: go on to the next chord tone that way.
+        if (next == pitch && !(last && cadence) && step != 0) {
+          // Keep the line moving (unless the lead repeats on purpose): go on
+          // to the next chord tone that way.
           int d = step ? Sign(step) : 1;
           next = SnapChordTone(pitch + d, chord, d, part.Low, part.High);
         }

@@ -42,6 +42,56 @@ double PieceSeconds(const TPieceDef& piece) {
   return seconds;
 }
 
+namespace {
+
+// Lays the sections out on the tick grid so that each knows what follows it;
+// the tempo changes go to the conductor when one is given.
+bool LayOut(const TPieceDef& piece, std::vector<TSectionContext>& laid, uint32_t& endTick,
+            TMidiTrack* conductor, std::string& error) {
+  uint32_t tick = 0;
+  for (const TSectionDef& section : piece.Sections) {
+    TSectionContext s{&piece, &section, tick, 0, {}, false, 0, nullptr};
+    if (!ParseProgression(section.Chords, tick, kBarTicks, s.Spans, s.Bars, error)) {
+      error = std::string(piece.Name) + ": " + error;
+      return false;
+    }
+    if (std::string(section.Active).size() != piece.Parts.size()) {
+      error = std::string(piece.Name) + ": a section's part switches do not match the parts";
+      return false;
+    }
+    if (conductor && section.Bpm > 0 && tick > 0) conductor->Tempo(tick, section.Bpm);
+    tick += uint32_t(s.Bars) * kBarTicks;
+    laid.push_back(std::move(s));
+  }
+  endTick = tick;
+  for (size_t i = 0; i < laid.size(); ++i) {
+    bool last = i + 1 == laid.size();
+    laid[i].LastOfPiece = last;
+    laid[i].NextStart = last ? 0 : laid[i + 1].Start;
+    laid[i].NextChord = last ? &laid[0].Spans.front().Chord : &laid[i + 1].Spans.front().Chord;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<TNote> PieceMelody(const TPieceDef& piece) {
+  std::vector<TSectionContext> laid;
+  uint32_t endTick = 0;
+  std::string error;
+  std::vector<TNote> out;
+  if (piece.Sections.empty() || !LayOut(piece, laid, endTick, nullptr, error)) return out;
+  for (size_t p = 0; p < piece.Parts.size(); ++p) {
+    if (piece.Parts[p].Role != TRole::Melody) continue;
+    for (const TSectionContext& s : laid) {
+      if (s.Section->Active[p] != '1') continue;
+      for (const TNote& n : MakeMelody(s, piece.Parts[p])) out.push_back(n);
+    }
+    break;
+  }
+  return out;
+}
+
 bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string& error) {
   if (piece.Sections.empty() || piece.Parts.empty() || piece.Parts.size() > 16) {
     error = std::string(piece.Name) + ": needs sections and at most 16 parts";
@@ -63,30 +113,9 @@ bool RenderPiece(const TPieceDef& piece, std::vector<uint8_t>& midi, std::string
     t.Control(0, ch, 91, part.Role == TRole::Drums ? 30 : 50);  // reverb send
   }
 
-  // Lay the sections out on the tick grid first so each knows what follows it.
   std::vector<TSectionContext> laid;
-  uint32_t tick = 0;
-  for (const TSectionDef& section : piece.Sections) {
-    TSectionContext s{&piece, &section, tick, 0, {}, false, 0, nullptr};
-    if (!ParseProgression(section.Chords, tick, kBarTicks, s.Spans, s.Bars, error)) {
-      error = std::string(piece.Name) + ": " + error;
-      return false;
-    }
-    if (std::string(section.Active).size() != piece.Parts.size()) {
-      error = std::string(piece.Name) + ": a section's part switches do not match the parts";
-      return false;
-    }
-    if (section.Bpm > 0 && tick > 0) conductor.Tempo(tick, section.Bpm);
-    tick += uint32_t(s.Bars) * kBarTicks;
-    laid.push_back(std::move(s));
-  }
-  uint32_t endTick = tick;
-  for (size_t i = 0; i < laid.size(); ++i) {
-    bool last = i + 1 == laid.size();
-    laid[i].LastOfPiece = last;
-    laid[i].NextStart = last ? 0 : laid[i + 1].Start;
-    laid[i].NextChord = last ? &laid[0].Spans.front().Chord : &laid[i + 1].Spans.front().Chord;
-  }
+  uint32_t endTick = 0;
+  if (!LayOut(piece, laid, endTick, &conductor, error)) return false;
 
   for (const TSectionContext& s : laid) {
     for (size_t p = 0; p < piece.Parts.size(); ++p) {
