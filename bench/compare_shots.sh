@@ -247,11 +247,13 @@ fi
 if [ -s "$work/differ" ]; then
   echo "compare_shots: differences:"
   cat "$work/differ"
-  # The first differing line of the first few text files that differ.
-  grep '^Files .* differ$' "$work/differ" | head -n 3 | while read -r _ a _ b _; do
-    case $a in *.png) continue ;; esac
-    echo "--- first difference in $a:"
-    diff "$out/$a" "$out/$b" | head -n 4 | cut -c 1-300
+  # Where the first few files that differ part, and the first differing
+  # lines of those that are text.
+  grep '^Files .* differ$' "$work/differ" | head -n 5 | while read -r _ a _ b _; do
+    echo "--- $(cmp "$out/$a" "$out/$b" 2>&1 | sed "s|$out/||g" || true)"
+    if grep -qI '' "$out/$a"; then
+      diff "$out/$a" "$out/$b" | head -n 4 | cut -c 1-300 || true
+    fi
   done
 fi
 echo "compare_shots: $total_runs runs, outputs differ ($secs s)"
