@@ -8,13 +8,18 @@
 # or the soundfont nothing is rendered (the game then plays the MIDI files).
 #
 # Gains: 1.2 is the gain SDL_mixer gives FluidSynth at full music volume, so
-# a rendering sounds as loud as the live synthesis. Four pieces get a little
+# a rendering sounds as loud as the live synthesis. Some pieces get a little
 # more or less so that every piece's loudness lies within 3 dB of the others
 # (whole-piece RMS of renders at 1.2, in dBFS: A_030GMW -14.1, A_082GMW -14.9,
 # PSMAT065 -18.5, PSMAT526 -16.0, city3 -15.1, event8 -17.2, event9 -13.9,
 # future -14.8, sense -13.6, victory -15.4; each is moved only as far as the
-# band -16.5 .. -13.7 dBFS around their mean asks). Peaks above full scale are
-# left in the floating-point rendering; the game's output limiter takes them.
+# band -16.5 .. -13.7 dBFS around their mean asks). The stage pieces measured
+# stage1 -17.2, stage2 -17.3, stage3 -16.6, stage4 -15.8, stage5 -15.9, stage6
+# -14.5, stage7 -14.8, stage8 -12.7 and stage9 -14.4 at 1.2; the four outside
+# the band are brought to -16.0 or -14.0. Whole-piece RMS is taken over every
+# sample of both channels of a 32-bit float rendering (fluidsynth -O float -T
+# raw, the same options otherwise). Peaks above full scale are left in the
+# floating-point rendering; the game's output limiter takes them.
 set -euo pipefail
 bgm="${1:?usage: render_music.sh BGM_DIR}"
 font=""
@@ -31,6 +36,10 @@ gain_of() {
     event8) echo 1.304 ;;
     sense) echo 1.182 ;;
     event9) echo 1.179 ;;
+    stage1) echo 1.378 ;;
+    stage2) echo 1.393 ;;
+    stage3) echo 1.286 ;;
+    stage8) echo 1.037 ;;
     *) echo 1.2 ;;
   esac
 }

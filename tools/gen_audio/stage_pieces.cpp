@@ -207,14 +207,14 @@ TPieceDef Stage8() {
            Part(TRole::Counter, 57, 72, 40, 50, 65, 76), Part(TRole::Pad, 52, 56, 90, 55, 72, 52),
            Part(TRole::Timpani, 47, 88, 64, 38, 50, 94),
            Part(TRole::Bass, 58, 94, 64, 29, 48, 90, kBass(TBassStyle::March)), Drums(100, 100)},
-          {{"Gm | Eb | Cm | D7", "0011111", 181, TDrumStyle::March, 1},
+          {{"Gm | Eb | Cm | D7", "0111111", 181, TDrumStyle::March, 2},
            {"Gm | Cm | F | Bb | Eb | Cm | Am | D7", "1011111", 182, TDrumStyle::March, 1},
            {"Gm | Cm | F | Bb | Eb | Cm | Am | D7", "1111111", 182, TDrumStyle::March, 2},
            {"Eb | F | Dm | Gm | Cm | F | D | D7", "1011111", 183, TDrumStyle::March, 1},
            {"Cm | Gm | Cm | D7 | Eb | F | Eb | D7", "1001111", 184, TDrumStyle::March, 0},
            {"Gm | Cm | F | Bb | Eb | Cm | Am | D7", "1111111", 182, TDrumStyle::March, 2},
            {"Gm | Cm | F | Bb | Eb | Cm | Am | D7", "1011111", 182, TDrumStyle::March, 1},
-           {"Eb | Cm | D | D7", "0111111", 185, TDrumStyle::March, 2}},
+           {"Eb | Cm | D | D7", "0111111", 185, TDrumStyle::March, 1}},
           1.0,
           {3, -3, 4, -2, 0, 1}};
 }
