@@ -3,6 +3,7 @@
 #include "ime_reference.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -192,23 +193,40 @@ std::optional<std::string> ImeReference::Convert(Ime ime, std::string_view lette
   return c.kana;
 }
 
+const std::array<Composition, kGameKeys.size() + 1>& ImeReference::Steps(
+    Ime ime, const std::string& pending) const {
+  auto& cache = steps_[static_cast<int>(ime)];
+  auto it = cache.find(pending);
+  if (it != cache.end()) return it->second;
+  std::array<Composition, kGameKeys.size() + 1> steps;
+  for (size_t k = 0; k < kGameKeys.size(); ++k) {
+    steps[k].pending = pending;
+    Feed(ime, steps[k], kGameKeys[k]);
+  }
+  steps.back().pending = pending;
+  Flush(ime, steps.back());
+  return cache.emplace(pending, std::move(steps)).first->second;
+}
+
 bool ImeReference::CanFinish(Ime ime, const std::string& reading, size_t pos,
                              const std::string& pending) const {
+  return CanFinishIn(ime, memo_[static_cast<int>(ime)][reading], reading, pos, pending);
+}
+
+bool ImeReference::CanFinishIn(Ime ime, Memo& memo, const std::string& reading, size_t pos,
+                               const std::string& pending) const {
   std::optional<uint64_t> key = MemoKey(pos, pending);
   if (!key) return false;
-  auto& memo = memo_[static_cast<int>(ime)][reading];
   if (auto it = memo.find(*key); it != memo.end()) return it->second;
   memo[*key] = false;  // a state met again on its own path leads nowhere new
-  bool ok = false;
-  Composition end{"", pending, false};
-  Flush(ime, end);
-  if (!end.dead && reading.compare(pos, std::string::npos, end.kana) == 0) ok = true;
+  const auto& steps = Steps(ime, pending);
+  const Composition& end = steps.back();
+  bool ok = !end.dead && reading.compare(pos, std::string::npos, end.kana) == 0;
   for (size_t k = 0; !ok && k < kGameKeys.size(); ++k) {
-    Composition next{"", pending, false};
-    Feed(ime, next, kGameKeys[k]);
+    const Composition& next = steps[k];
     if (next.dead || reading.compare(pos, next.kana.size(), next.kana) != 0) continue;
     if (next.kana.empty() && next.pending.size() <= pending.size()) continue;  // no progress
-    ok = CanFinish(ime, reading, pos + next.kana.size(), next.pending);
+    ok = CanFinishIn(ime, memo, reading, pos + next.kana.size(), next.pending);
   }
   memo[*key] = ok;
   return ok;
@@ -219,19 +237,58 @@ bool ImeReference::IsSpelling(Ime ime, std::string_view reading, std::string_vie
   return kana && *kana == ToHiragana(reading);
 }
 
+size_t ImeReference::Advance(Ime ime, Memo& memo, const std::string& target,
+                             std::string_view letters, size_t& pos, std::string& pending) const {
+  pos = 0;
+  pending.clear();
+  if (!CanFinishIn(ime, memo, target, 0, "")) return 0;
+  for (size_t i = 0; i < letters.size(); ++i) {
+    size_t k = kGameKeys.find(Lower(letters[i]));
+    Composition c{"", pending, false};
+    if (k == std::string_view::npos) {
+      Feed(ime, c, letters[i]);
+    } else {
+      c = Steps(ime, pending)[k];
+    }
+    if (c.dead || target.compare(pos, c.kana.size(), c.kana) != 0) return i;
+    pos += c.kana.size();
+    pending = std::move(c.pending);
+    if (!CanFinishIn(ime, memo, target, pos, pending)) return i;
+  }
+  return std::string::npos;
+}
+
 size_t ImeReference::FirstDeadLetter(Ime ime, std::string_view reading,
                                      std::string_view letters) const {
   const std::string target = ToHiragana(reading);
-  if (!CanFinish(ime, target, 0, "")) return 0;
-  Composition c;
-  for (size_t i = 0; i < letters.size(); ++i) {
-    Feed(ime, c, letters[i]);
-    if (c.dead || target.compare(0, c.kana.size(), c.kana) != 0 ||
-        !CanFinish(ime, target, c.kana.size(), c.pending)) {
-      return i;
+  size_t pos;
+  std::string pending;
+  return Advance(ime, memo_[static_cast<int>(ime)][target], target, letters, pos, pending);
+}
+
+std::optional<std::string> ImeReference::Completion(Ime ime, std::string_view reading,
+                                                    std::string_view letters) const {
+  const std::string target = ToHiragana(reading);
+  Memo& memo = memo_[static_cast<int>(ime)][target];
+  size_t pos;
+  std::string pending, keys;
+  if (Advance(ime, memo, target, letters, pos, pending) != std::string::npos) return std::nullopt;
+  for (;;) {
+    const auto& steps = Steps(ime, pending);
+    const Composition& end = steps.back();
+    if (!end.dead && target.compare(pos, std::string::npos, end.kana) == 0) return keys;
+    size_t k = 0;
+    for (; k < kGameKeys.size(); ++k) {
+      const Composition& next = steps[k];
+      if (next.dead || target.compare(pos, next.kana.size(), next.kana) != 0) continue;
+      if (next.kana.empty() && next.pending.size() <= pending.size()) continue;
+      if (CanFinishIn(ime, memo, target, pos + next.kana.size(), next.pending)) break;
     }
+    if (k == kGameKeys.size()) return std::nullopt;  // not reached while the memo holds
+    keys += kGameKeys[k];
+    pos += steps[k].kana.size();
+    pending = steps[k].pending;
   }
-  return std::string::npos;
 }
 
 bool ImeReference::IsPrefix(Ime ime, std::string_view reading, std::string_view letters) const {

@@ -2,6 +2,7 @@
 // Microsoft IME compose typed letters into kana, from the tables kept beside this file.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -71,6 +72,9 @@ class ImeReference {
   bool IsPrefix(Ime ime, std::string_view reading, std::string_view letters) const;
   // Index of the letter after which this IME can no longer give the reading; npos if none.
   size_t FirstDeadLetter(Ime ime, std::string_view reading, std::string_view letters) const;
+  // Keys that, typed after `letters`, make this IME give the reading; nullopt when none do.
+  std::optional<std::string> Completion(Ime ime, std::string_view reading,
+                                        std::string_view letters) const;
   // Whether any letters at all give the reading in this IME.
   bool CanSpell(Ime ime, std::string_view reading) const;
 
@@ -82,10 +86,21 @@ class ImeReference {
  private:
   // Whether some keys take the state (kana up to `pos`, `pending`) to exactly `reading`.
   bool CanFinish(Ime ime, const std::string& reading, size_t pos, const std::string& pending) const;
+  using Memo = std::unordered_map<uint64_t, bool>;
+  // Types `letters` towards `target`, leaving the kana length and pending letters; returns
+  // the index of the dying letter, or npos.
+  size_t Advance(Ime ime, Memo& memo, const std::string& target, std::string_view letters,
+                 size_t& pos, std::string& pending) const;
+  bool CanFinishIn(Ime ime, Memo& memo, const std::string& reading, size_t pos,
+                   const std::string& pending) const;
+  // What each game key, then the end of input, does to a pending state (computed once).
+  const std::array<Composition, kGameKeys.size() + 1>& Steps(Ime ime,
+                                                             const std::string& pending) const;
 
   RomajiTable tables_[3];
   // Memo of CanFinish per IME and reading, keyed by position and pending letters.
-  mutable std::unordered_map<std::string, std::unordered_map<uint64_t, bool>> memo_[3];
+  mutable std::unordered_map<std::string, Memo> memo_[3];
+  mutable std::unordered_map<std::string, std::array<Composition, kGameKeys.size() + 1>> steps_[3];
 };
 
 // Tables from $IME_REFERENCE_DIR, else from the folder this file was compiled in.

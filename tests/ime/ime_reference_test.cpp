@@ -7,6 +7,8 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ime_typos.h"
 
@@ -150,6 +152,45 @@ TEST(ImeCases, PrefixesFollowTheImesNotOneIme) {
   // Readings no IME can type leave nothing alive.
   EXPECT_FALSE(IsImePrefix("漢", ""));
   EXPECT_EQ(FirstDeadLetter("漢", "KAN"), 0u);
+}
+
+// Whatever the search calls a live prefix, the keys it offers to finish must, replayed through
+// the composer, give exactly the reading; and a dead prefix gets no such keys.
+TEST(ImeSearch, CompletionsOfPrefixesAndTyposAreSpellings) {
+  const ImeReference& ref = DefaultReference();
+  const std::pair<const char*, const char*> kWords[] = {{"しんかんせん", "SHINKANSEN"},
+                                                        {"きんようび", "KINNYOUBI"},
+                                                        {"ぼっちゃん", "BOCCHANN"},
+                                                        {"すぱげってぃ", "SUPAGETTHI"},
+                                                        {"ゆーふぉーをみた", "YU-FO-WOMITA"},
+                                                        {"じぇっとこーすたー", "JETTOKO-SUTA-"},
+                                                        {"でんわ", "DENWA"},
+                                                        {"かっあ", "KAXTUA"},
+                                                        {"ほんやさん", "HONNYASAN"},
+                                                        {"ちぢみ", "CHIDIMI"},
+                                                        {"つづく", "TSUDUKU"}};
+  int live = 0, dead = 0;
+  for (const auto& [reading, spelling] : kWords) {
+    std::vector<std::string> tries;
+    for (size_t n = 0; n <= std::string(spelling).size(); ++n)
+      tries.push_back(std::string(spelling).substr(0, n));
+    for (const Typo& t : OneLetterTypos(spelling)) tries.push_back(t.letters);
+    for (const std::string& letters : tries) {
+      for (Ime ime : kAllImes) {
+        SCOPED_TRACE(std::string(ImeName(ime)) + " " + reading + " " + letters);
+        std::optional<std::string> more = ref.Completion(ime, reading, letters);
+        ASSERT_EQ(more.has_value(), ref.IsPrefix(ime, reading, letters));
+        if (!more) {
+          ++dead;
+          continue;
+        }
+        ++live;
+        EXPECT_EQ(ref.Convert(ime, letters + *more), std::optional<std::string>(reading));
+      }
+    }
+  }
+  EXPECT_GT(live, 100);
+  EXPECT_GT(dead, 100);
 }
 
 TEST(ImeTypos, NeighboursOnUsQwerty) {
