@@ -89,6 +89,7 @@ const Case kSpellings[] = {
     {"しんかんせん", "SHINKANSEN", true, true, true, kAlive},
     {"しんかんせん", "SINKANSENN", true, true, true, kAlive},
     {"しち", "SICHI", true, true, true, kAlive},
+    {"しち", "SITI", true, true, true, kAlive},
     {"しち", "CITI", true, false, true, kAlive},
     {"ちち", "CHITI", true, true, true, kAlive},
     {"がっこう", "GACCOU", true, false, true, kAlive},

@@ -83,13 +83,19 @@ std::string Spell(const std::string& reading, const std::map<std::string, std::s
 int Judge(int argc, char** argv) {
   const auto& ref = ime_ref::DefaultReference();
   for (int i = 3; i < argc; ++i) {
+    std::string letters = argv[i];
     std::printf("%s %s:", argv[2], argv[i]);
     for (Ime ime : ime_ref::kAllImes) {
-      auto kana = ref.Convert(ime, argv[i]);
-      size_t dead = ref.FirstDeadLetter(ime, argv[2], argv[i]);
-      std::printf("  %s=%s%s dead@%s", ime_ref::ImeName(ime), kana ? kana->c_str() : "(raw)",
-                  ref.IsSpelling(ime, argv[2], argv[i]) ? " YES" : "",
-                  dead == std::string::npos ? "-" : std::to_string(dead).c_str());
+      auto kana = ref.Convert(ime, letters);
+      size_t dead = ref.FirstDeadLetter(ime, argv[2], letters);
+      // The letters that still live, finished by the search's own keys.
+      std::string live = letters.substr(0, std::min(dead, letters.size()));
+      auto more = ref.Completion(ime, argv[2], live);
+      std::printf("  %s=%s%s dead@%s finish=%s", ime_ref::ImeName(ime),
+                  kana ? kana->c_str() : "(raw)",
+                  ref.IsSpelling(ime, argv[2], letters) ? " YES" : "",
+                  dead == std::string::npos ? "-" : std::to_string(dead).c_str(),
+                  more ? (live + *more).c_str() : "(none)");
     }
     std::printf("\n");
   }
