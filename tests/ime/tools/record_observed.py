@@ -10,7 +10,8 @@ shichi citi uciwa uchiwa tskue tsukue denwwa denwa hankaci hankachi kinyoubi kin
 honyasann honnyasann gakcou gackou gakkou gaccou zacshi zasci zasshi zacci mactya maccha mattya
 botchann bocchann bottyan kaaa kaxtua kanwu toshokaxn toshokan xtu ltu xtsu ltsu kwi kwe kwo
 kwa qa tha the tho dha dhe dho wyi wye n nn nnn nna nya nyk kan kanna kannna ww wwa www xn
-ka- a-i tcha tchi ccha xx lltu vu va ye yi whu wu zh z- hwyu nw nwa n- kk kka'''.split()
+ka- a-i tcha tchi ccha xx lltu vu va ye yi whu wu zh z- hwyu nw nwa n- kk kka sichi siti
+kwikwekwo thathetho dhadhedho wyiwye hwa kaltsua'''.split()
 
 FW = {chr(0xFF01 + i): chr(0x21 + i) for i in range(94)}
 FW['\u2212'] = '-'
