@@ -17,6 +17,7 @@ for c in KEYS:
     if c not in "aiueony'": rows.setdefault('n' + c, ('ん', c))
 here = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, '..', 'anthy.tsv'), 'w') as f:
+    f.write('# IBus-Anthy 1.5.14 romaji rows (GSettings default table, tables.py doubling, romaji.py n rule)\n# input TAB output [TAB pending]; written by tools/make_anthy_table.py\n')
     for k in sorted(rows):
         out, pend = rows[k]
         f.write('%s\t%s%s\n' % (k, out, '\t' + pend if pend else ''))

@@ -50,6 +50,7 @@ for c in 'bcdfghjklmpqrstvwxyz':  # a doubled consonant is っ and the consonant
     rows[c + c] = ('っ', c)
 here = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, '..', 'msime.tsv'), 'w') as f:
+    f.write("# Microsoft IME romaji rows, rebuilt from Microsoft's published chart (not read from the IME)\n# input TAB output [TAB pending]; written by tools/make_msime_table.py\n")
     for k in sorted(rows):
         out, pend = rows[k]
         f.write('%s\t%s%s\n' % (k, out, '\t' + pend if pend else ''))

@@ -50,13 +50,9 @@ RAWRE = re.compile(r'[\x21-\x7e]')
 bad = [(s, obs[s], mozc_display(tab, s), mozc_flush(tab, s)) for s in order if not same(s)]
 print(len(rows), 'rows;', len(live) - 1, 'live prefixes;', len(bad), 'observations unexplained')
 for b in bad[:40]: print(b)
-with open(OUT, 'w') as f:
-    for s, (k, t) in sorted(rows.items()):
-        f.write('%s\t%s%s\n' % (s, k, '\t' + t if t else ''))
 # Mozc's ww row keeps one w pending, like kk; the one-row-per-string rows above stand in for it.
 rows['ww'] = ('っ', 'w')
 # Drop rows that the others already explain, longest first.
-changed = True
 for key in sorted(list(rows), key=lambda x: (-len(x), x)):
     if len(key) < 2: continue
     trial = dict(rows); del trial[key]; tab = Table(trial)
@@ -65,5 +61,6 @@ for key in sorted(list(rows), key=lambda x: (-len(x), x)):
 tab = Table(rows)
 print(len(rows), 'rows after pruning;', sum(not same(s) for s in order), 'unexplained')
 with open(OUT, 'w') as f:
+    f.write('# Mozc 2.28.4715 romaji rows, derived by typing into the real Mozc (mozc_emacs_helper)\n# input TAB output [TAB pending]; written by tools/mozc_derive.py\n')
     for s, (k, t) in sorted(rows.items()):
         f.write('%s\t%s%s\n' % (s, k, '\t' + t if t else ''))
