@@ -176,13 +176,15 @@ void ImeReference::Flush(Ime ime, Composition& c) const {
     }
     return;
   }
-  // Conversion takes a pending row's kana (Mozc drops the w left by "ww", as observed).
-  if (const Row* r = Table(ime).Find(c.pending)) {
-    Emit(c, r->output);
-    c.pending.clear();
-  } else {
+  // Conversion takes a pending row's kana. Mozc was seen to drop what the row leaves (a final
+  // "ww" converts to っ); elsewhere those letters stay letters.
+  const Row* r = Table(ime).Find(c.pending);
+  if (!r || (ime != Ime::kMozc && !r->pending.empty())) {
     c.dead = true;
+    return;
   }
+  Emit(c, r->output);
+  c.pending.clear();
 }
 
 std::optional<std::string> ImeReference::Convert(Ime ime, std::string_view letters) const {
@@ -292,7 +294,7 @@ std::optional<std::string> ImeReference::Completion(Ime ime, std::string_view re
 }
 
 bool ImeReference::IsPrefix(Ime ime, std::string_view reading, std::string_view letters) const {
-  return CanSpell(ime, reading) && FirstDeadLetter(ime, reading, letters) == std::string::npos;
+  return FirstDeadLetter(ime, reading, letters) == std::string::npos;
 }
 
 bool ImeReference::CanSpell(Ime ime, std::string_view reading) const {

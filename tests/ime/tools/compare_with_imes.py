@@ -40,7 +40,7 @@ def main(driver, obs_path):
                    driver)
     rng = random.Random(7)
     rows = [l.split('\t')[0] for f in ('mozc.tsv', 'msime.tsv')
-            for l in open(os.path.join(HERE, '..', f))]
+            for l in open(os.path.join(HERE, '..', f)) if not l.startswith('#')]
     ss = set()
     while len(ss) < 6000:
         s = ''.join(rng.choice(rows) for _ in range(rng.randint(2, 4)))
