@@ -70,7 +70,8 @@ class ImeReference {
   // Per IME. Readings may be hiragana or katakana.
   bool IsSpelling(Ime ime, std::string_view reading, std::string_view letters) const;
   bool IsPrefix(Ime ime, std::string_view reading, std::string_view letters) const;
-  // Index of the letter after which this IME can no longer give the reading; npos if none.
+  // Index of the letter after which this IME can no longer give the reading; npos if none,
+  // 0 if the IME cannot give the reading at all.
   size_t FirstDeadLetter(Ime ime, std::string_view reading, std::string_view letters) const;
   // Keys that, typed after `letters`, make this IME give the reading; nullopt when none do.
   std::optional<std::string> Completion(Ime ime, std::string_view reading,
@@ -78,7 +79,8 @@ class ImeReference {
   // Whether any letters at all give the reading in this IME.
   bool CanSpell(Ime ime, std::string_view reading) const;
 
-  // Any IME: the same IME must carry the letters through to the reading.
+  // Any IME: the same IME must carry the letters through to the reading. FirstDeadLetter is
+  // the latest of the three IMEs' dying letters.
   bool IsSpelling(std::string_view reading, std::string_view letters) const;
   bool IsPrefix(std::string_view reading, std::string_view letters) const;
   size_t FirstDeadLetter(std::string_view reading, std::string_view letters) const;
