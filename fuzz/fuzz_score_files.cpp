@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz_util.h"
-#include "main/game.h"
-#include "main/score.h"
+#include "world/game.h"
+#include "world/score.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Game g;

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "base/game_error.h"
+#include "drive/autoplay.h"
 #include "fuzz_util.h"
-#include "main/autoplay.h"
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
 #include "script/script.h"
 #include "support/test_support.h"
+#include "world/services.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Fails when the game's code has mutable globals: "extern" declarations of
-# non-const data or non-const variables at namespace scope. The platform and
-# app layers are exempt.
+# non-const data or non-const variables at namespace scope. Every folder under
+# src/ is checked but the platform and app layers, which hold the process's
+# own handles.
 set -u
 root="${1:-.}"
 cd "$root/src" || exit 1
-files=$(find base media alpha_object type_window enemy script main -name '*.cpp' -o -name '*.h' | sort)
+dirs=$(find . -mindepth 1 -maxdepth 1 -type d ! -name platform ! -name app | sort)
+files=$(find $dirs \( -name '*.cpp' -o -name '*.h' \) | sort)
 bad=0
 for f in $files; do
   # extern data that is not const

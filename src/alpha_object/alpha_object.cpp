@@ -6,7 +6,7 @@
 #include <climits>
 #include <cmath>
 
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "main/game.h"
-#include "main/input_source.h"
+#include "drive/input_source.h"
 #include "platform/freetype/freetype_glyphs.h"
+#include "world/game.h"
 
 // A seed for a run given none: from the wall clock, so that runs differ.
 uint32_t ClockSeed();

@@ -15,8 +15,9 @@
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "base/sjis.h"
+#include "drive/input_source.h"
 #include "main/form.h"
-#include "main/input_source.h"
+#include "main/form_keys.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
@@ -165,7 +166,7 @@ int RunBench(const AppOptions& o) {
   int64_t playFrames = -1;
   for (int64_t i = 0; i < kWarmUpLimit && playFrames < kWarmUpAfterPlay; ++i) {
     StepTimed(run, ++frame);
-    if (g.Scene == 10 || playFrames >= 0) ++playFrames;
+    if (g.Scene == kScenePlay || playFrames >= 0) ++playFrames;
   }
 
   std::vector<double> times;
@@ -176,7 +177,7 @@ int RunBench(const AppOptions& o) {
     enemies += LiveCount(g.Enemies.EnemyList);
     windows += LiveCount(g.Typing.WindowList);
     effects += LiveCount(g.Effects.EffectList);
-    inPlay += g.Scene == 10;
+    inPlay += g.Scene == kScenePlay;
   }
   double total = 0;
   for (double t : times) total += t;

@@ -10,13 +10,14 @@
 #include "app/png_shot.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
-#include "main/difficulty.h"
+#include "drive/input_source.h"
+#include "drive/run_report.h"
 #include "main/form.h"
-#include "main/game.h"
-#include "main/input_source.h"
-#include "main/run_report.h"
+#include "main/form_keys.h"
 #include "platform/headless/headless_platform.h"
 #include "practice/practice.h"
+#include "world/difficulty.h"
+#include "world/game.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "base/sjis.h"
-#include "main/data_check.h"
+#include "drive/data_check.h"
 #include "practice/own_lists.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"

@@ -14,15 +14,16 @@
 #include "app/process_age.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
-#include "main/attract.h"
-#include "main/difficulty.h"
+#include "drive/attract.h"
+#include "drive/key_script.h"
 #include "main/form.h"
-#include "main/game.h"
-#include "main/key_script.h"
+#include "main/form_keys.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_platform.h"
 #include "practice/practice.h"
+#include "world/difficulty.h"
+#include "world/game.h"
 
 namespace {
 

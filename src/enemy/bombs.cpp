@@ -4,7 +4,7 @@
 #include "base/geometry.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void ResetBombs(Game& g) {
   for (int i = 1; i <= 6; ++i) {

@@ -1,4 +1,4 @@
-// The enemy model: the kind table, creation of enemies, the enemy list, the
+// The enemy model: the kinds' rows, creation of enemies, the enemy list, the
 // derived positions, drawing and the prompt windows an enemy opens.
 #include "enemy/enemy.h"
 
@@ -7,43 +7,12 @@
 #include "base/game_error.h"
 #include "base/sjis.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
 #include "script/script.h"
-
-namespace {
-
-// Row 0 stands for any kind outside 1..22: no picture, no sounds, no prompt.
-constexpr TKindInfo kKindTable[23] = {
-    {"", "", 0, -1, false},
-    {"歩兵", "enemy_1", 1, 4, true},
-    {"ガンマン", "gunman", 1, 5, true},
-    {"ハエ", "hae", 2, 1, true},
-    {"羽根", "hane", 3, 3, true},
-    {"中国人", "boss1", 4, 2, false},
-    {"警告", "warning", 0, -1, false},
-    {"パン", "anpan", 1, 1, false},
-    {"テレビ", "tv", 1, 4, true},
-    {"ミサイル", "missile", 1, 1, false},
-    {"カメ", "kame", 2, 0, false},
-    {"ピエロ", "boss2", 4, 2, false},
-    {"サークル", "bou", 2, 1, true},
-    {"工事兵", "enemy_2", 1, 1, true},
-    {"ネコトリ", "neko", 1, 4, false},
-    {"おっちゃん", "boss3", 4, 2, false},
-    {"おっちゃん分身", "boss3", 1, 2, false},
-    {"葉っぱ", "leaf", 2, 6, false},
-    {"ボロット", "boss4", 3, 2, false},
-    {"マウス", "boss5", 3, 7, false},
-    {"あべらべら", "boss6_1", 4, 8, false},
-    {"オプショソ1", "boss6_2", 4, 8, false},
-    {"オプショソ2", "boss6_3", 4, 8, true},
-};
+#include "world/game.h"
 
 bool ValidKind(int kind) {
-  return kind >= 1 && kind <= 22;
+  return kind >= 1 && kind <= kKindCount;
 }
-
-}  // namespace
 
 const TKindInfo& KindInfo(int kind) {
   return kKindTable[ValidKind(kind) ? kind : 0];
@@ -124,11 +93,8 @@ TEnemy* NewEnemy(Game& g, int kind) {
   TEnemy* raw = e.get();
   g.Enemies.EnemyList.push_back(std::move(e));
   if (g.SoundOn) {
-    const int digit = kKindTable[kind].AppearSound;
-    if (kind == 6)
-      PlaySoundThrottled(g, "dora", 1);
-    else if (digit >= 0)
-      PlaySoundThrottled(g, "apear" + std::to_string(digit), 1);
+    const char* sound = kKindTable[kind].AppearSound;
+    if (*sound != '\0') PlaySoundThrottled(g, sound, 1);
   }
   return raw;
 }

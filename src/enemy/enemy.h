@@ -1,4 +1,4 @@
-// The enemy model: TEnemy, the kind table, the enemy list, the shared motions
+// The enemy model: TEnemy, the enemy list, the shared motions
 // (appearing, launch, glide), hits, dying, danger warnings and the bombs.
 #pragma once
 #include <array>
@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "enemy/kind_table.h"
 
 struct Game;
 
@@ -41,16 +43,6 @@ int EnemyTop(const TEnemy& e);
 int EnemyCenterX(const TEnemy& e);
 int EnemyCenterY(const TEnemy& e);
 
-// Fixed data of a kind (row 1..22 of the kind table).
-struct TKindInfo {
-  const char* Keyword;  // UTF-8 script name
-  const char* Picture;
-  int DeathSound;   // 0 = none, else the digit of "sibou" + n
-  int AppearSound;  // -1 = none, else the digit of "apear" + n
-  bool PromptAtEntry;
-};
-const TKindInfo& KindInfo(int kind);
-
 struct TBak {
   uint8_t Present = 0;
   int32_t X = 0, Y = 0;
@@ -65,10 +57,10 @@ struct TEnemySystem {
   std::array<TBak, 7> Bombs;  // 1..6
   int BombClock = 0;
   // Catalog positions + 1 of the pictures drawn every frame (0 = not looked
-  // up yet): kinds 1..22, then effect_finish, abunai and bakudan.
-  std::array<int32_t, 26> PictureCache{};
+  // up yet): the kinds by number, then effect_finish, abunai and bakudan.
+  std::array<int32_t, kKindCount + 4> PictureCache{};
   // CP932 script names of the kinds, for the lines that bosses build.
-  std::array<std::string, 23> ScriptNames;
+  std::array<std::string, kKindCount + 1> ScriptNames;
 };
 
 constexpr int DangerLine = 269;

@@ -8,8 +8,12 @@
 
 struct TPictureItem;
 
-// Slots of PictureCache after the 22 kinds.
-enum : int { PicEffectFinish = 23, PicAbunai = 24, PicBakudan = 25 };
+// Slots of PictureCache after the kinds.
+enum : int {
+  PicEffectFinish = kKindCount + 1,
+  PicAbunai = kKindCount + 2,
+  PicBakudan = kKindCount + 3
+};
 
 // The picture of a kind, or nullptr when the kind or its picture is unknown.
 TPictureItem* KindPicture(Game& g, int kind);

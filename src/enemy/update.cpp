@@ -5,7 +5,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

@@ -1,11 +1,14 @@
 // The black curtain between parts (closing, holding, opening, with the part
 // and ending banners), the curtain scene and the scrolling background.
+#include "main/curtain.h"
+
 #include <cmath>
 
 #include "alpha_object/alpha_object.h"
-#include "main/game.h"
 #include "main/scenes.h"
 #include "records/results_draw.h"
+#include "world/game.h"
+#include "world/stage_table.h"
 
 namespace {
 
@@ -88,19 +91,4 @@ void StepCurtain(Game& g) {
     if (s.CurtainState == -2) s.CurtainSpeed += 1;
     if (s.CurtainPos < 0) s.CurtainState = 0;
   }
-}
-
-// Tiles of "haikei" 40 pixels apart, scrolled down (index up to 2) or
-// diagonally (index 3) by half a pixel per frame.
-void DrawBackground(Game& g, int index) {
-  TSceneState& s = g.Scenes;
-  s.BgScroll += 1;
-  int offset = static_cast<int>(0.5 * s.BgScroll);
-  const TPictureItem& item = g.List.FindPicture("haikei");
-  int pattern = BackdropPattern(index);
-  // Columns and rows -1 .. size / 40 + 2 of tiles.
-  const int columns = g.Screen.Width / 40 + 4, rows = g.Screen.Height / 40 + 4;
-  const int x = index <= 2 ? -40 : offset - 40;
-  DrawPatternGrid(item, g.Screen, x, offset - 40, pattern, columns, rows, 40, 40);
-  if (s.BgScroll == 80) s.BgScroll = 0;
 }

@@ -1,5 +1,7 @@
 // The result and ending roll: the score lines and the stage's ending text
 // rolling up beside a ring of dancers.
+#include "main/ending_roll.h"
+
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -9,10 +11,11 @@
 #include "alpha_object/alpha_object.h"
 #include "base/file_bytes.h"
 #include "base/sjis.h"
-#include "main/game.h"
 #include "main/game_over.h"
 #include "main/scenes.h"
 #include "records/results_draw.h"
+#include "world/backdrop.h"
+#include "world/game.h"
 
 namespace {
 

@@ -5,16 +5,18 @@
 #include <string>
 
 #include "base/game_error.h"
-#include "main/error_note.h"
-#include "main/game.h"
+#include "main/curtain.h"
+#include "main/pause.h"
 #include "main/romaji_link.h"
 #include "main/scenes.h"
-#include "main/score.h"
-#include "main/settings_link.h"
+#include "media/field_size.h"
+#include "world/error_note.h"
+#include "world/game.h"
+#include "world/score.h"
+#include "world/settings_link.h"
 
 namespace {
 
-constexpr int kScreenWidth = 430, kScreenHeight = 400;
 constexpr int32_t kFrameNoLimit = 214748364;  // FrameNo wraps to 1 here
 
 // Signed distance a - b of two readings of the millisecond clock, correct
@@ -74,12 +76,12 @@ void FormCreate(Game& g) {
 }
 
 void drawnInitialize(Game& g) {
-  if (g.Screen.Width == 0) ResizeSurface(g.Screen, kScreenWidth, kScreenHeight);
-  for (Surface& s : g.StockSurface) s = Surface(kScreenWidth, kScreenHeight);
+  if (g.Screen.Width == 0) ResizeSurface(g.Screen, kFieldWidth, kFieldHeight);
+  for (Surface& s : g.StockSurface) s = Surface(kFieldWidth, kFieldHeight);
 }
 
 void drawnRestoreSurface(Game& g) {
-  for (Surface& s : g.StockSurface) ResizeSurface(s, kScreenWidth, kScreenHeight);
+  for (Surface& s : g.StockSurface) ResizeSurface(s, kFieldWidth, kFieldHeight);
   FillSurface(g.StockSurface[0], 0);
   LoadBackdropTile(g, "blue");
 }
@@ -202,9 +204,9 @@ void InitGame(Game& g) {
   LoadPlayerRecords(g);
   g.LastPart = 0;
   g.BannerPending = 0;
-  g.Scene = 0;
+  g.Scene = kSceneTitle;
   g.Cursor = 1;
-  ResizeSurface(g.Screen, kScreenWidth, kScreenHeight);
+  ResizeSurface(g.Screen, kFieldWidth, kFieldHeight);
   if (!g.SeedGiven) g.Seed = g.Platform ? g.Platform->NowMs() : 0;
   g.Rng.Seed(g.Seed);
   StartStep([&] { LoadTypingData(g, DataPath(g, "abc"), "huti"); });

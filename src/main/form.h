@@ -37,12 +37,3 @@ void SetFrameRate(Game& g, int rate);
 int RoundHalfUp(double x);
 // Window closing: frees the typing data, closes the music, writes clear.clr.
 void FormClose(Game& g);
-// Key handlers (virtual-key codes).
-void drawnKeyDown(Game& g, int code);
-void drawnKeyUp(Game& g, int code);
-// F2: full screen on or off (the window keeps its scale for the way back).
-void SetFullScreen(Game& g, bool on);
-void EnterFullScreen(Game& g);
-// One key event as the window receives it: the keyboard device's held state
-// is updated and the matching handler runs; errors are reported.
-void DeliverKeyEvent(Game& g, const KeyEvent& e);

@@ -1,12 +1,15 @@
 // The main window's key handlers: input flags for the frames, typed letters
 // for the typing engine, and the function keys acted on at once.
+#include "main/form_keys.h"
+
 #include <string>
 
 #include "base/game_error.h"
 #include "main/form.h"
-#include "main/game.h"
+#include "main/pause.h"
 #include "main/scenes.h"
-#include "main/settings_link.h"
+#include "world/game.h"
+#include "world/settings_link.h"
 
 namespace {
 
@@ -102,7 +105,7 @@ void drawnKeyUp(Game& g, int code) {
     case vk::Pause:
       // In play the key opens the pause panel (on its way down); elsewhere
       // it goes back to the title.
-      if (g.Scene != 10 && !IsPaused(g)) ReturnToTitle(g);
+      if (g.Scene != kScenePlay && !IsPaused(g)) ReturnToTitle(g);
       return;
     case vk::Space:
     case vk::Return:

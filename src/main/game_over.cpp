@@ -7,10 +7,10 @@
 
 #include "base/sjis.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
 #include "main/scenes.h"
-#include "main/score.h"
 #include "records/results_draw.h"
+#include "world/game.h"
+#include "world/score.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void StartGameOver(Game& g, const TEnemy& e) {
   }
   InitBlood(g);
   g.ContinueChoice = 0;
-  g.Scene = 20;
+  g.Scene = kSceneGameOverClosing;
   g.GameOvers += 1;
   s.CloseLeft = 0;
   s.CloseTop = 0;
@@ -66,7 +66,7 @@ void SceneGameOverClosing(Game& g) {
   s.CloseRight -= s.StepRight;
   s.CloseBottom -= s.StepBottom;
   if (s.OverTimer == 0) {
-    g.Scene = 21;
+    g.Scene = kSceneGameOverTitle;
     const TPictureItem& over = Pic(g, "GameOver");
     int w = over.PictureWidth(), h = over.PictureHeight();
     s.CloseLeft = (430 - w) / 2;
@@ -98,7 +98,7 @@ void SceneGameOverTitle(Game& g) {
   s.Opacity -= s.OpacityStep;
   if (s.Opacity <= 0) s.Opacity = 0;
   if (s.OverTimer == 40) {
-    g.Scene = 22;
+    g.Scene = kSceneContinue;
     for (auto& d : s.Drops) d.Speed = 10;
     ClearPlayObjects(g);
     if (g.MusicState == 255 && OpenAndPlayMusic(g, "PSMAT065")) g.MusicState = 0;

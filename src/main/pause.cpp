@@ -9,10 +9,12 @@
 
 #include "base/game_error.h"
 #include "base/sjis.h"
-#include "main/game.h"
 #include "main/scenes.h"
 #include "media/blit.h"
 #include "records/records.h"
+#include "world/backdrop.h"
+#include "world/game.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -62,32 +64,19 @@ void DrawField(Game& g) {
 }
 
 void Text(Game& g, int x, int y, const char* utf8, TRgb colour = TRgb{255, 255, 255}) {
-  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-  TRgb old = canvas.FontColor;
-  canvas.FontColor = colour;
-  canvas.TextOut(x, y, Sjis(utf8));
-  canvas.FontColor = old;
+  DrawTextRow(g.Screen, g.Glyphs, x, y, Sjis(utf8), colour);
 }
 
 void DrawPanelBox(Game& g) {
-  BlendFillArea(g.Screen, MakeRect(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom),
-                TRgb{10, 20, 60}, 200);
-  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-  TRgb pen = canvas.PenColor;
-  TBrushStyle brush = canvas.BrushStyle;
-  canvas.PenColor = TRgb{150, 170, 255};
-  canvas.BrushStyle = TBrushStyle::Clear;
-  canvas.Rectangle(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom);
-  canvas.PenColor = pen;
-  canvas.BrushStyle = brush;
+  DrawPanel(g.Screen, g.Glyphs, MakeRect(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom),
+            TPanelStyle{TRgb{10, 20, 60}, 200, TRgb{150, 170, 255}});
 }
 
 void DrawHand(Game& g, int y) {
-  int x = kPanelLeft + 22 + static_cast<int>(6 * std::sin(g.FrameNo / 3.0));
-  DrawPattern(g.List.FindPicture("hand"), g.Screen, x, y - 6, 0);
+  DrawSelectionHand(g.Screen, g.List, kPanelLeft + 22, y - 6, g.FrameNo, 6);
 }
 
-void DrawPanel(Game& g) {
+void DrawPausePanel(Game& g) {
   const TPauseState& p = g.Pause;
   DrawPanelBox(g);
   const TRgb dim{170, 180, 210};
@@ -121,12 +110,12 @@ void EnterPause(Game& g) {
   g.Scene = kScenePausePanel;
   // The panel shows in the frame that paused.
   DrawField(g);
-  DrawPanel(g);
+  DrawPausePanel(g);
 }
 
 // Back to the play scene as it stood when the pause began.
 void LeavePause(Game& g) {
-  g.Scene = 10;
+  g.Scene = kScenePlay;
   g.FrameNo = g.Pause.FrameNoAtPause;
   // Letters typed while paused are not play.
   g.Typing.KeyQueue.clear();
@@ -182,7 +171,7 @@ void SetWindowFocus(Game& g, bool focused) {
 void CheckPause(Game& g) {
   bool wanted = g.Pause.Requested || !g.Pause.Focused;
   g.Pause.Requested = false;
-  if (g.Scene == 10 && wanted) {
+  if (g.Scene == kScenePlay && wanted) {
     g.Pause.EscapeWasDown = g.Inputer.IsKeyDown(vk::Escape);
     EnterPause(g);
   }
@@ -222,7 +211,7 @@ void ScenePausePanel(Game& g) {
       p.ConfirmCursor = 0;
     }
   }
-  DrawPanel(g);
+  DrawPausePanel(g);
 }
 
 void SceneCountIn(Game& g) {
@@ -234,7 +223,7 @@ void SceneCountIn(Game& g) {
     p.Requested = false;
     g.Scene = kScenePausePanel;
     p.Cursor = 0;
-    DrawPanel(g);
+    DrawPausePanel(g);
     return;
   }
   const TPictureItem& digits = g.List.FindPicture("0123456789");

@@ -1,13 +1,17 @@
 // One frame of play: the field, the HUD, the typing, the stage-end sequence
 // and the check for an enemy that got through to the bottom.
+#include "main/play_scene.h"
+
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
 #include "main/game_over.h"
 #include "main/scenes.h"
-#include "main/score.h"
 #include "script/script.h"
 #include "type_window/type_window.h"
+#include "world/backdrop.h"
+#include "world/game.h"
+#include "world/score.h"
+#include "world/stage_table.h"
 
 namespace {
 
@@ -68,5 +72,5 @@ void ScenePlay(Game& g) {
   StepStageEnd(g);
   // A part that has just ended has an empty field; the check only matters
   // while play goes on.
-  if (g.Scene == 10) CheckBottom(g);
+  if (g.Scene == kScenePlay) CheckBottom(g);
 }

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "main/game.h"
-#include "main/settings_link.h"
+#include "world/game.h"
+#include "world/settings_link.h"
 
 namespace fs = std::filesystem;
 

@@ -8,82 +8,34 @@
 #include "base/game_error.h"
 #include "base/sjis.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
+#include "main/curtain.h"
+#include "main/ending_roll.h"
 #include "main/game_over.h"
-#include "main/score.h"
+#include "main/pause.h"
+#include "main/play_scene.h"
+#include "main/ranking_scene.h"
 #include "main/settings_scene.h"
+#include "main/title_scene.h"
+#include "practice/practice.h"
 #include "records/records_screen.h"
 #include "script/script.h"
 #include "type_window/type_window.h"
-
-namespace {
-
-constexpr std::array<int, 11> kPartsPerStage = {0, 2, 3, 3, 3, 3, 3, 3, 3, 3, 0};
-
-// The closing piece of each stage (played during the result and ending roll).
-constexpr std::array<const char*, 11> kRollMusic = {nullptr,    "A_082GMW", "A_082GMW", "A_030GMW",
-                                                    "A_030GMW", "victory",  "victory",  "future",
-                                                    "sense",    "sense",    "sense"};
-constexpr std::array<const char*, 4> kPartMusic = {nullptr, "PSMAT526", "city3", "event9"};
-
-constexpr std::array<int, 4> kBackdropPattern = {0, 0, 1, 0};
-
-// Lines are kept to 14 full-width characters so that they stay inside the
-// panel of the stage select.
-std::vector<std::string> MakeStageNotes() {
-  const char* notes[] = {
-      "・とっても簡単。<-キーボードを触ったことが<-ない人向け。",
-      "・易しい。<-これでゲームシステムに<-慣れよう。",
-      "・ふつう。<-Escキーでターゲット変更<-できることを念頭において<-プレイしよう。",
-      "・やや難しめ。<-「敵をどの順番から倒すか？」<-を考えてプレイすれば<-被害は小。",
-      "・難しい。<-敵の動き方のパターンを<-つかめば、けっこう楽になる。",
-      "・難しい。<-ステージ終了時に爆弾の残数に<-応じて得点がアップする。",
-      "・かなり難しい。<-このゲームのコツは、<-タイプミスをしないこと。<-爆弾消費が減るハズ。",
-      "・かなり難しい。<-パターンさえ把握すれば<-ステージ７よりも楽。",
-      "　ラストステージ！",
-      "　　　　 ＜　エンディング　＞<-　　　　  全面制覇の証。",
-  };
-  std::vector<std::string> out(1);  // index 0 unused
-  for (const char* n : notes) out.push_back(Sjis(n));
-  return out;
-}
-
-}  // namespace
-
-int PartsPerStage(int stage) {
-  if (stage < 1 || stage > 10) return 0;
-  return kPartsPerStage[stage];
-}
-
-const char* MusicName(int stage, int column) {
-  if (stage < 1 || stage > 10) return nullptr;
-  if (column == 4) return kRollMusic[stage];
-  if (column >= 1 && column <= 3) return kPartMusic[column];
-  return nullptr;
-}
-
-int BackdropPattern(int index) {
-  return kBackdropPattern[std::clamp(index, 0, 3)];
-}
-
-const std::string& StageNote(int stage) {
-  static const std::vector<std::string> notes = MakeStageNotes();
-  if (stage < 1 || stage > 10) return notes[0];
-  return notes[stage];
-}
+#include "world/game.h"
+#include "world/score.h"
+#include "world/stage_table.h"
 
 void RunSceneStep(Game& g) {
   switch (g.Scene) {
-    case 0:
+    case kSceneTitle:
       SceneTitle(g);
       break;
-    case 5:
+    case kSceneCurtain:
       SceneCurtain(g);
       break;
-    case 10:
+    case kScenePlay:
       // The world's pace: some frames run no play step (the last picture
       // stays), some run two; ふつう runs exactly one.
-      for (int n = PlayStepsThisFrame(g); n > 0 && g.Scene == 10; --n) ScenePlay(g);
+      for (int n = PlayStepsThisFrame(g); n > 0 && g.Scene == kScenePlay; --n) ScenePlay(g);
       break;
     case kScenePausePanel:
       ScenePausePanel(g);
@@ -100,25 +52,25 @@ void RunSceneStep(Game& g) {
     case kScenePracticeResult:
       ScenePracticeResult(g);
       break;
-    case 20:
+    case kSceneGameOverClosing:
       SceneGameOverClosing(g);
       break;
-    case 21:
+    case kSceneGameOverTitle:
       SceneGameOverTitle(g);
       break;
-    case 22:
+    case kSceneContinue:
       SceneContinue(g);
       break;
-    case 30:
+    case kSceneEndingRoll:
       SceneEndingRoll(g);
       break;
-    case 40:
+    case kSceneRanking:
       SceneRanking(g);
       break;
-    case kRecordsScene:
+    case kSceneRecords:
       SceneRecords(g);
       break;
-    case 70:
+    case kSceneSettings:
       SceneSettings(g);
       break;
     default:
@@ -161,7 +113,7 @@ void PauseGameMusic(Game& g) {
 void ReturnToTitle(Game& g) {
   if (g.Scenes.CurtainState != 0) return;
   g.BannerPending = 0;
-  g.Scene = 0;
+  g.Scene = kSceneTitle;
   g.Cursor = 1;
   if (g.MusicState == 0) OpenAndPlayMusic(g, "event8");
   ResetFrameClock(g);
@@ -179,7 +131,7 @@ void StartStage(Game& g) {
 }
 
 void CloseCurtain(Game& g) {
-  g.Scene = 5;
+  g.Scene = kSceneCurtain;
   g.Scenes.CurtainPos = 0;
   g.Scenes.CurtainSpeed = 9.0;
   g.Scenes.CurtainState = 1;
@@ -207,7 +159,7 @@ void StartNextPart(Game& g) {
   g.Part += 1;
   OpenCurtain(g);
   g.BannerPending = 1;
-  g.Scene = 10;
+  g.Scene = kScenePlay;
   ClearPlayObjects(g);
   LoadStageScript(g);
   g.Rate = 0;
@@ -232,7 +184,7 @@ void FinishStage(Game& g) {
   g.BannerPending = 1;
   g.ClearTimer = 0;
   OpenCurtain(g);
-  g.Scene = 30;
+  g.Scene = kSceneEndingRoll;
   ClearPlayObjects(g);
   int32_t before = g.Score;
   int32_t after = ClearBonusScore(before, g.Stage);
@@ -240,12 +192,4 @@ void FinishStage(Game& g) {
   RecordsStageFinished(g);
   int place = InsertRanking(g);
   BuildRoll(g, before, after, place);
-}
-
-// Windows refer to their enemies, so they go first; the target is dropped
-// before either.
-void ClearPlayObjects(Game& g) {
-  ReleaseTarget(g);
-  ClearWindows(g);
-  ClearEnemies(g);
 }

@@ -1,15 +1,11 @@
-// Scene flow: title and stage select, curtain, play, ranking; the transitions
-// between them and the scrolling background.
+// Scene flow: the dispatch of a frame's scene step and the transitions
+// between scenes (title, curtain, parts, stage end), with their music.
 #pragma once
-#include <string>
 
 struct Game;
 
+// Runs the step of the scene the game is in (the list is world/scene_id.h).
 void RunSceneStep(Game& g);
-void SceneTitle(Game& g);
-void SceneCurtain(Game& g);
-void ScenePlay(Game& g);
-void SceneRanking(Game& g);
 
 void ReturnToTitle(Game& g);
 void StartStage(Game& g);
@@ -19,19 +15,8 @@ void StartNextPart(Game& g);
 void FinishStage(Game& g);
 // Sets the stage's byte of the cleared stages and writes clear.clr at once.
 void MarkStageCleared(Game& g);
-void ClearPlayObjects(Game& g);
-void DrawBackground(Game& g, int index);
-void StepCurtain(Game& g);
 // Opens and plays a piece of bgm/ (a missing file leaves the music silent).
 bool OpenAndPlayMusic(Game& g, const char* name);
-
-int PartsPerStage(int stage);
-const char* MusicName(int stage, int column);
 // Pauses the playing piece when the game has it playing (MusicState 0) and
 // marks it paused by the game (255).
 void PauseGameMusic(Game& g);
-// The description of a stage on the stage-select screen (CP932, "<-" between
-// lines); empty outside 1..10.
-const std::string& StageNote(int stage);
-// The pattern of "haikei" behind background index 0..3.
-int BackdropPattern(int index);

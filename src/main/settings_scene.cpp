@@ -10,10 +10,13 @@
 
 #include "base/sjis.h"
 #include "main/form.h"
-#include "main/difficulty.h"
-#include "main/game.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
-#include "main/settings_link.h"
+#include "world/backdrop.h"
+#include "world/difficulty.h"
+#include "world/game.h"
+#include "world/settings_link.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -102,7 +105,7 @@ E Cycle(E value, int count, int step) {
 }
 
 void LeaveSettings(Game& g) {
-  g.Scene = 0;
+  g.Scene = kSceneTitle;
   g.Cursor = 5;
 }
 
@@ -162,39 +165,38 @@ void DrawVolumeBar(Game& g, int x, int y, int volume) {
 
 void DrawSettings(Game& g) {
   DrawBackground(g, 1);
-  BlendFillArea(g.Screen, MakeRect(60, 40, 370, 372), {0, 0, 0}, 150);
-  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-  canvas.FontColor = {120, 200, 255};
-  canvas.TextOut(191, 56, Sjis("設 定"));
-  canvas.FontColor = {255, 255, 255};
+  DrawPanel(g.Screen, g.Glyphs, MakeRect(60, 40, 370, 372),
+            TPanelStyle{TRgb{0, 0, 0}, 150, TRgb{0, 0, 0}, false});
+  // The canvas's own colour stays white for the scenes that draw after this.
+  SurfaceCanvas(g.Screen, g.Glyphs).FontColor = TRgb{255, 255, 255};
+  auto text = [&g](int x, int y, const std::string& utf8, TRgb colour) {
+    DrawTextRow(g.Screen, g.Glyphs, x, y, Sjis(utf8), colour);
+  };
+  text(191, 56, "設 定", TRgb{120, 200, 255});
   for (int i = 0; i < kRowCount; ++i) {
     TRow row = kRows[i];
     int y = kTop + kPitch * i + (row == TRow::Back ? 8 : 0);
     bool chosen = i == g.Scenes.SettingsRow;
-    canvas.FontColor = chosen ? TRgb{255, 230, 120} : TRgb{230, 236, 250};
-    canvas.TextOut(kLabelX, y, Sjis(Label(row)));
+    TRgb colour = chosen ? TRgb{255, 230, 120} : TRgb{230, 236, 250};
+    text(kLabelX, y, Label(row), colour);
     if (row == TRow::Back) continue;
     std::string value = Value(g, row);
     int x = kValueX;
     if (row == TRow::Music || row == TRow::Effects) x += 96;  // after the bar
-    canvas.TextOut(x, y, Sjis(chosen ? "< " + value + " >" : "  " + value));
+    text(x, y, chosen ? "< " + value + " >" : "  " + value, colour);
   }
-  canvas.FontColor = {170, 180, 210};
-  canvas.TextOut(84, 346, Sjis("↑↓ えらぶ  ←→ かえる  Esc もどる"));
-  canvas.FontColor = {255, 255, 255};
-  ReleaseCanvas(g.Screen);
+  text(84, 346, "↑↓ えらぶ  ←→ かえる  Esc もどる", TRgb{170, 180, 210});
   DrawVolumeBar(g, kValueX, kTop, g.Settings.Values().MusicVolume);
   DrawVolumeBar(g, kValueX, kTop + kPitch, g.Settings.Values().EffectsVolume);
   int row = g.Scenes.SettingsRow;
   int y = kTop + kPitch * row + (kRows[row] == TRow::Back ? 8 : 0);
-  int handX = 72 + static_cast<int>(4 * std::sin(g.FrameNo / 3.0));
-  DrawPattern(g.List.FindPicture("hand"), g.Screen, handX, y, 0);
+  DrawSelectionHand(g.Screen, g.List, 72, y, g.FrameNo, 4);
 }
 
 }  // namespace
 
 void OpenSettingsScreen(Game& g) {
-  g.Scene = 70;
+  g.Scene = kSceneSettings;
   g.Scenes.SettingsRow = 0;
 }
 
@@ -221,12 +223,12 @@ void SceneSettings(Game& g) {
     default:
       break;
   }
-  if (g.Scene != 70) return;
+  if (g.Scene != kSceneSettings) return;
   // Space and Enter flip a switch, step a choice or go back; the volumes and
   // the scale move with the arrows only.
   TRow chosen = kRows[row];
   bool stepped = chosen == TRow::Music || chosen == TRow::Effects || chosen == TRow::Scale;
   if (g.SpaceKey == 1 && !stepped) ChangeRow(g, chosen, 1);
-  if (g.Scene != 70) return;
+  if (g.Scene != kSceneSettings) return;
   DrawSettings(g);
 }

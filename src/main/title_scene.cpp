@@ -1,15 +1,20 @@
-// The title menu with its stage select, and the ranking screen.
+// The title menu with its stage select and its difficulty row.
+#include "main/title_scene.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "base/sjis.h"
-#include "main/game.h"
 #include "main/scenes.h"
 #include "main/settings_scene.h"
 #include "media/draw_number.h"
 #include "media/draw_txtline.h"
 #include "practice/practice.h"
 #include "records/records_screen.h"
+#include "world/backdrop.h"
+#include "world/game.h"
+#include "world/stage_table.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -30,8 +35,7 @@ constexpr int kMenuPitch = 22;  // the entries of "sentaku1" are this far apart
 
 void TitleMenu(Game& g) {
   DrawPattern(g.List.FindPicture("sentaku1"), g.Screen, 115, 180, 0);
-  int handX = 141 + static_cast<int>(6 * std::sin(g.FrameNo / 3.0));
-  DrawPattern(g.List.FindPicture("hand"), g.Screen, handX, 241 + kMenuPitch * (g.Cursor - 1), 0);
+  DrawSelectionHand(g.Screen, g.List, 141, 241 + kMenuPitch * (g.Cursor - 1), g.FrameNo, 6);
   if (g.ArrowKey == 1 && g.Cursor > 1) g.Cursor -= 1;
   if (g.ArrowKey == 3 && g.Cursor < kMenuEntries) g.Cursor += 1;
   if (g.SpaceKey != 1) return;
@@ -42,7 +46,7 @@ void TitleMenu(Game& g) {
     g.Cursor = 11;
     g.StageCount = AllNineCleared(g) ? 10 : 9;
   } else if (g.Cursor == 2) {
-    g.Scene = 40;
+    g.Scene = kSceneRanking;
     g.Cursor = 1;
   } else if (g.Cursor == 3) {
     OpenRecordsScreen(g);
@@ -102,7 +106,7 @@ void StageSelect(Game& g) {
   // Escape and Backspace are read as held keys, so they win over a space
   // pressed in the same frame.
   if (BackKeyHeld(g)) {
-    g.Scene = 0;
+    g.Scene = kSceneTitle;
     g.Cursor = 1;
     return;
   }
@@ -159,11 +163,6 @@ void StageSelect(Game& g) {
   }
 }
 
-void DrawCentredX(Game& g, const char* name, int y) {
-  const TPictureItem& item = g.List.FindPicture(name);
-  DrawPattern(item, g.Screen, (430 - item.PictureWidth()) / 2, y, 0);
-}
-
 }  // namespace
 
 void SceneTitle(Game& g) {
@@ -175,26 +174,4 @@ void SceneTitle(Game& g) {
     TitleMenu(g);
   else
     StageSelect(g);
-}
-
-void SceneRanking(Game& g) {
-  if (BackKeyHeld(g) || g.SpaceKey == 1) {
-    g.Scene = 0;
-    g.Cursor = 1;
-  }
-  DrawBackground(g, 1);
-  DrawCentredX(g, "hiscore", 60);
-  DrawCentredX(g, "rank", 140);
-  DrawCentredX(g, "setume", 340);
-  const TPictureItem& places = g.List.FindPicture("12345th");
-  if (g.Difficulty.Level != TDifficulty::Normal) {
-    TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-    canvas.TextOut(190, 118, Sjis(std::string("（") + DifficultyLabel(g.Difficulty.Level) + "）"));
-    ReleaseCanvas(g.Screen);
-  }
-  for (int i = 0; i < 5; ++i) {
-    DrawPattern(places, g.Screen, 120, 170 + 30 * i, i);
-    DrawDigitsWithUnit(g.List, g.Screen, "0123456789", "pt.", std::max(0, g.Ranking[i]), 175,
-                       174 + 30 * i, 1, 3);
-  }
 }

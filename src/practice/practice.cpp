@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "base/sjis.h"
-#include "main/game.h"
-#include "main/scenes.h"
 #include "practice/own_lists.h"
 #include "practice/practice_draw.h"
 #include "records/records.h"
+#include "world/backdrop.h"
+#include "world/game.h"
 
 namespace {
 
@@ -318,7 +318,7 @@ void ScenePracticeMenu(Game& g) {
   TPracticeState& p = g.Practice;
   const int count = static_cast<int>(p.Lists.size());
   if (EscapePressed(g)) {
-    g.Scene = 0;
+    g.Scene = kSceneTitle;
     g.Cursor = 4;  // back on the practice entry
     return;
   }

@@ -12,11 +12,6 @@
 
 struct Game;
 
-// Scene numbers of practice.
-inline constexpr int kScenePracticeMenu = 80;
-inline constexpr int kScenePracticeField = 81;
-inline constexpr int kScenePracticeResult = 82;
-
 struct TPracticeList {
   enum class TKind { Level, Weakest, Own } Kind = TKind::Level;
   std::string Name;                   // UTF-8

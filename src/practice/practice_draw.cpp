@@ -6,9 +6,10 @@
 #include <string>
 
 #include "base/sjis.h"
-#include "main/game.h"
-#include "main/scenes.h"
 #include "practice/practice.h"
+#include "world/backdrop.h"
+#include "world/game.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -17,23 +18,11 @@ constexpr TRgb kGrey{110, 115, 135}, kRed{255, 130, 120}, kYellow{250, 220, 120}
 constexpr int kRows = 11;
 
 void Text(Game& g, int x, int y, const std::string& utf8, TRgb colour = kWhite) {
-  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-  TRgb old = canvas.FontColor;
-  canvas.FontColor = colour;
-  canvas.TextOut(x, y, Sjis(utf8));
-  canvas.FontColor = old;
+  DrawTextRow(g.Screen, g.Glyphs, x, y, Sjis(utf8), colour);
 }
 
 void Panel(Game& g, TRect r) {
-  BlendFillArea(g.Screen, r, TRgb{8, 14, 40}, 210);
-  TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-  TRgb pen = canvas.PenColor;
-  TBrushStyle brush = canvas.BrushStyle;
-  canvas.PenColor = TRgb{120, 140, 220};
-  canvas.BrushStyle = TBrushStyle::Clear;
-  canvas.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
-  canvas.PenColor = pen;
-  canvas.BrushStyle = brush;
+  DrawPanel(g.Screen, g.Glyphs, r, TPanelStyle{TRgb{8, 14, 40}, 210, TRgb{120, 140, 220}});
 }
 
 // Text cut to at most `bytes` CP932 bytes (whole characters), with "…".
@@ -98,8 +87,7 @@ void DrawPracticeMenu(Game& g) {
   }
   if (p.Top > 0) Text(g, 378, 56, "↑", kDim);
   if (p.Top + kRows < count) Text(g, 378, 56 + 18 * (kRows - 1), "↓", kDim);
-  int handX = 44 + static_cast<int>(5 * std::sin(g.FrameNo / 3.0));
-  DrawPattern(g.List.FindPicture("hand"), g.Screen, handX, 56 + 18 * (p.Cursor - p.Top) - 6, 0);
+  DrawSelectionHand(g.Screen, g.List, 44, 56 + 18 * (p.Cursor - p.Top) - 6, g.FrameNo, 5);
 
   // What the chosen list says about itself.
   int y = 262;

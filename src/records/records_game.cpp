@@ -2,10 +2,10 @@
 // finished part in the records file, and the results shown afterwards.
 #include <algorithm>
 
-#include "main/game.h"
-#include "main/scenes.h"
 #include "records/records.h"
 #include "records/records_stats.h"
+#include "world/game.h"
+#include "world/stage_table.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Drawing of the progress graph and the keyboard heat map.
 #include "records/records_graph.h"
+#include "media/ui_kit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,13 +35,7 @@ void Line(Surface& s, int x0, int y0, int x1, int y1, uint16_t pixel) {
 }
 
 void Text(Surface& s, IGlyphSource* glyphs, int x, int y, const std::string& sjis, TRgb colour) {
-  if (glyphs == nullptr) return;
-  TextCanvas& c = SurfaceCanvas(s, glyphs);
-  TRgb saved = c.FontColor;
-  c.FontColor = colour;
-  c.TextOut(x, y, sjis);
-  c.FontColor = saved;
-  ReleaseCanvas(s);
+  if (glyphs != nullptr) DrawTextRow(s, glyphs, x, y, sjis, colour);
 }
 
 }  // namespace

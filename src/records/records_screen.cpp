@@ -6,10 +6,12 @@
 #include <string>
 
 #include "base/sjis.h"
-#include "main/game.h"
-#include "main/scenes.h"
 #include "records/records.h"
 #include "records/results_draw.h"
+#include "world/backdrop.h"
+#include "world/game.h"
+#include "world/stage_table.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -23,7 +25,8 @@ void Text(Game& g, int x, int y, const std::string& utf8, TRgb colour) {
 }
 // Right-aligned at right (half-width characters are 6 pixels).
 void TextRight(Game& g, int right, int y, const std::string& ascii, TRgb colour) {
-  RecordsText(g, right - 6 * static_cast<int>(ascii.size()), y, ascii, colour);
+  DrawShadowedText(g.Screen, g.Glyphs, right - 6 * static_cast<int>(ascii.size()), y, ascii, colour,
+                   TRgb{0, 0, 0});
 }
 
 std::string Duration(int64_t frames) {
@@ -129,12 +132,12 @@ TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entrie
 
 void OpenRecordsScreen(Game& g) {
   g.Records.Screen = MakeRecordsScreenData(g.Records.Entries);
-  g.Scene = kRecordsScene;
+  g.Scene = kSceneRecords;
 }
 
 void SceneRecords(Game& g) {
   if (g.Inputer.IsKeyDown(vk::Escape) || g.Inputer.IsKeyDown(vk::Backspace) || g.SpaceKey == 1) {
-    g.Scene = 0;
+    g.Scene = kSceneTitle;
     g.Cursor = 3;
   }
   DrawBackground(g, 1);

@@ -9,7 +9,6 @@
 
 struct Game;
 
-inline constexpr int kRecordsScene = 60;
 inline constexpr size_t kGraphParts = 50;
 
 // What the screen shows, worked out once when it opens.

@@ -4,8 +4,9 @@
 #include <cstdio>
 
 #include "base/sjis.h"
-#include "main/game.h"
 #include "media/draw_number.h"
+#include "world/game.h"
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -17,14 +18,7 @@ constexpr TRgb kShadow{0, 0, 0};
 }  // namespace
 
 void RecordsText(Game& g, int x, int y, const std::string& sjis, TRgb colour) {
-  TextCanvas& c = SurfaceCanvas(g.Screen, g.Glyphs);
-  TRgb saved = c.FontColor;
-  c.FontColor = kShadow;
-  c.TextOut(x + 1, y + 1, sjis);
-  c.FontColor = colour;
-  c.TextOut(x, y, sjis);
-  c.FontColor = saved;
-  ReleaseCanvas(g.Screen);
+  DrawShadowedText(g.Screen, g.Glyphs, x, y, sjis, colour, kShadow);
 }
 
 namespace {

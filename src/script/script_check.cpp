@@ -10,13 +10,13 @@
 #include "base/sjis.h"
 #include "enemy/enemy.h"
 #include "media/catalog_table.h"
+#include "media/field_size.h"
 #include "script/script.h"
 
 namespace {
 
 constexpr int MaxTrigger = 99998;  // the runner's limit (below the scene clock)
 constexpr double MaxDrift = 100.0;
-constexpr int FieldWidth = 430, FieldHeight = 400;
 constexpr int MaxRandomLetters = 16;
 
 bool HasSeparator(const std::string& text) {
@@ -36,41 +36,14 @@ bool KindSize(int kind, int& width, int& height) {
   return false;
 }
 
-// The word-level range a boss needs so that every level it derives for its
-// own later words and its companions (level + 1 ... level - 3) stays in 1..8.
-void BossLevelRange(int kind, int& low, int& high) {
-  low = 1;
-  high = 8;
-  switch (kind) {
-    case 11:
-      low = 2;
-      high = 7;
-      break;  // gunmen level + 0..1, missiles level - 1
-    case 15:
-      low = 3;
-      high = 7;
-      break;  // doubles level + 1, dive word level - 2
-    case 19:
-      low = 4;
-      high = 8;
-      break;  // missiles level - 3 + 0..1, soldiers level - 2
-    case 20:
-      low = 3;
-      high = 8;
-      break;  // options level - 2 and level - 1
-    default:
-      break;
-  }
-}
-
 // Checks of the values that the behaviours take as positions, sides and counts.
 std::string CheckValues(const TEnemyLine& l) {
   const int k = l.Kind;
   int w = 0, h = 0;
   KindSize(k, w, h);
   auto v = [&](size_t i) { return l.Values[i]; };
-  auto xOk = [&](double x) { return x >= 0 && x + w <= FieldWidth; };
-  auto yOk = [&](double y) { return y >= -h && y + h - 8 < FieldHeight - 60; };
+  auto xOk = [&](double x) { return x >= 0 && x + w <= kFieldWidth; };
+  auto yOk = [&](double y) { return y >= -h && y + h - 8 < kFieldHeight - 60; };
   switch (k) {
     case 1:
     case 3:
@@ -99,10 +72,10 @@ std::string CheckValues(const TEnemyLine& l) {
       break;
     case 10:
       if (v(0) != 1 && v(0) != -1) return "向きは 1 か -1 です";
-      if (v(1) < 0 || v(1) + h - 8 >= FieldHeight - 60) return "着地の y が範囲の外です";
+      if (v(1) < 0 || v(1) + h - 8 >= kFieldHeight - 60) return "着地の y が範囲の外です";
       break;
     case 17:
-      if (v(1) - std::abs(v(2)) < 0 || v(1) + std::abs(v(2)) + w > FieldWidth)
+      if (v(1) - std::abs(v(2)) < 0 || v(1) + std::abs(v(2)) + w > kFieldWidth)
         return "揺れが画面からはみ出します";
       break;
     case 19:
@@ -120,15 +93,10 @@ std::string CheckValues(const TEnemyLine& l) {
 }
 
 std::string CheckLevel(const TEnemyLine& l) {
-  if (l.None || l.Kind == 6 || l.Kind == 17) return std::string();
-  int low = 1, high = 8;
-  bool boss =
-      l.Kind == 5 || l.Kind == 11 || l.Kind == 15 || l.Kind == 18 || l.Kind == 19 || l.Kind == 20;
-  if (boss) {
-    BossLevelRange(l.Kind, low, high);
-  } else if (l.Mode == "random") {
-    high = MaxRandomLetters;
-  }
+  const TKindInfo& kind = KindInfo(l.Kind);
+  if (l.None || kind.HighestLevel == 0) return std::string();
+  int low = kind.LowestLevel, high = kind.HighestLevel;
+  if (!kind.Boss && l.Mode == "random") high = MaxRandomLetters;
   if (l.WordLevel < low || l.WordLevel > high)
     return "語のレベル " + std::to_string(l.WordLevel) + " は範囲 " + std::to_string(low) + ".." +
            std::to_string(high) + " の外です";

@@ -1,5 +1,5 @@
-// The script's field reader, its number parsers and the table of kind names
-// and of the values each kind reads from its script line.
+// The script's field reader, its number parsers and the look-up of a kind by
+// its script name.
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,35 +13,6 @@
 
 namespace {
 
-constexpr int KindCount = 22;
-
-// Own values per kind, in the order a script line gives them.
-constexpr std::array<const char*, KindCount + 1> ValueTypes = {
-    "",      // no kind 0
-    "iir",   // 1 foot soldier: x, y, walking speed
-    "is",    // 2 gunman: y, side
-    "iir",   // 3 fly: x, y, speed
-    "i",     // 4 feather: x
-    "",      // 5 boss
-    "",      // 6 warning sign
-    "i",     // 7 bread: x
-    "iiir",  // 8 television: words, x, y, sinking speed
-    "ir",    // 9 missile: x, speed
-    "sirr",  // 10 turtle: side, landing y, hop step, slide speed
-    "",      // 11 boss
-    "i",     // 12 circle: turning sense
-    "iirr",  // 13 construction soldier: x, y, speed, walking period
-    "iir",   // 14 cat-bird: x, y, speed
-    "",      // 15 boss
-    "i",     // 16 double of boss 15: x
-    "rii",   // 17 leaf: fall speed, swing centre, amplitude
-    "",      // 18 boss
-    "i",     // 19 boss: words
-    "i",     // 20 boss: words
-    "ii",    // 21 option: pattern, x
-    "ii",    // 22 option: pattern, x
-};
-
 [[noreturn]] void BadInt(const std::string& field) {
   throw GameError(FormatMessage("'%s' は整数ではありません", SjisToUtf8(field)));
 }
@@ -53,19 +24,18 @@ constexpr std::array<const char*, KindCount + 1> ValueTypes = {
 }  // namespace
 
 const char* KindValueTypes(int kind) {
-  if (kind < 1 || kind > KindCount) return "";
-  return ValueTypes[kind];
+  return KindInfo(kind).ValueTypes;
 }
 
 int KindOfScriptName(const std::string& sjisName) {
   // The keywords are converted to CP932 once; the table never changes after.
-  static const std::array<std::string, KindCount + 1> names = [] {
-    std::array<std::string, KindCount + 1> t;
-    for (int k = 1; k <= KindCount; ++k) t[k] = Sjis(KindInfo(k).Keyword);
+  static const std::array<std::string, kKindCount + 1> names = [] {
+    std::array<std::string, kKindCount + 1> t;
+    for (int k = 1; k <= kKindCount; ++k) t[k] = Sjis(KindInfo(k).Keyword);
     return t;
   }();
   if (sjisName.empty()) return 0;
-  for (int k = 1; k <= KindCount; ++k)
+  for (int k = 1; k <= kKindCount; ++k)
     if (names[k] == sjisName) return k;
   return 0;
 }

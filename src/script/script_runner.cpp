@@ -8,8 +8,8 @@
 #include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "base/sjis.h"
-#include "main/game.h"
 #include "script/script.h"
+#include "world/game.h"
 
 namespace {
 

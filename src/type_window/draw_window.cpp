@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "enemy/enemy.h"
-#include "main/game.h"
+#include "media/field_size.h"
 #include "media/picture_list.h"
 #include "media/text_canvas.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 namespace {
 
 constexpr double kPi = 3.1415926535897932385;
-constexpr int kFieldWidth = 430;
 constexpr TRgb kPenGreen{0, 128, 0};
 constexpr TRgb kWhite{255, 255, 255};
 constexpr int kTextShade = 150;  // opacity of the black under the target's text

@@ -6,12 +6,11 @@
 
 #include "base/sjis.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
+#include "media/field_size.h"
+#include "world/game.h"
 
 namespace {
 
-constexpr int kSurfaceWidth = 430;
-constexpr int kSurfaceHeight = 400;
 constexpr int kRandomTries = 50;
 constexpr int kWordTries = 80;
 // Random-mode words are kept to what a window on the field can show.
@@ -222,8 +221,8 @@ void FollowEnemy(Game& g, TTypeWindow& w) {
   }
   if (w.Left() < 0) w.CenterX = (w.Width + 1) / 2;
   if (w.Top() < 0) w.CenterY = (w.Height + 1) / 2;
-  if (w.Right() > kSurfaceWidth) w.CenterX = kSurfaceWidth - (w.Width + 1) / 2;
-  if (w.Bottom() > kSurfaceHeight) w.CenterY = kSurfaceHeight - (w.Height + 1) / 2;
+  if (w.Right() > kFieldWidth) w.CenterX = kFieldWidth - (w.Width + 1) / 2;
+  if (w.Bottom() > kFieldHeight) w.CenterY = kFieldHeight - (w.Height + 1) / 2;
   KeepClearOfScore(g, w);
 }
 

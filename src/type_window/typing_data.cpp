@@ -10,16 +10,16 @@
 
 #include "base/game_error.h"
 #include "base/sjis.h"
-#include "main/game.h"
+#include "media/field_size.h"
 #include "media/picture_list.h"
 #include "media/text_canvas.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 namespace {
 
 constexpr size_t kMaxWords = 200;
 constexpr size_t kMaxLineBytes = 255;
-constexpr int kFieldWidth = 430;
 
 std::string Where(const std::string& fileName, size_t line) {
   return fileName + ":" + std::to_string(line) + ": ";

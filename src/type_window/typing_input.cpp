@@ -4,8 +4,8 @@
 
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 int KeyToLetter(int code) {
   return code == 189 ? 27 : code - 64;

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "main/game.h"
+#include "media/field_size.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 namespace {
 
 constexpr int kNudgeStep = 4;    // pixels a frame
 constexpr int kNudgeLimit = 80;  // how far from its place a window may be pushed
-constexpr int kSurfaceWidth = 430, kSurfaceHeight = 400;
 
 struct TBox {
   int L, T, R, B;
@@ -40,7 +40,7 @@ bool Push(int32_t& nudge, int delta) {
 // Whether the window, moved by (dx, dy), would still be on the field.
 bool Fits(const TTypeWindow& w, int dx, int dy) {
   const TBox b = BoxOf(w, dx, dy);
-  return b.L >= 0 && b.T >= 0 && b.R <= kSurfaceWidth && b.B <= kSurfaceHeight;
+  return b.L >= 0 && b.T >= 0 && b.R <= kFieldWidth && b.B <= kFieldHeight;
 }
 
 // Pushes a window by step along one axis, the other axis when the field's edge

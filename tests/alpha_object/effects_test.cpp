@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "alpha_object/alpha_object.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

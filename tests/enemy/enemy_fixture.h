@@ -8,9 +8,9 @@
 
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy.h"
-#include "main/game.h"
 #include "support/test_support.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 class EnemyTest : public ::testing::Test {
  protected:

@@ -46,7 +46,9 @@ TEST_F(EnemyTest, KindTableAndPictureSizes) {
     EXPECT_STREQ(k.Keyword, r.keyword) << r.kind;
     EXPECT_STREQ(k.Picture, r.picture) << r.kind;
     EXPECT_EQ(k.DeathSound, r.death) << r.kind;
-    EXPECT_EQ(k.AppearSound, r.appear) << r.kind;
+    const std::string appear =
+        r.kind == 6 ? "dora" : r.appear < 0 ? "" : "apear" + std::to_string(r.appear);
+    EXPECT_EQ(k.AppearSound, appear) << r.kind;
     EXPECT_EQ(k.PromptAtEntry, r.prompt) << r.kind;
     TEnemy* e = NewEnemy(g(), r.kind);
     ASSERT_NE(e, nullptr);

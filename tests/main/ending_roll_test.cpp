@@ -1,6 +1,8 @@
 // The result and ending roll: its lines, damaged ending files, the speed of
 // the roll, its end, the dancers and the dark strip; and the shipped ending
 // texts themselves.
+#include "main/ending_roll.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,11 +1,13 @@
 // The window's key handlers: letter latch, space and arrow flags as the frames
 // see them, function keys and the held-key state.
+#include "main/form_keys.h"
+
 #include <gtest/gtest.h>
 
 #include "base/sjis.h"
 #include "main/form.h"
-#include "main/settings_link.h"
 #include "support/test_support.h"
+#include "world/settings_link.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include "base/game_error.h"
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;

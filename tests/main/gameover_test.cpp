@@ -4,6 +4,7 @@
 
 #include "base/sjis.h"
 #include "enemy/enemy.h"
+#include "main/curtain.h"
 #include "main/game_over.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"

@@ -1,11 +1,14 @@
 // The pause panel: the music holds and goes on, the words are covered on the
 // frozen field, letters typed while paused are dropped, and the Pause key
 // keeps sending the other screens back to the title.
+#include "main/pause.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
 

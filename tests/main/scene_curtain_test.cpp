@@ -5,8 +5,10 @@
 #include <filesystem>
 
 #include "base/sjis.h"
+#include "main/curtain.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
+#include "world/stage_table.h"
 
 namespace {
 

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
-#include "main/score.h"
 #include "scene_test_util.h"
+#include "world/score.h"
 
 namespace {
 

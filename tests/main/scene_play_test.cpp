@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "enemy/enemy.h"
+#include "main/play_scene.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "support/test_support.h"
 
 namespace {

@@ -8,9 +8,10 @@
 
 #include "base/random.h"
 #include "base/sjis.h"
+#include "drive/key_script.h"
 #include "enemy/enemy.h"
 #include "main/form.h"
-#include "main/key_script.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
 #include "script/script.h"

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "base/game_error.h"
-#include "main/game.h"
 #include "media/music.h"
 #include "media/picture_list.h"
 #include "script/script.h"
 #include "support/test_support.h"
+#include "world/game.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "main/difficulty.h"
 #include "records/records.h"
 #include "type_window/typing_fixture.h"
+#include "world/difficulty.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "main/game.h"
 #include "platform/freetype/freetype_glyphs.h"
 #include "platform/headless/headless_platform.h"
+#include "world/game.h"
 
 struct TestGame {
   HeadlessPlatform Platform;

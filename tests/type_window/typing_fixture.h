@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "base/sjis.h"
-#include "main/game.h"
 #include "support/test_support.h"
 #include "type_window/type_window.h"
+#include "world/game.h"
 
 class TypingTest : public ::testing::Test {
  protected:

@@ -5,15 +5,15 @@
 struct Game;
 class TEnemy;
 
-void SpawnJumper(Game& g, TEnemy& e);  // kind 5
+void SpawnJumper(Game& g, TEnemy& e, std::string& f);  // kind 5
 void StepJumper(Game& g, TEnemy& e);
-void SpawnClown(Game& g, TEnemy& e);  // kind 11
+void SpawnClown(Game& g, TEnemy& e, std::string& f);  // kind 11
 void StepClown(Game& g, TEnemy& e);
-void SpawnUncle(Game& g, TEnemy& e);  // kind 15
+void SpawnUncle(Game& g, TEnemy& e, std::string& f);  // kind 15
 void StepUncle(Game& g, TEnemy& e);
 void SpawnUncleDouble(Game& g, TEnemy& e, std::string& f);  // kind 16
-void StepDropIn(Game& g, TEnemy& e);                        // kinds 15 and 16
-void SpawnRobot(Game& g, TEnemy& e);                        // kind 18
+void StepDropIn(Game& g, TEnemy& e);                  // kind 16, and kind 15 while it drops in
+void SpawnRobot(Game& g, TEnemy& e, std::string& f);  // kind 18
 void StepRobot(Game& g, TEnemy& e);
 void SpawnMouse(Game& g, TEnemy& e, std::string& f);  // kind 19
 void StepMouse(Game& g, TEnemy& e);

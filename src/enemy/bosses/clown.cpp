@@ -7,7 +7,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ void StepDive(Game& g, TEnemy& e) {
 
 }  // namespace
 
-void SpawnClown(Game& g, TEnemy& e) {
+void SpawnClown(Game& g, TEnemy& e, std::string& /*fields*/) {
   e.X = CentredX(e);
   e.Y = 25;
   e.VX = 180;

@@ -3,7 +3,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void StepDiveMotion(Game& g, TEnemy& e, double accel) {
   e.X += Trunc(CosD(e.Angle) * e.Speed);

@@ -6,7 +6,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
-void SpawnJumper(Game& g, TEnemy& e) {
+void SpawnJumper(Game& g, TEnemy& e, std::string& /*fields*/) {
   e.X = CentredX(e);
   e.Y = 25;
   e.VX = 180;

@@ -4,7 +4,7 @@
 
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnMouse(Game& /*g*/, TEnemy& e, std::string& f) {
   e.Life = TakeInt(f);

@@ -2,7 +2,7 @@
 // sometimes guarding itself; every word knocks it back to the top.
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void StepWaiting(Game& g, TEnemy& e) {
 
 }  // namespace
 
-void SpawnRobot(Game& /*g*/, TEnemy& e) {
+void SpawnRobot(Game& /*g*/, TEnemy& e, std::string& /*fields*/) {
   e.Life = 6;
   e.X = 119;
   e.Y = 20;

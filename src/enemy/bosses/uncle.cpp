@@ -6,7 +6,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/bosses/bosses.h"
 #include "enemy/enemy_internal.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void StepDive(Game& g, TEnemy& e) {
 
 }  // namespace
 
-void SpawnUncle(Game& /*g*/, TEnemy& e) {
+void SpawnUncle(Game& /*g*/, TEnemy& e, std::string& /*fields*/) {
   e.Life = 9;
   e.X = 166;
   e.Y = 20;

@@ -1,7 +1,7 @@
 // Kind 7, the bread: peeps in at the top, waits, shakes, then drops.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnBread(Game& /*g*/, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

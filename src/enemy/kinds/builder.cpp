@@ -3,7 +3,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnBuilder(Game& /*g*/, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

@@ -2,7 +2,7 @@
 // between, always carrying a word with a time limit.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnCatBird(Game& g, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

@@ -2,7 +2,7 @@
 // and back in, then hops and drops.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnCircle(Game& /*g*/, TEnemy& e, std::string& f) {
   e.Direction = static_cast<int8_t>(TakeInt(f));

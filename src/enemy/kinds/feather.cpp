@@ -1,7 +1,7 @@
 // Kind 4, the feather: drops in fast, brakes to a halt, then falls ever faster.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnFeather(Game& /*g*/, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

@@ -1,7 +1,7 @@
 // Kind 1, the foot soldier: walks down for 100 frames, stands for 60, repeats.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnFootSoldier(Game& /*g*/, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

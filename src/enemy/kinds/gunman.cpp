@@ -2,7 +2,7 @@
 // random speeds, turning back at the side edges.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

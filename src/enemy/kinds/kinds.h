@@ -13,7 +13,7 @@ void SpawnFly(Game& g, TEnemy& e, std::string& f);  // kind 3
 void StepFly(Game& g, TEnemy& e);
 void SpawnFeather(Game& g, TEnemy& e, std::string& f);  // kind 4
 void StepFeather(Game& g, TEnemy& e);
-void SpawnWarningSign(Game& g, TEnemy& e);  // kind 6
+void SpawnWarningSign(Game& g, TEnemy& e, std::string& f);  // kind 6
 void StepWarningSign(Game& g, TEnemy& e);
 void SpawnBread(Game& g, TEnemy& e, std::string& f);  // kind 7
 void StepBread(Game& g, TEnemy& e);

@@ -3,7 +3,7 @@
 
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnMissile(Game& /*g*/, TEnemy& e, std::string& f) {
   e.X = TakeInt(f);

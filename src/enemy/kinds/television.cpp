@@ -2,7 +2,7 @@
 // up, after which it asks for the next word.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnTelevision(Game& /*g*/, TEnemy& e, std::string& f) {
   e.Life = TakeInt(f);

@@ -5,7 +5,7 @@
 #include "alpha_object/alpha_object.h"
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
 void SpawnTurtle(Game& /*g*/, TEnemy& e, std::string& f) {
   e.Direction = static_cast<int8_t>(TakeInt(f));

@@ -2,9 +2,9 @@
 // then it removes itself without score.
 #include "enemy/enemy_internal.h"
 #include "enemy/kinds/kinds.h"
-#include "main/game.h"
+#include "world/game.h"
 
-void SpawnWarningSign(Game& /*g*/, TEnemy& e) {
+void SpawnWarningSign(Game& /*g*/, TEnemy& e, std::string& /*fields*/) {
   e.X = (430 - e.Width) / 2;
   e.Y = (400 - e.Height) / 2;
   e.State = 0;

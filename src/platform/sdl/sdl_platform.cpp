@@ -10,13 +10,12 @@
 #include <cstring>
 #include <thread>
 
+#include "media/field_size.h"
 #include "media/surface.h"
 #include "platform/sdl/scale565.h"
 #include "platform/sdl/sdl_audio.h"
 
 namespace {
-
-constexpr int kWidth = 430, kHeight = 400;
 
 bool Set(const char* v) {
   return v != nullptr && v[0] != '\0';
@@ -62,7 +61,7 @@ int SdlPlatform::AutomaticScale() const {
   SDL_DisplayMode mode;
   int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
   if (SDL_GetDesktopDisplayMode(display, &mode) != 0) return 1;
-  return WholeScaleThatFits(kWidth, kHeight, mode.w * 4 / 5, mode.h * 4 / 5);
+  return WholeScaleThatFits(kFieldWidth, kFieldHeight, mode.w * 4 / 5, mode.h * 4 / 5);
 }
 
 bool SdlPlatform::Open(int scale, std::string& error) {
@@ -77,12 +76,12 @@ bool SdlPlatform::Open(int scale, std::string& error) {
   scale_ = ClampWindowScale(scale);
   int factor = scale_ > 0 ? scale_ : AutomaticScale();
   window_ = SDL_CreateWindow(caption_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             kWidth * factor, kHeight * factor, SDL_WINDOW_RESIZABLE);
+                             kFieldWidth * factor, kFieldHeight * factor, SDL_WINDOW_RESIZABLE);
   if (!window_) {
     error = std::string("SDL window: ") + SDL_GetError();
     return false;
   }
-  SDL_SetWindowMinimumSize(window_, kWidth, kHeight);
+  SDL_SetWindowMinimumSize(window_, kFieldWidth, kFieldHeight);
   // Letters come from key events, never from text input: with text input off
   // an input method neither composes nor swallows the key presses.
   SDL_StopTextInput();
@@ -123,7 +122,7 @@ bool SdlPlatform::OpenRenderer(std::string& error) {
     return false;
   }
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                               kWidth, kHeight);
+                               kFieldWidth, kFieldHeight);
   if (!texture_) {
     error = std::string("SDL texture: ") + SDL_GetError();
     return false;
@@ -210,10 +209,10 @@ void SdlPlatform::SleepMs(uint32_t ms) {
 }
 
 void SdlPlatform::Present(const Surface& screen) {
-  if (!window_ || screen.Width != kWidth || screen.Height != kHeight) return;
+  if (!window_ || screen.Width != kFieldWidth || screen.Height != kFieldHeight) return;
   lastPresent_ = Clock::now();
   if (path_ == TPresentPath::X11Window) {
-    x11_.Present(screen.Pixels.data(), kWidth, kHeight, redrawAll_);
+    x11_.Present(screen.Pixels.data(), kFieldWidth, kFieldHeight, redrawAll_);
     redrawAll_ = false;
   } else if (path_ == TPresentPath::WindowSurface) {
     PresentToSurface(screen);
@@ -233,9 +232,10 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
     tableFormat_ = s->format->format;
     redrawAll_ = true;
   }
-  const int factor = WholeScaleThatFits(kWidth, kHeight, s->w, s->h);
-  if (s->w < kWidth * factor || s->h < kHeight * factor) return;  // smaller than the picture
-  const int left = (s->w - kWidth * factor) / 2, top = (s->h - kHeight * factor) / 2;
+  const int factor = WholeScaleThatFits(kFieldWidth, kFieldHeight, s->w, s->h);
+  if (s->w < kFieldWidth * factor || s->h < kFieldHeight * factor)
+    return;  // smaller than the picture
+  const int left = (s->w - kFieldWidth * factor) / 2, top = (s->h - kFieldHeight * factor) / 2;
   if (shown_.size() != screen.Pixels.size()) redrawAll_ = true;
   if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
   TScaleTarget target{
@@ -243,13 +243,14 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
       s->format->format == SDL_PIXELFORMAT_RGB888};
   if (redrawAll_) {
     SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-    ScaleRows565(screen.Pixels.data(), kWidth, 0, kHeight, table_, factor, left, top, target);
+    ScaleRows565(screen.Pixels.data(), kFieldWidth, 0, kFieldHeight, table_, factor, left, top,
+                 target);
     shown_ = screen.Pixels;
   } else {
     // Bands a few rows apart go as one: each band is one request to the
     // X server, a few unchanged rows cost less than that.
-    PresentChanges(screen.Pixels.data(), shown_.data(), kWidth, kHeight, 8, 8, table_, factor, left,
-                   top, target, areas_);
+    PresentChanges(screen.Pixels.data(), shown_.data(), kFieldWidth, kFieldHeight, 8, 8, table_,
+                   factor, left, top, target, areas_);
   }
   if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
   if (redrawAll_) {
@@ -266,13 +267,13 @@ void SdlPlatform::PresentToSurface(const Surface& screen) {
 
 void SdlPlatform::PresentWithRenderer(const Surface& screen) {
   if (!renderer_ || !texture_) return;
-  SDL_UpdateTexture(texture_, nullptr, screen.Pixels.data(), kWidth * 2);
+  SDL_UpdateTexture(texture_, nullptr, screen.Pixels.data(), kFieldWidth * 2);
   // The picture is scaled by the largest whole factor that fits and centred.
-  int outW = kWidth, outH = kHeight;
+  int outW = kFieldWidth, outH = kFieldHeight;
   SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-  int factor = WholeScaleThatFits(kWidth, kHeight, outW, outH);
-  SDL_Rect dest{(outW - kWidth * factor) / 2, (outH - kHeight * factor) / 2, kWidth * factor,
-                kHeight * factor};
+  int factor = WholeScaleThatFits(kFieldWidth, kFieldHeight, outW, outH);
+  SDL_Rect dest{(outW - kFieldWidth * factor) / 2, (outH - kFieldHeight * factor) / 2,
+                kFieldWidth * factor, kFieldHeight * factor};
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, &dest);
   SDL_RenderPresent(renderer_);
@@ -310,7 +311,7 @@ void SdlPlatform::SetWindowScale(int scale) {
   scale_ = ClampWindowScale(scale);
   if (!window_ || fullScreen_) return;
   int factor = scale_ > 0 ? scale_ : AutomaticScale();
-  SDL_SetWindowSize(window_, kWidth * factor, kHeight * factor);
+  SDL_SetWindowSize(window_, kFieldWidth * factor, kFieldHeight * factor);
   redrawAll_ = true;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main/input_source.h"
+#include "drive/input_source.h"
 
 struct TAttractSettings {
   int IdleFrames = 300;  // 15 seconds at 20 frames per second

@@ -1,13 +1,13 @@
 // Difficulty rules: pace, word levels and time limits per difficulty, and the
 // ranking file that goes with each.
-#include "main/difficulty.h"
+#include "world/difficulty.h"
 
 #include <array>
 
 #include "base/game_error.h"
-#include "main/game.h"
-#include "main/score.h"
-#include "main/settings_link.h"
+#include "world/game.h"
+#include "world/score.h"
+#include "world/settings_link.h"
 
 namespace {
 

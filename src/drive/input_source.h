@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "main/autoplay.h"
-#include "main/key_script.h"
+#include "drive/autoplay.h"
+#include "drive/key_script.h"
 
 struct Game;
 

@@ -1,6 +1,6 @@
 // Data errors during play: once per file, as a note over the bottom of the
 // field that goes away after a few seconds, while the frames go on.
-#include "main/error_note.h"
+#include "world/error_note.h"
 
 #include <gtest/gtest.h>
 

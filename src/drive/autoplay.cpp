@@ -1,11 +1,11 @@
 // The autoplay bot's decisions, one frame at a time.
-#include "main/autoplay.h"
+#include "drive/autoplay.h"
 
 #include <cstdlib>
 #include <string>
 
-#include "main/game.h"
 #include "main/scenes.h"
+#include "world/game.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
   };
 
   switch (g.Scene) {
-    case 0:
+    case kSceneTitle:
       if (g.Scenes.CurtainState != 0) break;
       if (g.Cursor < 10) {
         if (g.Cursor != 1)
@@ -179,10 +179,10 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
           Press(out, vk::Left);
       }
       break;
-    case 5:
+    case kSceneCurtain:
       if (g.Scenes.CurtainState == 3) pressSpace();
       break;
-    case 22: {
+    case kSceneContinue: {
       bool yes = bot.Continues < bot.MaxContinues;
       if ((g.ContinueChoice == 0) != yes) {
         Press(out, vk::Down);
@@ -192,10 +192,10 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
       }
       break;
     }
-    case 40:
+    case kSceneRanking:
       pressSpace();
       break;
-    case 10:
+    case kScenePlay:
     case kScenePracticeField: {
       // Speed: a credit of keys grows every frame; a short burst is allowed
       // after a pause, as a person catches up, but not a flood.

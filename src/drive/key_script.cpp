@@ -1,5 +1,5 @@
 // Key-script and record files: key names, line parsing and formatting.
-#include "main/key_script.h"
+#include "drive/key_script.h"
 
 #include <algorithm>
 #include <array>

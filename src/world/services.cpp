@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/game_error.h"
-#include "main/error_note.h"
-#include "main/game.h"
+#include "world/error_note.h"
+#include "world/game.h"
 
 namespace {
 
@@ -120,4 +120,12 @@ void ReportError(Game& g, const std::string& utf8) {
   g.Notes.Text = utf8;
   g.Notes.FramesLeft = 100;  // five seconds
   if (g.Platform) g.Platform->ReportError(utf8);
+}
+
+// Windows refer to their enemies, so they go first; the target is dropped
+// before either.
+void ClearPlayObjects(Game& g) {
+  ReleaseTarget(g);
+  ClearWindows(g);
+  ClearEnemies(g);
 }

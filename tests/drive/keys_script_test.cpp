@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "main/game.h"
-#include "main/input_source.h"
-#include "main/key_script.h"
+#include "drive/input_source.h"
+#include "drive/key_script.h"
+#include "world/game.h"
 
 namespace {
 
@@ -65,9 +65,9 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
 }
 
 TEST(KeysScript, EveryKeyNameRoundTrips) {
-  std::vector<std::string> names = {"minus", "space", "enter", "up",  "down", "left",
-                                    "right", "escape", "backspace", "pause", "tab", "f1",
-                                    "f2",    "f3",    "f4",     "f5"};
+  std::vector<std::string> names = {"minus", "space",  "enter",     "up",    "down", "left",
+                                    "right", "escape", "backspace", "pause", "tab",  "f1",
+                                    "f2",    "f3",     "f4",        "f5"};
   for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
   std::vector<int> codes;
   for (const std::string& n : names) {

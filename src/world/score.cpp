@@ -1,6 +1,6 @@
 // Score rules (bomb and clear bonuses), the HUD, the five-place ranking and
 // the two small files that keep the ranking and the cleared stages.
-#include "main/score.h"
+#include "world/score.h"
 
 #include <unistd.h>
 
@@ -11,8 +11,8 @@
 #include <fstream>
 #include <limits>
 
-#include "main/game.h"
 #include "media/draw_number.h"
+#include "world/game.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The title's attract mode: idle counting, the demo run by the built-in
 // player, leaving on a real key, and the undoing of the demo's saved state.
-#include "main/attract.h"
+#include "drive/attract.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "main/game.h"
 #include "main/scenes.h"
+#include "world/game.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int kStartLimitFrames = 200;
 }  // namespace
 
 bool OnIdleTitle(const Game& g) {
-  return g.Scene == 0 && g.Cursor < 10 && g.Scenes.CurtainState == 0;
+  return g.Scene == kSceneTitle && g.Cursor < 10 && g.Scenes.CurtainState == 0;
 }
 
 AttractMode::AttractMode(Game& g, TAttractSettings settings)
@@ -36,10 +36,10 @@ void AttractMode::KeysBefore(int64_t, const Game&, std::vector<KeyEvent>& out) {
       break;
   }
   ++framesPlayed_;
-  if (g_.Scene != 0) leftTitle_ = true;
+  if (g_.Scene != kSceneTitle) leftTitle_ = true;
   // Back on the title after the stage (cleared, or lost without continuing),
   // or never away from it: the demo is over.
-  if ((leftTitle_ && g_.Scene == 0 && g_.Scenes.CurtainState == 0) ||
+  if ((leftTitle_ && g_.Scene == kSceneTitle && g_.Scenes.CurtainState == 0) ||
       (!leftTitle_ && framesPlayed_ > kStartLimitFrames)) {
     ReleaseHeldKeys(out);
     Finish();
@@ -113,14 +113,14 @@ void AttractMode::StepLeaving(std::vector<KeyEvent>& out) {
   ReleaseHeldKeys(out);
   if (g_.Scenes.CurtainState == 0) {
     ClearPlayObjects(g_);
-    if (g_.Scene != 0)
+    if (g_.Scene != kSceneTitle)
       ReturnToTitle(g_);
     else
       g_.Cursor = 1;
     Finish();
     return;
   }
-  if (g_.Scene == 5 && g_.Scenes.CurtainState == 3) {
+  if (g_.Scene == kSceneCurtain && g_.Scenes.CurtainState == 3) {
     out.push_back({vk::Space, true});
     spaceHeld_ = true;
   }

@@ -1,5 +1,7 @@
 // Trace and summary lines: exact real numbers, valid string escapes and the
 // fields that tools read.
+#include "drive/run_report.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include <limits>
 
 #include "base/sjis.h"
-#include "main/run_report.h"
 #include "support/test_support.h"
 
 TEST(FormReport, RealNumbersReadBackExactly) {

@@ -5,9 +5,10 @@
 #include <filesystem>
 
 #include "main/form.h"
+#include "main/form_keys.h"
+#include "main/scene_test_util.h"
 #include "main/scenes.h"
-#include "main/score.h"
-#include "scene_test_util.h"
+#include "world/score.h"
 
 namespace {
 

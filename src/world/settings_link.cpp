@@ -1,8 +1,8 @@
 // Function-key toggles to and from the player's settings, and the note of F4/F5.
-#include "main/settings_link.h"
+#include "world/settings_link.h"
 
 #include "base/sjis.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

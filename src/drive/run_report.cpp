@@ -1,12 +1,12 @@
 // Trace and summary lines of a run, written as compact JSON.
-#include "main/run_report.h"
+#include "drive/run_report.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "base/sjis.h"
-#include "main/game.h"
+#include "world/game.h"
 
 namespace {
 

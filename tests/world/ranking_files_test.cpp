@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "main/score.h"
-#include "scene_test_util.h"
+#include "main/scene_test_util.h"
+#include "world/score.h"
 
 namespace {
 

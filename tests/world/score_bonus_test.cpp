@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "main/score.h"
+#include "main/scene_test_util.h"
 #include "media/picture_list.h"
-#include "scene_test_util.h"
+#include "world/score.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The on-screen note of data errors and the key that shows each file once.
-#include "main/error_note.h"
+#include "world/error_note.h"
 
 #include "base/sjis.h"
-#include "main/game.h"
 #include "media/text_canvas.h"
+#include "world/game.h"
 
 namespace {
 

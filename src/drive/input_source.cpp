@@ -1,5 +1,5 @@
 // The scripted and built-in key sources.
-#include "main/input_source.h"
+#include "drive/input_source.h"
 
 void ScriptedInput::KeysBefore(int64_t frame, const Game&, std::vector<KeyEvent>& out) {
   // Events whose frame has passed (a source first asked late) still come, in order.

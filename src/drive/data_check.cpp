@@ -1,16 +1,16 @@
 // Checks of the letter bitmaps, the backdrop tiles named by the scripts, the
 // music pieces and the ending texts, each the way the game itself reads it.
-#include "main/data_check.h"
+#include "drive/data_check.h"
 
 #include <algorithm>
 #include <set>
 
 #include "base/file_bytes.h"
-#include "main/scenes.h"
 #include "media/music.h"
 #include "media/picture_list.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"
+#include "world/stage_table.h"
 
 namespace {
 

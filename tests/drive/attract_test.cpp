@@ -1,7 +1,7 @@
 // The title's attract mode driven frame by frame on the headless backend: when
 // the demo starts, what a real key does to it, and that the player's ranking
 // and cleared stages come through a demo unchanged.
-#include "main/attract.h"
+#include "drive/attract.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,10 @@
 #include <iterator>
 
 #include "main/form.h"
+#include "main/form_keys.h"
 #include "main/scenes.h"
 #include "support/test_support.h"
+#include "world/stage_table.h"
 
 namespace {
 

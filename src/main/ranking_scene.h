@@ -1,0 +1,6 @@
+// The ranking screen: the five best scores of the difficulty in play.
+#pragma once
+
+struct Game;
+
+void SceneRanking(Game& g);
