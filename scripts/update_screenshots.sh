@@ -17,9 +17,9 @@
 # speeds into a scratch save folder (about 15 s). Needs python3.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(realpath "${1:-$root/build/release/mirutena}")
-game=$(realpath "${2:-$(dirname "$bin")/game}")
-out=$(realpath "${3:-$root/docs}")
+bin=$(realpath -m "${1:-$root/build/release/mirutena}")
+game=$(realpath -m "${2:-$(dirname "$bin")/game}")
+out=$(realpath -m "${3:-$root/docs}")
 [ -x "$bin" ] || { echo "update_screenshots: no program at $bin" >&2; exit 2; }
 [ -f "$game/dat/hiragana.txt" ] || { echo "update_screenshots: no game data in $game" >&2; exit 2; }
 command -v python3 >/dev/null || { echo "update_screenshots: python3 is missing" >&2; exit 2; }
