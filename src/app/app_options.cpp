@@ -26,8 +26,9 @@ const char* UsageText() {
          "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
          "      the data folder: --data DIR, else $MIRUTENA_DATA, else found beside the\n"
          "      program (the build's game/ or the installed share/mirutena/)\n"
-         "      (--save-dir, --stage, --try-script, --difficulty, --practice, --record,\n"
-         "      --shot and --autoplay, the built-in player to watch, also work there)\n"
+         "      (--save-dir, --stage, --try-script, --difficulty, --stage-look,\n"
+         "      --practice, --record, --shot and --autoplay, the built-in player to\n"
+         "      watch, also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
          "real time\n"
          "      --save-dir DIR   keep score.rnk and clear.clr under DIR/dat and the settings\n"
@@ -36,6 +37,8 @@ const char* UsageText() {
          "                       the ranking, removed at the end, and default settings)\n"
          "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
          "      --difficulty easy|normal|hard  --practice LEVEL|weakest|FILE\n"
+         "      --stage-look stages|classic   each stage's own backdrops and music, or\n"
+         "                       the classic ones (default: the setting; changes no play)\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
@@ -111,6 +114,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
         error = "--difficulty: expected easy, normal or hard, got \"" + o.Difficulty + "\"";
         return false;
       }
+    } else if (a == "--stage-look") {
+      if (!value(o.StageLook)) return false;
+      if (o.StageLook != "stages" && o.StageLook != "classic") {
+        error = "--stage-look: expected stages or classic, got \"" + o.StageLook + "\"";
+        return false;
+      }
     } else if (a == "--autoplay") {
       if (!value(o.AutoplaySpec)) return false;
     } else if (a == "--record") {
@@ -175,8 +184,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
   // --stats reads the records of the player's folder or of --save-dir.
   bool saveDirAllowed = run || o.Mode == AppOptions::TMode::Stats;
-  if (!run && (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
-               !o.TryScript.empty() || !o.RecordFile.empty() ||
+  if (!run && (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.StageLook.empty() ||
+               !o.Practice.empty() || !o.TryScript.empty() || !o.RecordFile.empty() ||
                (!o.SaveDir.empty() && !saveDirAllowed) || !o.Shots.empty())) {
     error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;

@@ -30,6 +30,7 @@ struct AppOptions {
   std::string AutoplaySpec;
   std::string Practice;    // --practice LIST: a level 1..8 or a word-list file
   std::string Difficulty;  // easy|normal|hard; empty: not given
+  std::string StageLook;   // stages|classic; empty: the setting
   std::string RecordFile, ReplayFile, TraceFile;
   std::vector<TShotRequest> Shots;
   bool Summary = false;

@@ -25,6 +25,10 @@ void OpenSettings(Game& g, const std::string& path) {
   if (!message.empty()) std::fprintf(stderr, "mirutena: settings: %s\n", message.c_str());
 }
 
+void ApplyStageLook(Game& g, const std::string& flag) {
+  g.Scenes.StageLookGiven = ParseStageLook(flag, g.Scenes.StageLookFlag);
+}
+
 bool LoadCatalogs(Game& g, std::string& error) {
   TBlob pictures = BuiltInPictureBlob();
   TBlob sounds = BuiltInSoundBlob();

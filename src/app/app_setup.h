@@ -13,6 +13,9 @@ uint32_t ClockSeed();
 // Opens the player's settings file (none: the defaults, in memory). A damaged
 // file is reported on stderr and rewritten sound; the game runs on regardless.
 void OpenSettings(Game& g, const std::string& path);
+// --stage-look for this run (empty: the setting); the settings file keeps its
+// own choice.
+void ApplyStageLook(Game& g, const std::string& flag);
 // Fills the picture and sound catalogs from the compiled-in blobs.
 bool LoadCatalogs(Game& g, std::string& error);
 // Finds the Japanese font and attaches it to the game.

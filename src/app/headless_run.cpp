@@ -114,6 +114,7 @@ int RunHeadless(const AppOptions& o) {
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
+  ApplyStageLook(g, o.StageLook);
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error))
     return Fail(error);

@@ -97,6 +97,7 @@ int RunWindow(const AppOptions& o) {
   Game& g = *game;
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
+  ApplyStageLook(g, o.StageLook);
   const TSettings& settings = g.Settings.Values();
   // The difficulty last chosen, unless the command line gives one.
   if (o.Difficulty.empty()) start.Difficulty = DifficultyName(settings.Difficulty);

@@ -90,9 +90,11 @@ void CheckTiles(const std::string& dir, std::vector<std::string>& errors) {
 // Music that cannot be played leaves the game silent: warnings only.
 void CheckMusic(const std::string& dir, std::vector<std::string>& warnings) {
   std::vector<std::string> names = {"event8", "PSMAT065"};
-  for (int stage = 1; stage <= 10; ++stage)
-    for (int column = 1; column <= 4; ++column)
-      if (const char* n = MusicName(stage, column)) names.push_back(n);
+  // The pieces of both looks: either can be chosen in the settings.
+  for (TStageLook look : {TStageLook::Stages, TStageLook::Classic})
+    for (int stage = 1; stage <= 10; ++stage)
+      for (int column = 1; column <= 4; ++column)
+        if (const char* n = MusicName(stage, column, look)) names.push_back(n);
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   for (const std::string& name : names) {

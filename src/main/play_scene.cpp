@@ -56,7 +56,7 @@ void CheckBottom(Game& g) {
 }  // namespace
 
 void ScenePlay(Game& g) {
-  DrawBackground(g, g.Part);
+  DrawBackground(g, g.Part, true);
   RunStageScript(g);
   MarkTakenLetters(g);
   UpdateEnemies(g);

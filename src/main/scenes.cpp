@@ -147,7 +147,7 @@ void OpenCurtain(Game& g) {
   g.Scenes.CurtainSpeed = 1.1;
   g.Scenes.CurtainState = -10;
   if (g.MusicState == 255) {
-    const char* name = g.LastPart ? MusicName(g.Stage, 4) : MusicName(g.Stage, g.Part);
+    const char* name = MusicName(g.Stage, g.LastPart ? 4 : g.Part, StageLookOf(g));
     // On failure the state stays 255, so the next opening tries its own piece.
     if (OpenAndPlayMusic(g, name)) g.MusicState = 0;
   }

@@ -12,22 +12,34 @@
 #include "main/form.h"
 #include "main/form_keys.h"
 #include "main/scenes.h"
+#include "media/ui_kit.h"
 #include "world/backdrop.h"
 #include "world/difficulty.h"
 #include "world/game.h"
 #include "world/settings_link.h"
-#include "media/ui_kit.h"
+#include "world/stage_table.h"
 
 namespace {
 
-enum class TRow { Music, Effects, Translucency, Fps, Scale, FullScreen, Romaji, Difficulty, Back };
-constexpr std::array<TRow, 9> kRows = {TRow::Music,  TRow::Effects,    TRow::Translucency,
-                                       TRow::Fps,    TRow::Scale,      TRow::FullScreen,
-                                       TRow::Romaji, TRow::Difficulty, TRow::Back};
+enum class TRow {
+  Music,
+  Effects,
+  Translucency,
+  Fps,
+  Scale,
+  FullScreen,
+  Romaji,
+  Difficulty,
+  StageLook,
+  Back
+};
+constexpr std::array<TRow, 10> kRows = {
+    TRow::Music,      TRow::Effects, TRow::Translucency, TRow::Fps,       TRow::Scale,
+    TRow::FullScreen, TRow::Romaji,  TRow::Difficulty,   TRow::StageLook, TRow::Back};
 constexpr int kRowCount = static_cast<int>(kRows.size());
 constexpr int kVolumeStep = 10;
 constexpr int kLargestScaleOffered = 8;
-constexpr int kTop = 96, kPitch = 26, kLabelX = 96, kValueX = 236;
+constexpr int kTop = 90, kPitch = 24, kLabelX = 96, kValueX = 236;
 
 const char* Label(TRow r) {
   switch (r) {
@@ -47,6 +59,8 @@ const char* Label(TRow r) {
       return "ローマ字";
     case TRow::Difficulty:
       return "難易度";
+    case TRow::StageLook:
+      return "背景と音楽";
     case TRow::Back:
       return "もどる";
   }
@@ -92,6 +106,8 @@ std::string Value(const Game& g, TRow r) {
           break;
       }
       return "ふつう";
+    case TRow::StageLook:
+      return StageLookOf(g) == TStageLook::Classic ? "クラシック" : "ステージごと";
     case TRow::Back:
       break;
   }
@@ -147,6 +163,11 @@ void ChangeRow(Game& g, TRow row, int step) {
     case TRow::Difficulty:
       s.Difficulty = Cycle(s.Difficulty, 3, step);
       ChangeDifficulty(g, s.Difficulty);  // the rules and the ranking follow at once
+      break;
+    case TRow::StageLook:
+      // The player's choice replaces a --stage-look of this run.
+      s.StageLook = StageLookOf(g) == TStageLook::Stages ? TStageLook::Classic : TStageLook::Stages;
+      g.Scenes.StageLookGiven = false;
       break;
     case TRow::Back:
       LeaveSettings(g);

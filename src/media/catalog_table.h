@@ -6,7 +6,7 @@
 #include <cstdint>
 
 struct TPictureSpec {
-  const char* Name;  // UTF-8 ("＊" is converted to CP932 when the catalog loads)
+  const char* Name;   // UTF-8 ("＊" is converted to CP932 when the catalog loads)
   int Width, Height;  // picture size; 0 x 0 = loaded from a file at start-up
   int PatternWidth, PatternHeight;
   int Patterns;  // pattern count once the picture is present
@@ -19,5 +19,5 @@ struct TSoundSpec {
   int Channels, Rate, Bits, Bytes;
 };
 
-extern const std::array<TPictureSpec, 96> kPictureSpecs;
+extern const std::array<TPictureSpec, 105> kPictureSpecs;
 extern const std::array<TSoundSpec, 29> kSoundSpecs;

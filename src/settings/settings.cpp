@@ -86,6 +86,9 @@ void ApplyPair(TSettings& s, const std::string& key, const std::string& value,
   } else if (key == "difficulty") {
     if (!ParseDifficulty(Lower(value), s.Difficulty))
       problem = "\"" + value + "\" is not easy, normal or hard";
+  } else if (key == "stage_look") {
+    if (!ParseStageLook(Lower(value), s.StageLook))
+      problem = "\"" + value + "\" is not stages or classic";
   } else {
     problem = "unknown key \"" + key + "\"";
   }
@@ -130,6 +133,19 @@ bool ParseDifficulty(const std::string& text, TDifficulty& d) {
   for (TDifficulty c : {TDifficulty::Easy, TDifficulty::Normal, TDifficulty::Hard})
     if (text == DifficultyName(c)) {
       d = c;
+      return true;
+    }
+  return false;
+}
+
+const char* StageLookName(TStageLook l) {
+  return l == TStageLook::Classic ? "classic" : "stages";
+}
+
+bool ParseStageLook(const std::string& text, TStageLook& l) {
+  for (TStageLook c : {TStageLook::Stages, TStageLook::Classic})
+    if (text == StageLookName(c)) {
+      l = c;
       return true;
     }
   return false;
@@ -182,6 +198,8 @@ std::string FormatSettings(const TSettings& s) {
     << "# Romanisation shown in the guide: hepburn, kunrei or mine.\n"
     << "romaji = " << RomajiStyleName(s.RomajiStyle) << "\n"
     << "# Difficulty: easy, normal or hard.\n"
-    << "difficulty = " << DifficultyName(s.Difficulty) << "\n";
+    << "difficulty = " << DifficultyName(s.Difficulty) << "\n"
+    << "# Backdrop and music of the stages: stages (each its own) or classic.\n"
+    << "stage_look = " << StageLookName(s.StageLook) << "\n";
   return o.str();
 }

@@ -6,9 +6,12 @@
 
 enum class TRomajiStyle { Hepburn, Kunrei, Mine };
 enum class TDifficulty { Easy, Normal, Hard };
+// The field's backdrop and music: each stage its own, or the pieces and the
+// backdrop every stage shared before.
+enum class TStageLook { Stages, Classic };
 
 // Defaults are the game as it always started: everything on, no frame rate,
-// the window at its automatic size.
+// the window at its automatic size; only the stages now each look their own.
 struct TSettings {
   bool MusicOn = true;       // F4
   bool SoundOn = true;       // F5
@@ -20,6 +23,7 @@ struct TSettings {
   bool FullScreen = false;   // F2
   TRomajiStyle RomajiStyle = TRomajiStyle::Hepburn;
   TDifficulty Difficulty = TDifficulty::Normal;
+  TStageLook StageLook = TStageLook::Stages;
 
   bool operator==(const TSettings&) const = default;
 };
@@ -28,8 +32,10 @@ inline constexpr int kMaxWindowScale = 16;
 
 const char* RomajiStyleName(TRomajiStyle s);  // "hepburn", "kunrei", "mine"
 const char* DifficultyName(TDifficulty d);    // "easy", "normal", "hard"
+const char* StageLookName(TStageLook l);      // "stages", "classic"
 bool ParseRomajiStyle(const std::string& text, TRomajiStyle& s);
 bool ParseDifficulty(const std::string& text, TDifficulty& d);
+bool ParseStageLook(const std::string& text, TStageLook& l);
 
 // Reads the text of a settings file into s, starting from the defaults: every
 // line it understands is taken, and each line it cannot use (no "=", an

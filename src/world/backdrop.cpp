@@ -5,6 +5,7 @@
 #include <array>
 
 #include "world/game.h"
+#include "world/stage_table.h"
 
 namespace {
 
@@ -16,14 +17,17 @@ int BackdropPattern(int index) {
   return kBackdropPattern[std::clamp(index, 0, 3)];
 }
 
-// Tiles of "haikei" 40 pixels apart, scrolled down (index up to 2) or
+// Tiles of "haikei" (or the terrain's own) 40 pixels apart, scrolled down (index up to 2) or
 // diagonally (index 3) by half a pixel per frame.
-void DrawBackground(Game& g, int index) {
+void DrawBackground(Game& g, int index, bool terrain) {
   TSceneState& s = g.Scenes;
   s.BgScroll += 1;
   int offset = static_cast<int>(0.5 * s.BgScroll);
-  const TPictureItem& item = g.List.FindPicture("haikei");
-  int pattern = BackdropPattern(index);
+  const TPictureItem* own = nullptr;
+  if (terrain && !s.Terrain.empty() && StageLookOf(g) == TStageLook::Stages)
+    own = g.List.TryFindPicture("haikei_" + s.Terrain);
+  const TPictureItem& item = own ? *own : g.List.FindPicture("haikei");
+  int pattern = own ? 0 : BackdropPattern(index);
   // Columns and rows -1 .. size / 40 + 2 of tiles.
   const int columns = g.Screen.Width / 40 + 4, rows = g.Screen.Height / 40 + 4;
   const int x = index <= 2 ? -40 : offset - 40;

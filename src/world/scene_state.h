@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/surface.h"
+#include "settings/settings.h"
 
 // One line of the result and ending roll.
 struct TRole {
@@ -30,6 +31,12 @@ struct TSceneState {
   double CurtainSpeed = 0;
   int8_t CurtainState = 0;
   int BgScroll = 0;
+  // The terrain the running stage script names ("grass"); the field's backdrop
+  // is "haikei_<terrain>" in the stages look.
+  std::string Terrain;
+  // --stage-look for this run, over the setting until the player changes it.
+  bool StageLookGiven = false;
+  TStageLook StageLookFlag = TStageLook::Stages;
   // Game over.
   double CloseLeft = 0, CloseTop = 0, CloseRight = 0, CloseBottom = 0;
   double StepLeft = 0, StepTop = 0, StepRight = 0, StepBottom = 0;

@@ -56,6 +56,8 @@ void BlitStockRect(Game& g, TRect destRect, TRect srcRect, int index, int opacit
 void LoadBackdropTile(Game& g, const std::string& name) {
   std::string path = DataPath(g, "abc/" + name + ".bmp");
   if (!PlainFileName(name)) throw GameError(FormatMessage("ファイル %s は開けません", path));
+  // The built-in backdrop of this terrain does not need the file.
+  g.Scenes.Terrain = name;
   TPictureItem& tile = g.List.FindPicture("blue_tile");
   LoadPictureFile(tile, path);
   g.List.RestorePictures();

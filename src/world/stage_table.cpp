@@ -1,11 +1,12 @@
-// The stage tables: parts per stage, the music of each part and of the roll,
-// and the stage-select notes.
+// The stage tables: parts per stage, the music of each part (in either look)
+// and of the roll, the stage-select notes, and the look a run plays in.
 #include "world/stage_table.h"
 
 #include <array>
 #include <vector>
 
 #include "base/sjis.h"
+#include "world/game.h"
 
 namespace {
 
@@ -16,6 +17,12 @@ constexpr std::array<const char*, 11> kRollMusic = {nullptr,    "A_082GMW", "A_0
                                                     "A_030GMW", "victory",  "victory",  "future",
                                                     "sense",    "sense",    "sense"};
 constexpr std::array<const char*, 4> kPartMusic = {nullptr, "PSMAT526", "city3", "event9"};
+// Each stage's own piece, played through all its parts in the stages look:
+// the boss part too, so that no part plays event9, which shares a quarter of
+// its melody's 4-note groups with the title's event8.
+constexpr std::array<const char*, 10> kStagePieces = {nullptr,  "stage1", "stage2", "stage3",
+                                                      "stage4", "stage5", "stage6", "stage7",
+                                                      "stage8", "stage9"};
 
 // Lines are kept to 14 full-width characters so that they stay inside the
 // panel of the stage select.
@@ -44,9 +51,11 @@ int PartsPerStage(int stage) {
   return kPartsPerStage[stage];
 }
 
-const char* MusicName(int stage, int column) {
+const char* MusicName(int stage, int column, TStageLook look) {
   if (stage < 1 || stage > 10) return nullptr;
   if (column == 4) return kRollMusic[stage];
+  if (look == TStageLook::Stages && column >= 1 && column <= PartsPerStage(stage))
+    return kStagePieces[stage];
   if (column >= 1 && column <= 3) return kPartMusic[column];
   return nullptr;
 }
@@ -55,4 +64,8 @@ const std::string& StageNote(int stage) {
   static const std::vector<std::string> notes = MakeStageNotes();
   if (stage < 1 || stage > 10) return notes[0];
   return notes[stage];
+}
+
+TStageLook StageLookOf(const Game& g) {
+  return g.Scenes.StageLookGiven ? g.Scenes.StageLookFlag : g.Settings.Values().StageLook;
 }

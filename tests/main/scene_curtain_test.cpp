@@ -151,7 +151,21 @@ TEST_F(CurtainTest, EndingBannerAfterTheFinalPart) {
 }
 
 TEST_F(CurtainTest, OpeningLoadsThePieceOfThePartOrTheRoll) {
+  // Each stage's parts play its own piece by default...
   G().MusicState = 255;
+  G().Stage = 3;
+  G().Part = 3;
+  OpenCurtain(G());
+  EXPECT_EQ(G().MusicState, 0);
+  EXPECT_NE(G().Music.FileName().find("stage3.mid"), std::string::npos);
+  // ...and the classic look plays the pieces every stage shared.
+  G().MusicState = 255;  // as a closing curtain leaves it
+  G().Scenes.StageLookGiven = true;
+  G().Scenes.StageLookFlag = TStageLook::Classic;
+  OpenCurtain(G());
+  EXPECT_NE(G().Music.FileName().find("event9.mid"), std::string::npos);
+  G().MusicState = 255;
+  G().Stage = 1;
   G().Part = 2;
   OpenCurtain(G());
   EXPECT_EQ(G().MusicState, 0);
@@ -174,6 +188,9 @@ TEST_F(CurtainTest, OpeningLoadsThePieceOfThePartOrTheRoll) {
 
 TEST_F(CurtainTest, MissingMusicLeavesSilenceAndCompletesTheChange) {
   std::filesystem::remove(dir.File("bgm"));
+  // The classic look, where the two parts of stage 1 play different pieces.
+  G().Scenes.StageLookGiven = true;
+  G().Scenes.StageLookFlag = TStageLook::Classic;
   G().Part = 1;
   CloseCurtain(G());
   EXPECT_EQ(G().MusicState, 255);

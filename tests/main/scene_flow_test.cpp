@@ -129,7 +129,9 @@ TEST_F(SceneFlowTest, TitleToStageOneFirstPart) {
   EXPECT_EQ(G().Part, 1);
   EXPECT_EQ(G().Scenes.CurtainState, -11);
   EXPECT_EQ(G().MusicState, 0);
-  EXPECT_NE(G().Music.FileName().find("PSMAT526.mid"), std::string::npos);
+  // The stage's own piece and backdrop, as its script names it.
+  EXPECT_NE(G().Music.FileName().find("stage1.mid"), std::string::npos);
+  EXPECT_EQ(G().Scenes.Terrain, "blue");
 
   // Once the curtain is open, Pause opens the pause panel after the frame
   // and leaves the field as it is.

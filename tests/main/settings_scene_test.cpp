@@ -7,6 +7,7 @@
 #include "main/form.h"
 #include "main/form_keys.h"
 #include "support/test_support.h"
+#include "world/stage_table.h"
 
 namespace {
 
@@ -81,6 +82,12 @@ TEST_F(SettingsSceneTest, EnterOpensTheScreenAndEveryRowTakesEffect) {
   EXPECT_EQ(s.RomajiStyle, TRomajiStyle::Mine);
   EXPECT_EQ(s.Difficulty, TDifficulty::Hard);
   EXPECT_EQ(s, G().Settings.Values());
+  // The stage look: from each stage's own to the classic one and back.
+  Press(vk::Down);
+  Press(vk::Space);
+  EXPECT_EQ(Saved().StageLook, TStageLook::Classic);
+  Press(vk::Left);
+  EXPECT_EQ(Saved().StageLook, TStageLook::Stages);
   // The last row goes back to the title with the cursor on 設定.
   Presses(vk::Down, 3);
   Press(vk::Return);
@@ -99,4 +106,20 @@ TEST_F(SettingsSceneTest, EscapeLeavesAndSpaceDoesNotMoveAVolume) {
   G().Inputer.SetHeld(vk::Escape, true);
   StepFrame(*t);
   EXPECT_EQ(G().Scene, 0);
+}
+
+TEST_F(SettingsSceneTest, TheStageLookRowShowsAndReplacesTheRunsFlag) {
+  // --stage-look classic for this run: the row starts from it, and the
+  // player's change is kept and replaces the flag.
+  G().Scenes.StageLookGiven = true;
+  G().Scenes.StageLookFlag = TStageLook::Classic;
+  OpenSettingsScreen(G());
+  Presses(vk::Down, 8);
+  Press(vk::Right);
+  EXPECT_FALSE(G().Scenes.StageLookGiven);
+  EXPECT_EQ(G().Settings.Values().StageLook, TStageLook::Stages);
+  EXPECT_EQ(Saved().StageLook, TStageLook::Stages);
+  Press(vk::Return);
+  EXPECT_EQ(StageLookOf(G()), TStageLook::Classic);
+  EXPECT_EQ(G().Scene, 70);
 }

@@ -52,6 +52,7 @@ TSettings Unusual() {
   s.FullScreen = true;
   s.RomajiStyle = TRomajiStyle::Mine;
   s.Difficulty = TDifficulty::Hard;
+  s.StageLook = TStageLook::Classic;
   return s;
 }
 
@@ -67,8 +68,11 @@ TEST(Settings, TextRoundTripsEveryField) {
   kunrei.WindowScale = 1;
   EXPECT_EQ(ParseSettings(FormatSettings(kunrei), problems), kunrei);
   EXPECT_TRUE(problems.empty());
-  // An empty file is the defaults.
+  // An empty file is the defaults: each stage its own look.
   EXPECT_EQ(ParseSettings("", problems), TSettings());
+  EXPECT_EQ(TSettings().StageLook, TStageLook::Stages);
+  EXPECT_NE(FormatSettings(TSettings()).find("\nstage_look = stages\n"), std::string::npos);
+  EXPECT_NE(FormatSettings(Unusual()).find("\nstage_look = classic\n"), std::string::npos);
   EXPECT_TRUE(problems.empty());
 }
 
@@ -80,12 +84,14 @@ TEST(Settings, HandWrittenFilesAreReadLeniently) {
       "\r\n"
       "show_fps = Yes\r\n"
       "Romaji = KUNREI\r\n"
+      "Stage_Look = Classic\r\n"
       "full_screen=1\n",
       problems);
   EXPECT_TRUE(problems.empty()) << problems.front();
   EXPECT_EQ(s.MusicVolume, 40);
   EXPECT_TRUE(s.ShowFps);
   EXPECT_EQ(s.RomajiStyle, TRomajiStyle::Kunrei);
+  EXPECT_EQ(s.StageLook, TStageLook::Classic);
   EXPECT_TRUE(s.FullScreen);
 }
 
@@ -101,7 +107,8 @@ TEST(Settings, DamagedLinesAreReportedAndTheRestIsKept) {
       "difficulty = hard\n"
       "romaji = nihon\n"
       "music_volume = 7x\n"  // not a number, and given again
-      "show_fps = on\n",
+      "show_fps = on\n"
+      "stage_look = modern\n",  // bad value: the default kept
       problems);
   EXPECT_EQ(s.MusicVolume, 100);
   EXPECT_EQ(s.EffectsVolume, 0);
@@ -110,10 +117,12 @@ TEST(Settings, DamagedLinesAreReportedAndTheRestIsKept) {
   EXPECT_EQ(s.Difficulty, TDifficulty::Hard);
   EXPECT_EQ(s.RomajiStyle, TRomajiStyle::Hepburn);
   EXPECT_TRUE(s.ShowFps);
-  ASSERT_EQ(problems.size(), 9u);
+  EXPECT_EQ(s.StageLook, TStageLook::Stages);
+  ASSERT_EQ(problems.size(), 10u);
   EXPECT_EQ(problems[0].rfind("line 1: ", 0), 0u) << problems[0];
   EXPECT_NE(problems[4].find("colour"), std::string::npos) << problems[4];
   EXPECT_EQ(problems[5].rfind("line 6: ", 0), 0u) << problems[5];
+  EXPECT_EQ(problems[9], "line 11: \"modern\" is not stages or classic");
 }
 
 TEST(SettingsFile, SavesAtomicallyIntoANewFolder) {
