@@ -32,6 +32,54 @@ std::string When(int64_t t) {
          line.substr(9, 2) + ":" + line.substr(11, 2) + ":" + line.substr(13, 2) + "Z";
 }
 
+std::string Seconds(int64_t frames) {
+  return FixedText(static_cast<double>(frames) / 20.0, 2);
+}
+
+std::string JsonText(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) continue;
+    out += c;
+  }
+  return out + "\"";
+}
+
+// A word's figures: its kana, the spelling, reaction and word time in
+// seconds (null when never typed), whether it was finished, and each miss
+// with the kana it fell in.
+std::string WordJson(const TWordMeasure& w) {
+  std::string kana;
+  for (const std::string& u : w.Units) kana += u;
+  std::string misses = "[";
+  for (size_t i = 0; i < w.Misses.size(); ++i) {
+    const TWordMiss& m = w.Misses[i];
+    const bool inWord = m.Unit >= 0 && static_cast<size_t>(m.Unit) < w.Units.size();
+    if (i) misses += ',';
+    misses +=
+        "{\"kana\":" + JsonText(inWord ? w.Units[static_cast<size_t>(m.Unit)] : "") +
+        ",\"expected\":" +
+        (m.Expected ? JsonText(std::string(1, RecordLetterChar(m.Expected))) : "null") +
+        ",\"typed\":" + (m.Typed ? JsonText(std::string(1, RecordLetterChar(m.Typed))) : "null") +
+        "}";
+  }
+  misses += "]";
+  return "{\"word\":" + JsonText(kana) + ",\"romaji\":" + JsonText(w.Romaji) +
+         ",\"reaction\":" + (w.Reaction < 0 ? std::string("null") : Seconds(w.Reaction)) +
+         ",\"time\":" + (w.Reaction < 0 ? std::string("null") : Seconds(w.Time)) +
+         ",\"finished\":" + (w.Finished ? "true" : "false") + ",\"misses\":" + misses + "}";
+}
+
+std::string WordsJson(const std::vector<TWordMeasure>& words) {
+  std::string out = "[";
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i) out += ',';
+    out += WordJson(words[i]);
+  }
+  return out + "]";
+}
+
 std::string EntryJson(const TRecordEntry& e) {
   std::string s =
       "{\"time\":\"" + When(e.Time) + "\",\"kind\":\"" + e.Kind +
@@ -40,12 +88,15 @@ std::string EntryJson(const TRecordEntry& e) {
       ",\"cleared\":" + (e.Cleared ? "true" : "false") + ",\"score\":" + std::to_string(e.Score) +
       ",\"keys\":" + std::to_string(e.Keys) + ",\"misses\":" + std::to_string(e.Misses) +
       ",\"streak\":" + std::to_string(e.Streak) + ",\"frames\":" + std::to_string(e.Frames) +
-      ",\"seconds\":" + FixedText(static_cast<double>(e.Frames) / 20.0, 2) +
-      ",\"kps\":" + FixedText(KeysPerSecond(e.Keys, e.Frames), 3) +
+      ",\"seconds\":" + Seconds(e.Frames) + ",\"measure\":" + std::to_string(e.Measure) +
+      ",\"typeable_frames\":" + std::to_string(e.TypeFrames) +
+      ",\"kps\":" + FixedText(EntryKps(e), 3) +
+      ",\"pace\":" + FixedText(KeysPerSecond(e.Keys, e.Frames), 3) +
       ",\"accuracy\":" + FixedText(Accuracy(e.Keys, e.Misses), 4) +
       ",\"words\":" + std::to_string(e.Words) + ",\"hits\":" + Counts(e.Hits) +
       ",\"missed\":" + Counts(e.Missed) +
-      ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) + "}";
+      ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) +
+      ",\"word_log\":" + WordsJson(e.WordLog) + "}";
   return s;
 }
 
@@ -79,11 +130,13 @@ int RunStats(const AppOptions& o) {
   TTotals t = RecordTotals(load.Entries);
   std::printf(
       "{\"summary\":true,\"parts\":%lld,\"skipped\":%d,\"frames\":%lld,\"keys\":%lld,"
-      "\"misses\":%lld,\"words\":%lld,\"kps\":%s,\"accuracy\":%s,\"streak\":%lld,\"weak_keys\":%s}"
-      "\n",
+      "\"misses\":%lld,\"words\":%lld,\"typeable_frames\":%lld,\"kps\":%s,\"pace\":%s,"
+      "\"accuracy\":%s,\"streak\":%lld,\"weak_keys\":%s}\n",
       static_cast<long long>(t.Parts), load.Skipped, static_cast<long long>(t.Frames),
       static_cast<long long>(t.Keys), static_cast<long long>(t.Misses),
-      static_cast<long long>(t.Words), FixedText(KeysPerSecond(t.Keys, t.Frames), 3).c_str(),
+      static_cast<long long>(t.Words), static_cast<long long>(t.TypeFrames),
+      FixedText(KeysPerSecond(t.TypedKeys, t.TypeFrames), 3).c_str(),
+      FixedText(KeysPerSecond(t.Keys, t.Frames), 3).c_str(),
       FixedText(Accuracy(t.Keys, t.Misses), 4).c_str(), static_cast<long long>(streak),
       LettersJson(WeakestKeys(hits, missed, 5)).c_str());
   return 0;

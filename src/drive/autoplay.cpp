@@ -35,6 +35,12 @@ bool CanTake(const TTypeWindow& w) {
   return w.State == Active && !w.Locked;
 }
 
+bool AnyTypeable(const Game& g) {
+  for (const auto& p : g.Typing.WindowList)
+    if (p && CanTake(*p)) return true;
+  return false;
+}
+
 // The first window in list order that a first letter would select.
 const TTypeWindow* SelectedBy(const Game& g, char letter) {
   for (const auto& p : g.Typing.WindowList) {
@@ -198,7 +204,13 @@ std::vector<KeyEvent> AutoplayKeys(TAutoplay& bot, const Game& g) {
     case kScenePlay:
     case kScenePracticeField: {
       // Speed: a credit of keys grows every frame; a short burst is allowed
-      // after a pause, as a person catches up, but not a flood.
+      // after a pause, as a person catches up, but not a flood. While no
+      // window can be typed nothing is banked: the first key of a word takes
+      // its 1/KPS like every other key.
+      if (!g.Typing.Target && !AnyTypeable(g)) {
+        bot.KeyCredit = 0;
+        break;
+      }
       double perFrame = bot.KeysPerSecond / 20.0;
       bot.KeyCredit += perFrame;
       if (bot.KeyCredit > 1.0 + perFrame) bot.KeyCredit = 1.0 + perFrame;

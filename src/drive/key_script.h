@@ -47,9 +47,10 @@ struct TRecording {
 
 // The number after "mirutena-record" is the version of the typing engine
 // that made the recording: the same keys replay the same run only with the
-// engine that recorded them. 2: spellings matched unit by unit.
-inline constexpr int kRecordEngineVersion = 2;
-inline constexpr const char* kRecordHeader = "mirutena-record 2";
+// engine that recorded them. 2: spellings matched unit by unit; 3: the
+// acceptance rules of an input method, read left to right.
+inline constexpr int kRecordEngineVersion = 3;
+inline constexpr const char* kRecordHeader = "mirutena-record 3";
 
 // The record file's text.
 std::string FormatRecordingHead(const TRecording& r);

@@ -83,6 +83,7 @@ void SetAsideGameCounts(Game& g) {
   s.StageRun = g.Records.StageRun;
   s.RunTotal = g.Records.RunTotal;
   g.Records.Live = TMeasures{};
+  RecordsResetWords(g);
 }
 
 void RestoreGameCounts(Game& g) {
@@ -108,6 +109,7 @@ void RecordPractice(Game& g) {
 
 void FinishPractice(Game& g) {
   TPracticeState& p = g.Practice;
+  RecordsFlushWords(g);
   p.Result.M = g.Records.Live;
   p.Result.M.MissLog.clear();
   RecordPractice(g);
@@ -138,6 +140,12 @@ TPracticeList FromOwn(const TOwnList& own) {
   l.Problems = own.Problems;
   l.Refusal = own.Refusal;
   return l;
+}
+
+bool AnyMissed(const Game& g) {
+  for (const TRecordEntry& e : g.Records.Entries)
+    if (e.Misses > 0) return true;
+  return false;
 }
 
 }  // namespace
@@ -213,8 +221,10 @@ void LoadPracticeLists(Game& g) {
   const std::vector<double> rates = WeakKeyRates(g);
   if (g.Records.Entries.empty())
     weak.Refusal = "まだ記録がありません（ゲームを遊ぶと選べます）";
-  else if (rates.empty())
+  else if (rates.empty() && !AnyMissed(g))
     weak.Refusal = "苦手なキーはありません（記録にミスがありません）";
+  else if (rates.empty())
+    weak.Refusal = "苦手なキーはまだ分かりません（どのキーも回数が足りません）";
   else
     weak.Words = WeakestKeyWords(g, rates, kWeakWords);
   if (!weak.Words.empty()) {
@@ -308,6 +318,7 @@ void ScenePracticeField(Game& g) {
     DrawPattern(g.List.FindPicture("miss"), g.Screen, 171, 183, 0);
   UpdateEffects(g, g.AlphaOn != 0);
   p.Result.M.Frames = g.Records.Live.Frames;
+  p.Result.M.TypeFrames = g.Records.Live.TypeFrames;
   p.Result.M.Correct = g.Records.Live.Correct;
   p.Result.M.Misses = g.Records.Live.Misses;
   p.Result.M.Words = g.Records.Live.Words;

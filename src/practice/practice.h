@@ -24,7 +24,7 @@ struct TPracticeList {
 // The result of one practice run, measured as the records measure a part.
 struct TPracticeResult {
   std::string ListName;  // UTF-8
-  TMeasures M;           // every field frame counts as time
+  TMeasures M;           // Frames: time on the field; speed by typeable time
 };
 
 // The game's own counts while a practice runs: typing there goes through the

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "base/sjis.h"
+#include "media/ui_kit.h"
 #include "practice/practice.h"
 #include "world/backdrop.h"
 #include "world/game.h"
-#include "media/ui_kit.h"
 
 namespace {
 
@@ -115,8 +115,8 @@ void DrawPracticeHud(Game& g) {
   BlendFillArea(g.Screen, MakeRect(0, 0, 430, 48), TRgb{0, 0, 0}, 150);
   Text(g, 8, 6, Fit("練習：" + g.Practice.Result.ListName, 70), kTitle);
   Text(g, 8, 26,
-       Format("速さ %.1f キー/秒", KeysPerSecond(m.Correct, m.Frames)) + "　" + "正確さ " +
-           AccuracyFigure(m) + "　語 " + std::to_string(m.Words) + "　" + Clock(m.Frames));
+       Format("速さ %.1f キー/秒", TypingKps(m)) + "　" + "正確さ " + AccuracyFigure(m) + "　語 " +
+           std::to_string(m.Words) + "　" + Clock(m.Frames));
   Text(g, 330, 384, "Esc：終わる", kDim);
   ReleaseCanvas(g.Screen);
 }
@@ -132,7 +132,7 @@ void DrawPracticeResult(Game& g) {
       "時間　　　" + Clock(m.Frames),
       "言葉　　　" + std::to_string(m.Words) + " 語",
       "正しいキー " + std::to_string(m.Correct) + "　ミス " + std::to_string(m.Misses),
-      Format("速さ　　　%.2f キー/秒", KeysPerSecond(m.Correct, m.Frames)),
+      Format("速さ　　　%.2f キー/秒", TypingKps(m)),
       "正確さ　　" + AccuracyFigure(m),
   };
   for (int i = 0; i < 5; ++i) Text(g, 110, 158 + 22 * i, lines[i]);

@@ -2,6 +2,7 @@
 #include "records/measures.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 int RecordLetterIndex(char letter) {
@@ -49,8 +50,13 @@ void NoteFrameInPlay(TMeasures& m) {
   m.Frames += 1;
 }
 
+void NoteTypeableFrame(TMeasures& m) {
+  m.TypeFrames += 1;
+}
+
 void AddMeasures(TMeasures& into, const TMeasures& m) {
   into.Frames += m.Frames;
+  into.TypeFrames += m.TypeFrames;
   into.Correct += m.Correct;
   into.Misses += m.Misses;
   into.Words += m.Words;
@@ -66,20 +72,39 @@ double KeysPerSecond(int64_t correct, int64_t frames) {
   return static_cast<double>(correct) * 20.0 / static_cast<double>(frames);
 }
 
+double TypingKps(const TMeasures& m) {
+  return KeysPerSecond(m.Correct, m.TypeFrames);
+}
+
+double PaceKps(const TMeasures& m) {
+  return KeysPerSecond(m.Correct, m.Frames);
+}
+
 double Accuracy(int64_t correct, int64_t misses) {
   if (correct + misses <= 0) return 1.0;
   return static_cast<double>(correct) / static_cast<double>(correct + misses);
 }
 
+double MissRateLowerBound(uint32_t hits, uint32_t missed) {
+  const double n = static_cast<double>(hits) + missed;
+  if (n <= 0) return 0;
+  constexpr double z = 1.96, z2 = z * z;
+  const double p = missed / n;
+  const double centre = p + z2 / (2 * n);
+  const double spread = z * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
+  return std::max(0.0, (centre - spread) / (1 + z2 / n));
+}
+
 std::vector<int> WeakestKeys(const TLetterCounts& hits, const TLetterCounts& missed, size_t count) {
   std::vector<int> letters;
-  for (int i = 1; i <= 27; ++i)
-    if (missed[i] > 0) letters.push_back(i);
-  // Rates compared as cross products, so equal rates compare equal exactly.
+  std::array<double, kRecordLetters> bound{};
+  for (int i = 1; i <= 27; ++i) {
+    if (missed[i] == 0 || uint64_t{hits[i]} + missed[i] < kMinKeyEvidence) continue;
+    letters.push_back(i);
+    bound[i] = MissRateLowerBound(hits[i], missed[i]);
+  }
   auto worse = [&](int a, int b) {
-    uint64_t seenA = uint64_t{hits[a]} + missed[a], seenB = uint64_t{hits[b]} + missed[b];
-    uint64_t lhs = uint64_t{missed[a]} * seenB, rhs = uint64_t{missed[b]} * seenA;
-    if (lhs != rhs) return lhs > rhs;
+    if (bound[a] != bound[b]) return bound[a] > bound[b];
     if (missed[a] != missed[b]) return missed[a] > missed[b];
     return a < b;
   };

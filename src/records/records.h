@@ -14,6 +14,7 @@
 #include "records/measures.h"
 #include "records/records_file.h"
 #include "records/records_screen.h"
+#include "records/word_tracking.h"
 
 struct Game;
 
@@ -39,9 +40,10 @@ struct TRecords {
   bool WriteReported = false;
   std::string Warning;  // of the last load
 
-  TMeasures Live;      // the part being played
-  TMeasures StageRun;  // every part of the current stage attempt
-  TMeasures RunTotal;  // everything typed in this run of the program
+  TMeasures Live;       // the part being played
+  TMeasures StageRun;   // every part of the current stage attempt
+  TMeasures RunTotal;   // everything typed in this run of the program
+  TWordTracking Words;  // the words on the field, until each ends into Live
   int Attempt = 0;
   TResultView PartResult, StageResult;
   TRecordsScreenData Screen;  // what the records screen shows
@@ -56,6 +58,11 @@ void RecordsStageStarted(Game& g);
 void RecordsPartStarted(Game& g);
 // A play frame: counted as time in play while enemies or windows are there.
 void RecordsPlayFrame(Game& g);
+// A typing frame begins (play or practice), before the windows move and the
+// frame's letters, which were typed while the player saw the windows as they
+// are now: counts the frame as typeable time when one of them is open and
+// not locked, and follows the words the windows show.
+void RecordsTypingFrame(Game& g);
 void RecordsHit(Game& g, char letter, bool wordDone);
 // expected is 0 when no window could take any letter.
 void RecordsMiss(Game& g, char expected, char typed);
@@ -63,6 +70,9 @@ void RecordsMiss(Game& g, char expected, char typed);
 void RecordsPartEnded(Game& g, bool cleared);
 // The stage was cleared: its last part is kept with the final score.
 void RecordsStageFinished(Game& g);
+// Ends the words still shown into Live (unfinished), or forgets them.
+void RecordsFlushWords(Game& g);
+void RecordsResetWords(Game& g);
 
 // --- For other features ---
 // Dates and appends an entry to the records file and keeps it in memory;

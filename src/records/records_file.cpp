@@ -2,7 +2,6 @@
 #include "records/records_file.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,9 @@
 #include <ctime>
 #include <filesystem>
 #include <limits>
+
+#include "records/mapped_file.h"
+#include "records/record_fields.h"
 
 namespace {
 
@@ -164,69 +166,6 @@ bool ParseTime(const char* b, const char* e, int64_t& t) {
   return true;
 }
 
-// The file's bytes, mapped rather than copied: a big records file is read
-// once, front to back, so the page cache serves it as it stands.
-class TMappedFile {
- public:
-  // False when the file cannot be opened or read; missing tells whether it
-  // was simply absent.
-  bool Open(const std::string& path, bool& missing) {
-    missing = false;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-      missing = errno == ENOENT;
-      return false;
-    }
-    struct stat st {};
-    if (fstat(fd, &st) != 0) {
-      ::close(fd);
-      return false;
-    }
-    size_ = st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0;
-    if (size_ > 0) {
-      void* m = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd, 0);
-      if (m == MAP_FAILED) {
-        ::close(fd);
-        return false;
-      }
-      data_ = static_cast<const char*>(m);
-    }
-    ::close(fd);
-    return true;
-  }
-  ~TMappedFile() {
-    if (data_) ::munmap(const_cast<char*>(data_), size_);
-  }
-  const char* Data() const { return data_; }
-  size_t Size() const { return size_; }
-
- private:
-  const char* data_ = nullptr;
-  size_t size_ = 0;
-};
-
-// Asks the kernel for the memory of many entries at once (in huge pages
-// where it gives them) instead of a page fault per 4 KiB as they are filled:
-// with 100,000 entries that was a third of the loading time. Only a hint.
-void PrepareMemory(void* data, size_t bytes) {
-#if defined(MADV_HUGEPAGE) || defined(MADV_POPULATE_WRITE)
-  const uintptr_t page = 4096;
-  const uintptr_t from = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
-  const uintptr_t to = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
-  if (bytes < (1u << 20) || to <= from) return;
-  void* start = reinterpret_cast<void*>(from);
-#ifdef MADV_HUGEPAGE
-  ::madvise(start, to - from, MADV_HUGEPAGE);
-#endif
-#ifdef MADV_POPULATE_WRITE
-  ::madvise(start, to - from, MADV_POPULATE_WRITE);
-#endif
-#else
-  (void)data;
-  (void)bytes;
-#endif
-}
-
 // The version of a header line, or 0 when it is not our header.
 int HeaderVersion(const char* b, const char* e) {
   size_t magic = std::strlen(kMagic);
@@ -260,6 +199,10 @@ bool WriteAll(int fd, const std::string& s) {
 
 }  // namespace
 
+double EntryKps(const TRecordEntry& e) {
+  return KeysPerSecond(e.Keys, e.Measure >= 2 ? e.TypeFrames : e.Frames);
+}
+
 std::string FormatRecordLine(const TRecordEntry& e) {
   char when[20];
   if (!FormatTime(e.Time, when)) std::strcpy(when, "19700101T000000Z");
@@ -283,6 +226,7 @@ std::string FormatRecordLine(const TRecordEntry& e) {
   AppendCounts(s, e.Hits);
   s += ' ';
   AppendCounts(s, e.Missed);
+  AppendExtraFields(s, e);
   return SealRecordLine(std::move(s));
 }
 
@@ -313,8 +257,15 @@ bool ParseRecordLine(const char* begin, const char* end, TRecordEntry& e) {
   if (!f.Word(e.Kind) || !KindWord(e.Kind) || !f.Int(e.Stage) || !f.Int(e.Part) ||
       !f.Word(e.Difficulty) || !f.Int(e.Attempt) || !f.Int(cleared) || !f.Int(e.Score) ||
       !f.Int(e.Keys) || !f.Int(e.Misses) || !f.Int(e.Streak) || !f.Int(e.Frames) ||
-      !f.Int(e.Words) || !f.Counts(e.Hits) || !f.Counts(e.Missed) || !f.Done())
+      !f.Int(e.Words) || !f.Counts(e.Hits) || !f.Counts(e.Missed))
     return false;
+  // Lines from before typeable time carry no m= field.
+  e.Measure = 1;
+  e.TypeFrames = 0;
+  e.WordLog.clear();
+  while (!f.Done()) {
+    if (!f.Next(b, x) || !ParseExtraField(b, x, e)) return false;
+  }
   if (e.Difficulty == "-") e.Difficulty.clear();
   if (cleared != 0 && cleared != 1) return false;
   e.Cleared = cleared == 1;

@@ -1,6 +1,7 @@
 // The records file: one text line per finished part (or practice run), after a
 // versioned header line. Lines are appended with a single write, so a crash
 // can only cut the last line; loading skips damaged lines and keeps the rest.
+// After an entry's fixed fields come key=value fields (records/record_fields.h).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -22,7 +23,15 @@ struct TRecordEntry {
   int32_t Score = 0;
   int64_t Keys = 0, Misses = 0, Streak = 0, Frames = 0, Words = 0;
   TLetterCounts Hits{}, Missed{};
+  // How speed was measured (lines without m= are 1) and the typeable time.
+  int Measure = kMeasureVersion;
+  int64_t TypeFrames = 0;
+  std::vector<TWordMeasure> WordLog;
 };
+
+// The entry's keys per second as it was measured: per second of typeable
+// time, or of play for entries of measure 1.
+double EntryKps(const TRecordEntry& e);
 
 // The line of an entry, ending in '\n'.
 std::string FormatRecordLine(const TRecordEntry& e);

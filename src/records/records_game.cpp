@@ -18,7 +18,7 @@ bool FieldBusy(const Game& g) {
 }
 
 double RateOf(const TMeasures& m) {
-  return KeysPerSecond(m.Correct, m.Frames);
+  return TypingKps(m);
 }
 
 TRecordEntry EntryOf(const Game& g, const TMeasures& m, bool cleared) {
@@ -60,10 +60,11 @@ TResultView PartView(const Game& g, const TMeasures& m) {
   const std::string difficulty = RecordsDifficulty(g);
   for (const TRecordEntry& e : g.Records.Entries) {
     if (e.Kind != "part" || e.Stage != g.Stage || e.Part != g.Part) continue;
-    if (e.Difficulty != difficulty) continue;
+    // Nor are speeds measured another way compared.
+    if (e.Difficulty != difficulty || e.Measure != kMeasureVersion) continue;
     any = true;
     if (e.Frames >= kMinFramesForBest) {
-      kps = std::max(kps, KeysPerSecond(e.Keys, e.Frames));
+      kps = std::max(kps, EntryKps(e));
       if (e.Keys + e.Misses > 0) acc = std::max(acc, Accuracy(e.Keys, e.Misses));
     }
     streak = std::max(streak, e.Streak);
@@ -84,7 +85,7 @@ TResultView StageView(const Game& g) {
   TStageBest best;
   for (const TAttemptSum& a : StageAttempts(g.Records.Entries, PartsPerStage)) {
     if (a.Stage != g.Stage || a.Attempt == g.Records.Attempt) continue;
-    if (a.Difficulty != RecordsDifficulty(g)) continue;
+    if (a.Difficulty != RecordsDifficulty(g) || a.Measure != kMeasureVersion) continue;
     any = true;
     std::array<TStageBest, 11> one = StageBests({a});
     best.Kps = std::max(best.Kps, one[a.Stage].Kps);
@@ -121,10 +122,12 @@ void RecordsStageStarted(Game& g) {
   r.Live = TMeasures{};
   r.PartResult = TResultView{};
   r.StageResult = TResultView{};
+  ResetWordTracks(g);
 }
 
 void RecordsPartStarted(Game& g) {
   g.Records.Live = TMeasures{};
+  ResetWordTracks(g);
 }
 
 void RecordsPlayFrame(Game& g) {
@@ -134,7 +137,15 @@ void RecordsPlayFrame(Game& g) {
   NoteFrameInPlay(g.Records.RunTotal);
 }
 
+void RecordsTypingFrame(Game& g) {
+  if (!StepWordTracks(g, g.Records.Live)) return;
+  NoteTypeableFrame(g.Records.Live);
+  NoteTypeableFrame(g.Records.StageRun);
+  NoteTypeableFrame(g.Records.RunTotal);
+}
+
 void RecordsHit(Game& g, char letter, bool wordDone) {
+  WordHit(g, wordDone, g.Records.Live);
   int n = RecordLetterIndex(letter);
   for (TMeasures* m : {&g.Records.Live, &g.Records.StageRun, &g.Records.RunTotal}) {
     NoteHit(*m, n);
@@ -144,6 +155,7 @@ void RecordsHit(Game& g, char letter, bool wordDone) {
 
 void RecordsMiss(Game& g, char expected, char typed) {
   int e = RecordLetterIndex(expected), t = RecordLetterIndex(typed);
+  WordMiss(g, e, t);
   for (TMeasures* m : {&g.Records.Live, &g.Records.StageRun, &g.Records.RunTotal})
     NoteMiss(*m, e, t);
 }
@@ -151,6 +163,7 @@ void RecordsMiss(Game& g, char expected, char typed) {
 void RecordsPartEnded(Game& g, bool cleared) {
   TRecords& r = g.Records;
   if (g.Stage < 1 || g.Stage > 9 || g.Part < 1) return;
+  FlushWordTracks(g, r.Live);
   r.PartResult = PartView(g, r.Live);
   // The stage's last part is kept when the stage finishes, with its final score.
   if (cleared && g.Part == PartsPerStage(g.Stage)) return;
@@ -160,9 +173,18 @@ void RecordsPartEnded(Game& g, bool cleared) {
 void RecordsStageFinished(Game& g) {
   TRecords& r = g.Records;
   if (g.Stage < 1 || g.Stage > 9 || g.Part < 1) return;
+  FlushWordTracks(g, r.Live);
   r.PartResult = PartView(g, r.Live);
   r.StageResult = StageView(g);
   AddRecord(g, EntryOf(g, r.Live, true));
+}
+
+void RecordsFlushWords(Game& g) {
+  FlushWordTracks(g, g.Records.Live);
+}
+
+void RecordsResetWords(Game& g) {
+  ResetWordTracks(g);
 }
 
 bool AddRecord(Game& g, TRecordEntry entry) {
@@ -197,6 +219,9 @@ TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m) {
   e.Words = m.Words;
   e.Hits = m.Hits;
   e.Missed = m.Missed;
+  e.Measure = kMeasureVersion;
+  e.TypeFrames = m.TypeFrames;
+  e.WordLog = m.WordLog;
   return e;
 }
 
@@ -209,6 +234,8 @@ TMeasures EntryMeasures(const TRecordEntry& e) {
   m.LongestStreak = e.Streak;
   m.Hits = e.Hits;
   m.Missed = e.Missed;
+  m.TypeFrames = e.TypeFrames;
+  m.WordLog = e.WordLog;
   return m;
 }
 

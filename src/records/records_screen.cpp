@@ -6,12 +6,12 @@
 #include <string>
 
 #include "base/sjis.h"
+#include "media/ui_kit.h"
 #include "records/records.h"
 #include "records/results_draw.h"
 #include "world/backdrop.h"
 #include "world/game.h"
 #include "world/stage_table.h"
-#include "media/ui_kit.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void StageTable(Game& g, const TRecordsScreenData& d, int y) {
     if (b.Played == 0) continue;
     TextRight(g, 190, row, std::to_string(b.Score), c);
     TextRight(g, 254, row, b.Kps > 0 ? FixedText(b.Kps, 2) : "-", c);
-    TextRight(g, 320, row, b.Kps > 0 ? FixedText(100 * b.Accuracy, 1) + "%" : "-", c);
+    TextRight(g, 320, row, b.Accuracy > 0 ? FixedText(100 * b.Accuracy, 1) + "%" : "-", c);
     TextRight(g, 380, row, std::to_string(b.Streak), c);
   }
 }
@@ -122,8 +122,7 @@ TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entrie
     const TRecordEntry& e = entries[i];
     // A part where nothing was typed has a speed (0) but no accuracy.
     const bool typed = e.Keys + e.Misses > 0;
-    d.Points.push_back(
-        {KeysPerSecond(e.Keys, e.Frames), typed ? Accuracy(e.Keys, e.Misses) : -1.0});
+    d.Points.push_back({EntryKps(e), typed ? Accuracy(e.Keys, e.Misses) : -1.0});
   }
   LetterTotals(entries, d.Hits, d.Missed);
   d.Weak = WeakestKeys(d.Hits, d.Missed, 5);

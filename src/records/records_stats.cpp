@@ -24,7 +24,17 @@ std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
       out.push_back(a);
     }
     TAttemptSum& a = out[it->second];
-    AddMeasures(a.M, EntryMeasures(e));
+    a.Measure = std::min(a.Measure, e.Measure);
+    TMeasures m;  // the counts only: copying the logs of every entry is slow
+    m.Frames = e.Frames;
+    m.TypeFrames = e.TypeFrames;
+    m.Correct = e.Keys;
+    m.Misses = e.Misses;
+    m.Words = e.Words;
+    m.LongestStreak = e.Streak;
+    m.Hits = e.Hits;
+    m.Missed = e.Missed;
+    AddMeasures(a.M, m);
     a.Score = std::max(a.Score, e.Score);
     if (e.Cleared && e.Part == partsOfStage(e.Stage)) a.Cleared = true;
   }
@@ -40,7 +50,7 @@ std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts) 
     b.Score = std::max(b.Score, a.Score);
     b.Streak = std::max(b.Streak, a.M.LongestStreak);
     if (a.M.Frames >= kMinFramesForBest) {
-      b.Kps = std::max(b.Kps, KeysPerSecond(a.M.Correct, a.M.Frames));
+      if (a.Measure == kMeasureVersion) b.Kps = std::max(b.Kps, TypingKps(a.M));
       // A part where nothing was typed has no accuracy to be best at.
       if (a.M.Correct + a.M.Misses > 0)
         b.Accuracy = std::max(b.Accuracy, Accuracy(a.M.Correct, a.M.Misses));
@@ -57,6 +67,10 @@ TTotals RecordTotals(const std::vector<TRecordEntry>& entries) {
     t.Misses += e.Misses;
     t.Words += e.Words;
     t.Parts += 1;
+    if (e.Measure == kMeasureVersion) {
+      t.TypedKeys += e.Keys;
+      t.TypeFrames += e.TypeFrames;
+    }
   }
   return t;
 }

@@ -16,10 +16,11 @@ inline constexpr int64_t kMinFramesForBest = 200;
 // The parts of one stage attempt added together.
 struct TAttemptSum {
   int Stage = 0, Attempt = 0;
-  std::string Difficulty;  // of its first part, as the file marks it
-  TMeasures M;
-  bool Cleared = false;  // its last part was cleared
-  int32_t Score = 0;     // the highest score it reached
+  std::string Difficulty;         // of its first part, as the file marks it
+  int Measure = kMeasureVersion;  // the oldest measure among its parts
+  TMeasures M;                    // without the miss and word logs
+  bool Cleared = false;           // its last part was cleared
+  int32_t Score = 0;              // the highest score it reached
 };
 
 // Stage attempts of "part" entries in file order; partsOfStage gives the
@@ -30,7 +31,9 @@ std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
 struct TStageBest {
   int Played = 0, Cleared = 0;
   int32_t Score = 0;
-  double Kps = 0, Accuracy = 0;  // 0: no attempt long enough
+  // 0: no attempt long enough; speed only from attempts measured the
+  // current way (kMeasureVersion).
+  double Kps = 0, Accuracy = 0;
   int64_t Streak = 0;
 };
 // Index 1..10; index 0 unused.
@@ -38,5 +41,7 @@ std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts);
 
 struct TTotals {
   int64_t Frames = 0, Keys = 0, Misses = 0, Words = 0, Parts = 0;
+  // Keys and typeable time of the entries measured the current way.
+  int64_t TypedKeys = 0, TypeFrames = 0;
 };
 TTotals RecordTotals(const std::vector<TRecordEntry>& entries);

@@ -5,8 +5,8 @@
 
 #include "base/sjis.h"
 #include "media/draw_number.h"
-#include "world/game.h"
 #include "media/ui_kit.h"
+#include "world/game.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void Cell(Game& g, int x, int y, const char* label, const std::string& figure, c
 
 std::string KpsText(const TMeasures& m) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", KeysPerSecond(m.Correct, m.Frames));
+  std::snprintf(buf, sizeof buf, "%.2f", TypingKps(m));
   return buf;
 }
 

@@ -13,8 +13,8 @@ struct Game;
 // Text (CP932) in the 12-pixel font with a one-pixel dark shadow.
 void RecordsText(Game& g, int x, int y, const std::string& sjis, TRgb colour);
 
-// Keys per second with two decimals ("4.52"), accuracy with one ("97.3"),
-// time in play as minutes and seconds ("2分05秒", CP932).
+// Keys per second of typeable time with two decimals ("4.52"), accuracy with
+// one ("97.3"), time in play as minutes and seconds ("2分05秒", CP932).
 std::string KpsText(const TMeasures& m);
 std::string AccuracyText(const TMeasures& m);
 std::string PlayTimeText(int64_t frames);

@@ -21,6 +21,7 @@ constexpr int32_t kAbsorbNFrames = 20;
 
 void UpdateTypeWindows(Game& g) {
   TTypingEngine& t = g.Typing;
+  RecordsTypingFrame(g);
   if (t.AbsorbNFrames > 0) --t.AbsorbNFrames;
   if (g.Inputer.IsKeyDown(27)) ReleaseTarget(g);
   StepWindows(g);

@@ -126,7 +126,14 @@ TEST(KeysScript, RecordingNeedsItsHeaderAndSeed) {
             0u)
       << error;
   EXPECT_FALSE(ParseRecording({"mirutena-record", "seed 1"}, "r.txt", r, error));
-  EXPECT_EQ(error, "r.txt:1: not a record file (expected \"mirutena-record 2\")");
+  EXPECT_EQ(error, "r.txt:1: not a record file (expected \"mirutena-record 3\")");
+  // A recording of the engine before the input-method rules names both versions.
+  EXPECT_FALSE(ParseRecording({"mirutena-record 2", "seed 1"}, "r.txt", r, error));
+  EXPECT_EQ(error.rfind("r.txt:1: recorded by an older version of the game (typing engine 2, "
+                        "this one is 3)",
+                        0),
+            0u)
+      << error;
   EXPECT_FALSE(ParseRecording({kRecordHeader, "5 down a"}, "r.txt", r, error));
   EXPECT_NE(error.find("seed"), std::string::npos);
   EXPECT_FALSE(ParseRecording({kRecordHeader, "seed 1", "stage 11"}, "r.txt", r, error));

@@ -9,7 +9,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 "$bin" --headless --data "$game" --frames 900 --autoplay 7:10 --record rec.txt \
   --trace a.jsonl --summary >a.txt
-[ "$(head -1 rec.txt)" = "mirutena-record 2" ] || fail "record header: $(head -1 rec.txt)"
+[ "$(head -1 rec.txt)" = "mirutena-record 3" ] || fail "record header: $(head -1 rec.txt)"
 grep -qE '^seed [0-9]+$' rec.txt || fail "no seed in the record"
 grep -qx 'end 900' rec.txt || fail "no end line in the record"
 [ "$(grep -cE '^[0-9]+ (down|up) ' rec.txt)" -gt 20 ] || fail "too few key events recorded"
@@ -30,12 +30,14 @@ if "$bin" --headless --data "$game" --replay rec.txt --seed 3 2>/dev/null; then
 fi
 
 # A recording of an older typing engine is refused, saying why.
-sed '1s/.*/mirutena-record 1/' rec.txt >old.txt
-if "$bin" --headless --data "$game" --replay old.txt >/dev/null 2>err.txt; then
-  fail "an old recording was replayed"
-fi
-grep -q 'old.txt:1: recorded by an older version of the game (typing engine 1' err.txt ||
-  fail "message: $(cat err.txt)"
+for old in 1 2; do
+  sed "1s/.*/mirutena-record $old/" rec.txt >old.txt
+  if "$bin" --headless --data "$game" --replay old.txt >/dev/null 2>err.txt; then
+    fail "a recording of engine $old was replayed"
+  fi
+  grep -q "old.txt:1: recorded by an older version of the game (typing engine $old, this one is 3)" \
+    err.txt || fail "message: $(cat err.txt)"
+done
 
 # Starting a stage directly, as if chosen on the stage select.
 "$bin" --headless --data "$game" --seed 5 --stage 3 --frames 2 --summary >s.txt

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Records kept by a headless run with --save-dir: the built-in player clears
-# stage 1, --stats lists both parts with keys per second = keys / time, a
+# stage 1, --stats lists both parts with keys per second = keys / typeable
+# time, the stage's pace = keys / time in play and every word's figures, a
 # cut last line is skipped with a warning while the rest still loads, and
 # the records screen is reached from the title by keys.
 set -euo pipefail
@@ -22,7 +23,18 @@ assert summary["summary"] is True and summary["parts"] == len(parts), summary
 assert [(p["stage"], p["part"], p["cleared"]) for p in parts[:2]] == [(1, 1, True), (1, 2, True)], parts
 for p in parts:
     assert p["frames"] > 200, p
-    assert abs(p["kps"] - p["keys"] * 20 / p["frames"]) < 0.001, p
+    assert p["measure"] == 2 and 0 < p["typeable_frames"] < p["frames"], p
+    assert abs(p["kps"] - p["keys"] * 20 / p["typeable_frames"]) < 0.001, p
+    assert abs(p["pace"] - p["keys"] * 20 / p["frames"]) < 0.001, p
+    words = p["word_log"]
+    assert sum(w["finished"] for w in words) == p["words"], p
+    assert sum(len(w["misses"]) for w in words) <= p["misses"], p
+    for w in words:
+        assert w["word"] and w["romaji"], w
+        if w["finished"]:
+            assert w["reaction"] is not None and w["reaction"] >= 0 and w["time"] > 0, w
+        for m in w["misses"]:
+            assert m["kana"] and m["kana"] in w["word"], w
     assert abs(p["accuracy"] - p["keys"] / (p["keys"] + p["misses"])) < 0.0001, p
     assert sum(p["hits"].values()) == p["keys"], p
     assert sum(p["missed"].values()) <= p["misses"], p

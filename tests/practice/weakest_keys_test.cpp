@@ -107,4 +107,38 @@ TEST(WeakestKeysPractice, RatesOnlyForTheWeakestLetters) {
   EXPECT_EQ(taken, 5);
 }
 
+// A key typed once and missed once is no weak key; the list is built from
+// keys whose misses many tries back up, and says when no key has enough.
+TEST(WeakestKeysPractice, OneMissInOneTryIsNoEvidence) {
+  auto t = MakeStartedGame();
+  Game& g = t->G;
+  TRecordEntry e;
+  e.Stage = 1;
+  e.Part = 1;
+  e.Attempt = 1;
+  e.Frames = 4000;
+  e.Missed[RecordLetterIndex('q')] = 1;  // once, missed
+  e.Misses = 1;
+  std::string error;
+  ASSERT_TRUE(AppendRecordLine(PlayerRecordsPath(g), e, error)) << error;
+  LoadPlayerRecords(g);
+  const TPracticeList& unsure = WeakestList(g);
+  EXPECT_TRUE(unsure.Words.empty());
+  EXPECT_NE(unsure.Refusal.find("まだ分かりません"), std::string::npos) << unsure.Refusal;
+
+  e.Attempt = 2;
+  for (int n = 1; n <= 26; ++n) e.Hits[n] = 200;
+  e.Missed[RecordLetterIndex('y')] = 60;
+  e.Misses = 61;
+  ASSERT_TRUE(AppendRecordLine(PlayerRecordsPath(g), e, error)) << error;
+  LoadPlayerRecords(g);
+  const TPracticeList& weak = WeakestList(g);
+  ASSERT_TRUE(weak.Refusal.empty()) << weak.Refusal;
+  // q: 2 misses in 202; y: 60 in 260.
+  EXPECT_NE(weak.Name.find("（Y"), std::string::npos) << weak.Name;
+  const std::vector<double> rates = WeakKeyRates(g);
+  ASSERT_EQ(rates.size(), static_cast<size_t>(kRecordLetters));
+  EXPECT_GT(rates[RecordLetterIndex('y')], rates[RecordLetterIndex('q')]);
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "records/records.h"
 #include "type_window/typing_fixture.h"
 #include "world/difficulty.h"
@@ -79,6 +81,7 @@ TEST_F(MeasuresTest, BestsCountOnlyPlaysOfTheSameDifficulty) {
     e.Difficulty = difficulty;
     e.Keys = keys;
     e.Frames = 400;  // 20 seconds: keys / 20 keys a second
+    e.TypeFrames = 400;
     e.Streak = keys;
     e.Score = 100;
     return e;
@@ -92,6 +95,7 @@ TEST_F(MeasuresTest, BestsCountOnlyPlaysOfTheSameDifficulty) {
     TMeasures& m = g->Records.Live;
     m = TMeasures{};
     m.Frames = 400;
+    m.TypeFrames = 400;
     m.Correct = 60;  // 3.0 keys/s
     m.LongestStreak = 60;
     RecordsPartEnded(*g, false);
@@ -116,22 +120,41 @@ TEST_F(MeasuresTest, EmptyFieldIsNotTimeInPlay) {
   EXPECT_EQ(g->Records.Live.Frames, 1);
 }
 
-TEST(WeakestKeys, RankedByMissRateThenMissesThenLetter) {
+// Weak keys need evidence: a key seen fewer than ten times is not judged, and
+// a rate backed by many tries outranks a higher one from a few.
+TEST(WeakestKeys, RankedByTheEvidenceOfTheirMissRate) {
   TLetterCounts hits{}, missed{};
   auto at = [](char c) { return RecordLetterIndex(c); };
-  hits[at('a')] = 99, missed[at('a')] = 1;   // 1 %
-  hits[at('k')] = 8, missed[at('k')] = 2;    // 20 %
-  hits[at('r')] = 1, missed[at('r')] = 1;    // 50 %
-  hits[at('t')] = 2, missed[at('t')] = 2;    // 50 %, more misses than r
-  hits[at('s')] = 40, missed[at('s')] = 10;  // 20 %, more misses than k
-  hits[at('n')] = 4, missed[at('n')] = 1;    // 20 %, as k and s
+  hits[at('a')] = 99, missed[at('a')] = 1;   // 1 % of 100
+  hits[at('k')] = 8, missed[at('k')] = 2;    // 20 % of 10
+  hits[at('r')] = 1, missed[at('r')] = 1;    // 50 % of 2: too few to judge
+  hits[at('t')] = 2, missed[at('t')] = 2;    // 50 % of 4: too few
+  hits[at('s')] = 40, missed[at('s')] = 10;  // 20 % of 50: above k, and h's 30 % of 10
+  hits[at('n')] = 4, missed[at('n')] = 1;    // 20 % of 5: too few
+  hits[at('h')] = 7, missed[at('h')] = 3;    // 30 % of 10
+  hits[at('m')] = 75, missed[at('m')] = 25;  // 25 % of 100: surer than h
   hits[at('e')] = 500;                       // never missed: not weak
-  missed[at('-')] = 1;                       // always missed
+  missed[at('-')] = 1;                       // typed once, missed once
   std::vector<int> weak = WeakestKeys(hits, missed, 10);
-  std::vector<int> want = {at('-'), at('t'), at('r'), at('s'), at('k'), at('n'), at('a')};
+  std::vector<int> want = {at('m'), at('s'), at('h'), at('k'), at('a')};
   EXPECT_EQ(weak, want);
-  EXPECT_EQ(LettersText(WeakestKeys(hits, missed, 3)), "- T R");
+  EXPECT_EQ(LettersText(WeakestKeys(hits, missed, 3)), "M S H");
   EXPECT_TRUE(WeakestKeys(hits, TLetterCounts{}, 5).empty());
+  EXPECT_GT(MissRateLowerBound(75, 25), MissRateLowerBound(7, 3));
+  EXPECT_LT(MissRateLowerBound(7, 3), 0.3);
+  EXPECT_EQ(MissRateLowerBound(0, 0), 0.0);
+
+  // Once a key has come up often enough, it is judged; equal evidence ties
+  // break on more misses, then the alphabet.
+  hits[at('-')] = 9;
+  hits[at('r')] = 18, missed[at('r')] = 2;  // 2 of 20
+  hits[at('t')] = 18, missed[at('t')] = 2;
+  weak = WeakestKeys(hits, missed, 10);
+  EXPECT_NE(std::find(weak.begin(), weak.end(), at('-')), weak.end());
+  auto r = std::find(weak.begin(), weak.end(), at('r'));
+  ASSERT_NE(r, weak.end());
+  ASSERT_NE(r + 1, weak.end());
+  EXPECT_EQ(*(r + 1), at('t'));
 }
 
 TEST(Measures, RatesWithoutTimeOrKeys) {
