@@ -1,10 +1,11 @@
 // Words as units of romaji: building them from the kana table, the guide of a
 // style, and finding the spelling that fits what was typed.
 //
-// Matching walks the units with the typed letters: a unit's spelling either
-// lies wholly inside them (go on with the next unit) or the letters end inside
-// it. A search with a "dead end" mark per (unit, letter position) visits each
-// pair once, so the cost grows with the word's length, not with the number of
+// Matching walks the units with the typed letters, left to right as an input
+// method reads them: a unit's spelling either lies wholly inside them (go on
+// with the next unit) or the letters end inside it; typed letters are never
+// read again as another spelling. A search with a "dead end" mark per (unit, letter position)
+// visits each pair once, so the cost grows with the word's length, not with the number of
 // whole-word spellings.
 #include "type_window/romaji_word.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 struct TSpecialKana {
   std::string N, SmallTsu;
-  std::array<std::string, 5> NaRow, Vowels;
 };
 
 const TSpecialKana& Special() {
@@ -26,15 +26,9 @@ const TSpecialKana& Special() {
     TSpecialKana k;
     k.N = Sjis("ん");
     k.SmallTsu = Sjis("っ");
-    k.NaRow = {Sjis("な"), Sjis("に"), Sjis("ぬ"), Sjis("ね"), Sjis("の")};
-    k.Vowels = {Sjis("あ"), Sjis("い"), Sjis("う"), Sjis("え"), Sjis("お")};
     return k;
   }();
   return kana;
-}
-
-bool IsOneOf(const std::string& s, const std::array<std::string, 5>& set) {
-  return std::find(set.begin(), set.end(), s) != set.end();
 }
 
 // The spellings each style shows where the table offers them; any other kana
@@ -72,8 +66,9 @@ int StyleIndex(const TRomajiUnit& u, const TGuideStyle& style) {
   return i >= 0 ? i : 0;
 }
 
-// "っ": the next spelling's first letter doubled (T before CH outside Kunrei:
-// BOTCHAN), or its own spelling when the player keeps to one.
+// "っ": the next spelling's first letter doubled (CCHI as an input method
+// takes it, never TCHI), or its own spelling when the player keeps to one or
+// the next spelling starts with a letter that cannot be doubled.
 int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TGuideStyle& style) {
   if (style.Kind == TRomajiStyle::Mine) {
     auto it = style.Learned.find(u.Kana);
@@ -83,11 +78,7 @@ int SmallTsuIndex(const TRomajiUnit& u, const std::string* next, const TGuideSty
     }
   }
   if (next && !next->empty()) {
-    std::string letter(1, (*next)[0]);
-    if (style.Kind != TRomajiStyle::Kunrei && next->compare(0, 2, "CH") == 0 &&
-        IndexOf(u, "T") >= 0)
-      letter = "T";
-    const int i = IndexOf(u, letter);
+    const int i = IndexOf(u, std::string(1, (*next)[0]));
     if (i >= 0) return i;
   }
   for (size_t i = 0; i < u.Spellings.size(); ++i)
@@ -125,8 +116,33 @@ bool Valid(const TRomajiWord& w, const TRomajiPath& path) {
   return true;
 }
 
-// The search behind FitPath and WholePath.
+// What a unit's spelling asks of the letter after it, as an input method
+// reads it: a single N is ん only before a consonant other than N and Y (or
+// at the end of the word); a single letter is っ only when the next spelling
+// starts with that same letter.
+enum : int { kNeedNothing = 0, kNeedConsonant = 1 };  // 2 + n: the letter 'A' + n
+
+bool CanDouble(char c) {
+  return c >= 'A' && c <= 'Z' && !std::strchr("AIUEON", c);
+}
+
+int NeedAfter(const TRomajiUnit& u, const std::string& s) {
+  if (u.N && s == "N") return kNeedConsonant;
+  if (u.SmallTsu && s.size() == 1) return 2 + (s[0] - 'A');
+  return kNeedNothing;
+}
+
+bool Meets(int need, char first) {
+  if (need == kNeedNothing) return true;
+  if (need == kNeedConsonant) return first != 'N' && first != 'Y' && !std::strchr("AIUEO", first);
+  return first == 'A' + (need - 2);
+}
+
+// The search behind FitPath and WholePath: each unit takes a spelling that
+// agrees with the pattern where they overlap and meets what the unit before
+// it asks of its first letter.
 struct TFit {
+  static constexpr int kNeeds = 28;
   const TRomajiWord& W;
   const std::string& Pattern;
   const TRomajiPath& Prefer;
@@ -140,29 +156,53 @@ struct TFit {
   TFit(const TRomajiWord& w, const std::string& p, const TRomajiPath& prefer,
        const TGuideStyle* style, bool whole)
       : W(w), Pattern(p), Prefer(prefer), Style(style), Whole(whole) {
-    Dead.assign((w.Units.size() + 1) * (p.size() + 1), 0);
+    Dead.assign((w.Units.size() + 1) * (p.size() + 1) * kNeeds, 0);
     Path = prefer;
   }
 
-  bool Run(size_t k, size_t at) {
+  // The order a unit's spellings are tried in: prefer's, the style's, the rest.
+  template <typename F>
+  bool EachChoice(size_t k, F&& tryIndex) {
+    const TRomajiUnit& u = W.Units[k];
+    const std::array<int, 2> first = {Prefer[k],
+                                      Style && !u.N && !u.SmallTsu ? StyleIndex(u, *Style) : -1};
+    for (int idx : first)
+      if (idx >= 0 && tryIndex(idx)) return true;
+    for (int idx = 0; idx < static_cast<int>(u.Spellings.size()); ++idx)
+      if (idx != first[0] && idx != first[1] && tryIndex(idx)) return true;
+    return false;
+  }
+
+  // The pattern ended before unit k: some spelling of unit k (or the word's
+  // end) must still meet the need.
+  bool CanGoOn(size_t k, int need) {
+    if (k == W.Units.size()) return need == kNeedNothing || need == kNeedConsonant;
+    return EachChoice(k, [&](int idx) {
+      if (!Meets(need, W.Units[k].Spellings[static_cast<size_t>(idx)][0])) return false;
+      Path[k] = idx;
+      return true;
+    });
+  }
+
+  bool Run(size_t k, size_t at, int need) {
     const size_t n = W.Units.size();
     if (at == Pattern.size() && (!Whole || k == n)) {
+      if (!CanGoOn(k, need)) return false;
       EndUnit = k;
       Partial = false;
       return true;
     }
     if (k == n) return false;
-    uint8_t& dead = Dead[k * (Pattern.size() + 1) + at];
+    uint8_t& dead = Dead[(k * (Pattern.size() + 1) + at) * kNeeds + static_cast<size_t>(need)];
     if (dead) return false;
     const TRomajiUnit& u = W.Units[k];
     const size_t rest = Pattern.size() - at;
-    std::array<int, 3> first = {Prefer[k],
-                                Style && !u.N && !u.SmallTsu ? StyleIndex(u, *Style) : -1, -1};
-    auto tryIndex = [&](int idx) {
+    const bool found = EachChoice(k, [&](int idx) {
       const std::string& s = u.Spellings[static_cast<size_t>(idx)];
+      if (!Meets(need, s[0])) return false;
       const size_t m = std::min(s.size(), rest);
       for (size_t i = 0; i < m; ++i)
-        if (Pattern[at + i] != '?' && Pattern[at + i] != s[i]) return false;
+        if (Pattern[at + i] != s[i]) return false;
       Path[k] = idx;
       if (s.size() > rest) {
         if (Whole) return false;
@@ -170,19 +210,15 @@ struct TFit {
         Partial = true;
         return true;
       }
-      return Run(k + 1, at + s.size());
-    };
-    for (int idx : first)
-      if (idx >= 0 && tryIndex(idx)) return true;
-    for (int idx = 0; idx < static_cast<int>(u.Spellings.size()); ++idx)
-      if (idx != first[0] && idx != first[1] && tryIndex(idx)) return true;
-    dead = 1;
-    return false;
+      return Run(k + 1, at + s.size(), NeedAfter(u, s));
+    });
+    if (!found) dead = 1;
+    return found;
   }
 };
 
 bool StartsWithLetter(const std::string& s, char letter) {
-  return !s.empty() && (s[0] == letter || (letter == 'T' && s.compare(0, 2, "CH") == 0));
+  return !s.empty() && s[0] == letter;
 }
 
 }  // namespace
@@ -197,18 +233,16 @@ TRomajiWord MakeRomajiWord(const TKanaTable& table, const std::vector<std::strin
     u.Kana = units[k];
     u.Spellings.assign(e->begin() + 1, e->end());
     const bool hasNext = k + 1 < units.size();
-    if (units[k] == sp.N) {
-      u.N = true;
-      // Before a vowel or the n-row a single N would join the next kana.
-      if (hasNext && (IsOneOf(units[k + 1], sp.NaRow) || IsOneOf(units[k + 1], sp.Vowels)))
-        u.Spellings = {"NN"};
-    }
+    // A single N and a doubled letter stay in the lists: the search lets them
+    // stand only before what an input method reads them with (NeedAfter).
+    if (units[k] == sp.N) u.N = true;
     if (units[k] == sp.SmallTsu && hasNext) {
       u.SmallTsu = true;
-      // Every first letter of the next unit, the last-listed one first.
+      // Every first letter of the next unit that can be doubled, the
+      // last-listed one first.
       std::vector<std::string> doubled;
       for (const std::string& letter : KanaFirstLetters(table, units[k + 1]))
-        doubled.insert(doubled.begin(), letter);
+        if (CanDouble(letter[0])) doubled.insert(doubled.begin(), letter);
       u.Spellings.insert(u.Spellings.begin(), doubled.begin(), doubled.end());
     }
     word.Units.push_back(std::move(u));
@@ -251,7 +285,7 @@ bool FitPath(const TRomajiWord& word, const std::string& pattern, const TRomajiP
              const TGuideStyle& style, TRomajiPath& out) {
   const TRomajiPath start = Valid(word, prefer) ? prefer : GuidePath(word, style);
   TFit fit(word, pattern, start, &style, false);
-  if (!fit.Run(0, 0)) return false;
+  if (!fit.Run(0, 0, kNeedNothing)) return false;
   TRomajiPath path = fit.Path;
   const size_t n = word.Units.size();
   const size_t first = fit.Partial ? fit.EndUnit + 1 : fit.EndUnit;
@@ -288,16 +322,36 @@ bool WholePath(const TRomajiWord& word, const std::string& typed, const TRomajiP
                TRomajiPath& out) {
   const TRomajiPath start = Valid(word, prefer) ? prefer : TRomajiPath(word.Units.size(), 0);
   TFit fit(word, typed, start, nullptr, true);
-  if (word.Units.empty() || !fit.Run(0, 0)) return false;
+  if (word.Units.empty() || !fit.Run(0, 0, kNeedNothing)) return false;
   out = fit.Path;
   return true;
 }
 
+bool PathMeetsNeeds(const TRomajiWord& word, const TRomajiPath& path) {
+  int need = kNeedNothing;
+  for (size_t k = 0; k < path.size(); ++k) {
+    const std::string& s = SpellingOf(word, path, k);
+    if (!Meets(need, s[0])) return false;
+    need = NeedAfter(word.Units[k], s);
+  }
+  return need == kNeedNothing || need == kNeedConsonant;
+}
+
 double SpellingCount(const TRomajiWord& word) {
   if (word.Units.empty()) return 0;
-  double count = 1;
-  for (const TRomajiUnit& u : word.Units) count *= static_cast<double>(u.Spellings.size());
-  return count;
+  // Spellings by what the last unit asks of the next letter, unit by unit.
+  std::array<double, TFit::kNeeds> ways{};
+  ways[kNeedNothing] = 1;
+  for (const TRomajiUnit& u : word.Units) {
+    std::array<double, TFit::kNeeds> next{};
+    for (int need = 0; need < TFit::kNeeds; ++need) {
+      if (ways[need] == 0) continue;
+      for (const std::string& s : u.Spellings)
+        if (Meets(need, s[0])) next[NeedAfter(u, s)] += ways[need];
+    }
+    ways = next;
+  }
+  return ways[kNeedNothing] + ways[kNeedConsonant];
 }
 
 void ForEachSpelling(const TRomajiWord& word,
@@ -306,7 +360,7 @@ void ForEachSpelling(const TRomajiWord& word,
   if (n == 0) return;
   TRomajiPath path(n, 0);
   while (true) {
-    if (!visit(PathRomaji(word, path))) return;
+    if (PathMeetsNeeds(word, path) && !visit(PathRomaji(word, path))) return;
     size_t k = 0;
     while (k < n && ++path[k] == static_cast<int>(word.Units[k].Spellings.size())) path[k++] = 0;
     if (k == n) return;
@@ -316,39 +370,45 @@ void ForEachSpelling(const TRomajiWord& word,
 std::string ShortestRest(const TRomajiWord& word, const TRomajiPath& path, size_t at) {
   const size_t n = word.Units.size();
   if (!Valid(word, path)) return "";
-  std::string out;
+  // The unit the letter at falls in and its letters typed so far.
   size_t k = 0, pos = 0;
+  std::string begun;
   for (; k < n; ++k) {
     const std::string& s = SpellingOf(word, path, k);
     if (at < pos + s.size()) {
-      if (at > pos) {
-        // Begun: the briefest spelling that goes on from the letters typed.
-        const std::string begun = s.substr(0, at - pos);
-        std::string brief = s;
-        for (const std::string& other : word.Units[k].Spellings)
-          if (other.size() < brief.size() && other.compare(0, begun.size(), begun) == 0)
-            brief = other;
-        out = brief.substr(at - pos);
-        ++k;
-      }
+      begun = s.substr(0, at - pos);
       break;
     }
     pos += s.size();
   }
+  if (k == n) return "";
+  // What the typed unit before k asks of k's first letter.
+  const int needIn =
+      k > 0 && begun.empty() ? NeedAfter(word.Units[k - 1], SpellingOf(word, path, k - 1)) : 0;
+  // From the last unit back: each unit's briefest spelling that goes on from
+  // its typed letters and that the spelling chosen after it allows.
   TRomajiPath brief = path;
   for (size_t j = n; j-- > k;) {
     const TRomajiUnit& u = word.Units[j];
-    int best = 0;
-    for (size_t i = 1; i < u.Spellings.size(); ++i)
-      if (u.Spellings[i].size() < u.Spellings[static_cast<size_t>(best)].size())
+    const char next = j + 1 < n ? SpellingOf(word, brief, j + 1)[0] : 0;
+    auto fits = [&](const std::string& s) {
+      if (j == k && (s.compare(0, begun.size(), begun) != 0 || !Meets(needIn, s[0]))) return false;
+      const int need = NeedAfter(u, s);
+      return next ? Meets(need, next) : need <= kNeedConsonant;
+    };
+    // A begun unit keeps the spelling being typed unless another is briefer.
+    int best = j == k && begun.size() > 0 && fits(SpellingOf(word, path, k)) ? path[k] : -1;
+    for (size_t i = 0; i < u.Spellings.size(); ++i) {
+      const std::string& s = u.Spellings[i];
+      if (!fits(s)) continue;
+      if (best < 0 || s.size() < u.Spellings[static_cast<size_t>(best)].size())
         best = static_cast<int>(i);
-    if (u.SmallTsu && j + 1 < n) {
-      const int i = IndexOf(u, std::string(1, SpellingOf(word, brief, j + 1)[0]));
-      if (i >= 0) best = i;
     }
-    brief[j] = best;
+    if (best >= 0) brief[j] = best;
   }
-  for (; k < n; ++k) out += SpellingOf(word, brief, k);
+  std::string out =
+      SpellingOf(word, brief, k).substr(std::min(begun.size(), SpellingOf(word, brief, k).size()));
+  for (size_t j = k + 1; j < n; ++j) out += SpellingOf(word, brief, j);
   return out;
 }
 

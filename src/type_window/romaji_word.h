@@ -25,9 +25,12 @@ struct TRomajiWord {
 // One chosen spelling per unit (indexes into Spellings).
 using TRomajiPath = std::vector<int>;
 
-// The units of a cut reading. "ん" before な..の or あ..お takes NN only; "っ"
-// takes any first letter of the next unit's romaji (the last one first) ahead
-// of its own romaji. The table is not changed.
+// The units of a cut reading. "っ" takes any first letter of the next unit's
+// romaji that can be doubled (not a vowel or N; the last one first) ahead of
+// its own romaji. A single N for "ん" and a doubled letter for "っ" are only
+// matched before what an input method reads them with: N before a consonant
+// other than N and Y or at the word's end, a doubled letter before a spelling
+// that starts with it. The table is not changed.
 TRomajiWord MakeRomajiWord(const TKanaTable& table, const std::vector<std::string>& units);
 // A word of random letters: one unit with the letters as its only spelling.
 TRomajiWord LettersWord(const std::string& letters);
@@ -41,7 +44,7 @@ std::string WordFirstLetters(const TRomajiWord& word);
 // y-row, the n-row and at the end), with the style's spelling of each kana.
 TRomajiPath GuidePath(const TRomajiWord& word, const TGuideStyle& style);
 
-// A path whose romaji begins with pattern ('?' stands for any letter). Where
+// A path whose romaji begins with pattern. Where
 // several fit, each unit takes prefer's choice first, then the style's, then
 // the table's order; the units after the pattern keep prefer's choices, with
 // "っ" and "ん" fitted again to what follows them and a unit after a doubled

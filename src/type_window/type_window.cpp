@@ -157,6 +157,7 @@ void CloseWindow(Game& g, TTypeWindow& w) {
 void ClearWindows(Game& g) {
   g.Typing.Target = nullptr;
   g.Typing.AbsorbNFrames = 0;
+  g.Typing.HeldN = false;
   g.Typing.WindowList.clear();
 }
 
@@ -171,21 +172,15 @@ std::string WindowFirstLetters(const TTypeWindow& w) {
 
 namespace {
 
-// The spelling a letter at the window's Position switches to: one consistent
-// with the letters before it when there is one; else one with the letter
-// there that keeps as many of the earlier letters as possible (so C, H, I,
-// T, I still finishes しち: after C, H switches to SHI...).
+// The spelling a letter at the window's Position switches to: one whose
+// romaji begins with the letters typed so far and the new letter. The typed
+// letters are never read again as another spelling, so a letter no spelling
+// can go on with is a miss even where a re-spelling would fit.
 bool FindSwitch(const TTypingEngine& t, const TTypeWindow& w, char letter, TRomajiPath& path) {
   if (w.State != Active || w.Position < 1) return false;
   const size_t at = static_cast<size_t>(w.Position - 1);
   if (at > w.CurrentRomaji.size()) return false;
-  const std::string before = w.CurrentRomaji.substr(0, at);
-  if (FitPath(w.Word, before + letter, w.Path, t.Style, path)) return true;
-  for (size_t keep = at; keep-- > 0;) {
-    const std::string pattern = before.substr(0, keep) + std::string(at - keep, '?') + letter;
-    if (FitPath(w.Word, pattern, w.Path, t.Style, path)) return true;
-  }
-  return false;
+  return FitPath(w.Word, w.CurrentRomaji.substr(0, at) + letter, w.Path, t.Style, path);
 }
 
 }  // namespace

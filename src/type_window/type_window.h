@@ -77,8 +77,11 @@ struct TTypingEngine {
   TGuideStyle Style;
   bool StyleLearned = false;
   // Frames left in which a letter N, typed next after a word that finished on
-  // a single-N "ん", is taken as the second N of NN and does nothing else.
+  // a single-N "ん", may be the second N of NN.
   int32_t AbsorbNFrames = 0;
+  // Such an N, held until the next letter tells whether it begins a word on
+  // the field (the N of なす after ぱん typed PAN) or was the rest of NN.
+  bool HeldN = false;
 };
 
 // Creates a window (owned by WindowList) and returns it.

@@ -23,7 +23,10 @@ void UpdateTypeWindows(Game& g) {
   TTypingEngine& t = g.Typing;
   RecordsTypingFrame(g);
   if (t.AbsorbNFrames > 0) --t.AbsorbNFrames;
-  if (g.Inputer.IsKeyDown(27)) ReleaseTarget(g);
+  if (g.Inputer.IsKeyDown(27)) {
+    ReleaseTarget(g);
+    t.HeldN = false;
+  }
   StepWindows(g);
   // Letters after the first miss of the frame are dropped with the rest.
   std::deque<int> letters;
@@ -50,6 +53,19 @@ TTypeWindow* ChooseTarget(Game& g, char letter) {
   return nullptr;
 }
 
+// True when some open window could start with these letters.
+bool AnyWordStartsWith(Game& g, const std::string& letters) {
+  for (auto& slot : g.Typing.WindowList) {
+    TTypeWindow* w = slot.get();
+    if (!w || w->State != Active || w->Locked) continue;
+    TRomajiPath path;
+    if (FitPath(w->Word, letters, w->Path, g.Typing.Style, path)) return true;
+  }
+  return false;
+}
+
+bool TypeOneLetter(Game& g, char letter);
+
 }  // namespace
 
 bool TypeLetter(Game& g, int n) {
@@ -58,13 +74,32 @@ bool TypeLetter(Game& g, int n) {
   if (n < 1 || n > 27) return false;
   const char letter = LetterName(n)[0];
   PackWindows(g);
-  // The second N of NN after a word that finished on its first N.
-  const bool absorb = t.AbsorbNFrames > 0 && letter == 'N';
-  t.AbsorbNFrames = 0;
-  if (absorb) {
-    ++g.KeysTyped;
+  // An N right after a word that finished on a single N: the rest of its NN,
+  // unless it and the letters after it begin a word on the field.
+  if (t.HeldN) {
+    t.HeldN = false;
+    if (!t.Target && AnyWordStartsWith(g, std::string("N") + letter)) {
+      if (!TypeOneLetter(g, 'N')) return false;
+    } else {
+      ++g.KeysTyped;
+    }
+  } else if (t.AbsorbNFrames > 0 && letter == 'N') {
+    t.AbsorbNFrames = 0;
+    if (!t.Target && AnyWordStartsWith(g, "N")) {
+      t.HeldN = true;
+    } else {
+      ++g.KeysTyped;
+    }
     return true;
   }
+  t.AbsorbNFrames = 0;
+  return TypeOneLetter(g, letter);
+}
+
+namespace {
+
+bool TypeOneLetter(Game& g, char letter) {
+  TTypingEngine& t = g.Typing;
   if (!t.Target) {
     t.Target = ChooseTarget(g, letter);
     if (!t.Target) {
@@ -129,6 +164,8 @@ bool TypeLetter(Game& g, int n) {
   }
   return true;
 }
+
+}  // namespace
 
 void TypingMiss(Game& g) {
   g.Rate = std::max(g.Rate - 30, 0);

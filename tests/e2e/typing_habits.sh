@@ -44,14 +44,18 @@ done <<'EOF'
 学校 がっこう GAKKOU
 学校 がっこう GALTUKOU
 金曜日 きんようび KINNYOUBI
-金曜日 きんようび KINYOUBI
 本屋さん ほんやさん HONNYASANN
-坊ちゃん ぼっちゃん BOTCHANN
 坊ちゃん ぼっちゃん BOCCHAN
 パン ぱん PANN
 EOF
 
-# A wrong letter is still a miss, and a word is not done before its end.
+# A wrong letter is still a miss, and a word is not done before its end; one N
+# before Y makes に (KINYOUBI is きにょうび) and TCH is no input method's っち.
+for w in "金曜日 きんようび KINYOUBI" "坊ちゃん ぼっちゃん BOTCHANN"; do
+  set -- $w
+  out=$(play "$1" "$2" "$3")
+  echo "$out" | grep -q '"kills":0,' && ! echo "$out" | grep -q '"misses":0,' || fail "$3: $out"
+done
 out=$(play 学校 がっこう GAKKOI)
 echo "$out" | grep -q '"kills":0,' && echo "$out" | grep -q '"misses":1,' || fail "GAKKOI: $out"
 out=$(play 新幹線 しんかんせん SHINNKANN)

@@ -4,6 +4,7 @@
 // exactly at its last letter, with no miss.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 
 #include "base/random.h"
@@ -30,8 +31,9 @@ int IndexOf(const TRomajiUnit& u, const std::string& s) {
 
 // A spelling an input method would take: each kana in one of its usual
 // spellings (no small-kana compositions), っ as the doubled consonant or XTU,
-// LTU, XTSU, ん as NN or, where the word allows it, N. mode 0 mixes at
-// random; 1 is the Hepburn guide; 2 the Kunrei guide with NN everywhere.
+// LTU, XTSU, ん as NN or, where an input method reads it so, N (before a
+// consonant other than N and Y, or at the end). mode 0 mixes at random; 1 is
+// the Hepburn guide; 2 the Kunrei guide with NN everywhere.
 std::string UsualSpelling(const TRomajiWord& w, int mode, TRandom& rng) {
   TGuideStyle style;
   style.Kind = mode == 2 ? TRomajiStyle::Kunrei : TRomajiStyle::Hepburn;
@@ -40,7 +42,12 @@ std::string UsualSpelling(const TRomajiWord& w, int mode, TRandom& rng) {
   for (size_t k = n; k-- > 0;) {
     const TRomajiUnit& u = w.Units[k];
     if (u.N) {
-      const int nn = IndexOf(u, "NN"), single = IndexOf(u, "N");
+      const int nn = IndexOf(u, "NN");
+      int single = IndexOf(u, "N");
+      if (k + 1 < n) {
+        const char next = w.Units[k + 1].Spellings[static_cast<size_t>(path[k + 1])][0];
+        if (std::strchr("AIUEONY", next)) single = -1;
+      }
       if (mode == 2 || single < 0 || rng.Random(2) == 0)
         path[k] = nn;
       else if (mode == 0)
@@ -152,6 +159,90 @@ TEST_F(TypingHabits, EveryReadingTypedInUsualSpellingsHitsAtItsLastLetter) {
   }
   EXPECT_EQ(g.Misses, misses);
   EXPECT_EQ(words, static_cast<int>(lines.size()) * 3);
+}
+
+// The letters before the wrong one are all taken and the wrong one is the
+// only miss, where re-reading the typed letters once let these through.
+TEST_F(TypingHabits, LettersNoInputMethodTakesMissWhereTheyAreTyped) {
+  struct TCase {
+    const char* Line;
+    const char* Letters;  // typed up to and including the wrong letter
+  };
+  const TCase cases[] = {
+      {"新幹線:しんかんせん;", "SHN"},
+      {"新幹線:しんかんせん;", "SIIN"},
+      {"線香花火:せんこうはなび;", "SENKOUHAH"},
+      {"犬:いぬ;", "INN"},
+      {"七:しち;", "CH"},
+      {"団扇:うちわ;", "UCI"},
+      {"机:つくえ;", "TSK"},
+      {"電話:でんわ;", "DENWW"},
+      {"ハンカチ:はんかち;", "HANKACI"},
+      {"金曜日:きんようび;", "KINY"},
+      {"本屋さん:ほんやさん;", "HONY"},
+      {"学校:がっこう;", "GAKC"},
+      {"学校:がっこう;", "GACK"},
+      {"雑誌:ざっし;", "ZACS"},
+      {"雑誌:ざっし;", "ZASC"},
+      {"抹茶:まっちゃ;", "MACT"},
+      {"抹茶:まっちゃ;", "MATC"},
+      {"坊っちゃん:ぼっちゃん;", "BOTC"},
+  };
+  Game& g = G();
+  for (const TCase& c : cases) {
+    const std::string letters = c.Letters;
+    const int64_t misses = g.Misses, kills = g.Kills;
+    EXPECT_EQ(Play(Sjis(c.Line), letters), 0u) << c.Line << " " << letters;
+    EXPECT_EQ(g.Misses, misses + 1) << c.Line << " " << letters;
+    EXPECT_EQ(g.Kills, kills);
+  }
+  // What an input method takes: N before W, XN, CCH.
+  for (const TCase& c :
+       {TCase{"歓迎:かんう;", "KANWU"}, TCase{"図書館:としょかん;", "TOSHOKAXN"},
+        TCase{"抹茶:まっちゃ;", "MACCHA"}, TCase{"坊っちゃん:ぼっちゃん;", "BOCCHANN"}}) {
+    const int64_t misses = g.Misses;
+    const std::string letters = c.Letters;
+    const size_t want = letters.size() - (letters.compare(letters.size() - 2, 2, "NN") == 0);
+    EXPECT_EQ(Play(Sjis(c.Line), letters), want) << c.Line << " " << letters;
+    EXPECT_EQ(g.Misses, misses) << c.Line << " " << letters;
+  }
+}
+
+// With ぱん and なす on the field, the N after PAN begins なす when the next
+// letter makes it so, and is the rest of PAN's NN when it does not.
+TEST_F(TypingHabits, AnNAfterAWordEndingInOneNGoesWhereTheNextLetterSays) {
+  Game& g = G();
+  for (const char* letters : {"PANNASU", "PANNNASU"}) {
+    // One enemy per word: each takes the only word its list holds.
+    size_t opened = 0;
+    for (const char* line : {"パン:ぱん;", "茄子:なす;"}) {
+      ++opened;
+      for (int n = 1; n <= 8; ++n) {
+        g.Typing.WordLists[n] = {Sjis(line)};
+        g.Typing.WordCounts[n] = 1;
+      }
+      SpawnFromLine(g, Sjis(":歩兵:1,0,60,200,20,0.1;"));
+      for (int i = 0; i < 40 && !(g.Typing.WindowList.size() == opened &&
+                                  g.Typing.WindowList.back()->State == Active);
+           ++i)
+        StepFrame(*t);
+    }
+    ASSERT_EQ(g.Typing.WindowList.size(), 2u);
+    std::vector<TTimedKey> keys;
+    std::string error;
+    ASSERT_TRUE(ParseKeyScript({std::string("1 type ") + letters}, "k.txt", keys, error));
+    const int64_t misses = g.Misses, kills = g.Kills;
+    size_t next = 0;
+    for (int64_t frame = 1; frame <= 12; ++frame) {
+      for (; next < keys.size() && keys[next].Frame == frame; ++next)
+        DeliverKeyEvent(g, keys[next].Key);
+      StepFrame(*t);
+    }
+    EXPECT_EQ(g.Misses, misses) << letters;
+    EXPECT_EQ(g.Kills, kills + 2) << letters;
+    for (int i = 0; i < 60 && !g.Enemies.EnemyList.empty(); ++i) StepFrame(*t);
+    ClearPlayObjects(g);
+  }
 }
 
 }  // namespace

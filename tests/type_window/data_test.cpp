@@ -47,7 +47,7 @@ TEST(ShippedData, TableCoversTheKanaWithTheUsualSpellingsFirst) {
   EXPECT_EQ(romaji("し"), (Strings{"SI", "SHI", "CI"}));
   EXPECT_EQ(romaji("ち"), (Strings{"TI", "CHI"}));
   EXPECT_EQ(romaji("つ"), (Strings{"TU", "TSU"}));
-  EXPECT_EQ(romaji("ん"), (Strings{"N", "NN"}));
+  EXPECT_EQ(romaji("ん"), (Strings{"N", "NN", "XN"}));
   EXPECT_EQ(romaji("っ"), (Strings{"XTU", "LTU", "XTSU", "LTSU"}));
   EXPECT_EQ(romaji("う"), (Strings{"U", "WU", "WHU"}));
   EXPECT_EQ(romaji("を"), (Strings{"WO"}));
