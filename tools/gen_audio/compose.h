@@ -37,6 +37,19 @@ struct TSectionDef {
   double Bpm = 0;  // tempo change at the section's start; 0 keeps the tempo
 };
 
+// Shorthands for the piece tables: a part, the drum part, a bass style as
+// the part's style number.
+inline TPartDef Part(TRole role, int program, int volume, int pan, int low, int high, int velocity,
+                     int style = 0, int transpose = 0) {
+  return {role, program, volume, pan, low, high, velocity, style, transpose};
+}
+inline TPartDef Drums(int volume, int velocity) {
+  return Part(TRole::Drums, 0, volume, 64, 35, 81, velocity);
+}
+constexpr int kBass(TBassStyle s) {
+  return int(s);
+}
+
 struct TPieceDef {
   const char* Name;  // file name without ".mid"
   double Bpm;

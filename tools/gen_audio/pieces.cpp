@@ -5,19 +5,6 @@
 
 namespace {
 
-TPartDef Part(TRole role, int program, int volume, int pan, int low, int high, int velocity,
-              int style = 0, int transpose = 0) {
-  return {role, program, volume, pan, low, high, velocity, style, transpose};
-}
-
-TPartDef Drums(int volume, int velocity) {
-  return Part(TRole::Drums, 0, volume, 64, 35, 81, velocity);
-}
-
-constexpr int kBass(TBassStyle s) {
-  return int(s);
-}
-
 TPieceDef Title() {
   // Calm and friendly: flute over electric piano, F major.
   return {"event8",

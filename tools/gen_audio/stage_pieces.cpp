@@ -6,19 +6,6 @@
 
 namespace {
 
-TPartDef Part(TRole role, int program, int volume, int pan, int low, int high, int velocity,
-              int style = 0, int transpose = 0) {
-  return {role, program, volume, pan, low, high, velocity, style, transpose};
-}
-
-TPartDef Drums(int volume, int velocity) {
-  return Part(TRole::Drums, 0, volume, 64, 35, 81, velocity);
-}
-
-constexpr int kBass(TBassStyle s) {
-  return int(s);
-}
-
 TPieceDef Stage1() {
   // First steps across the meadow: a clarinet tune over strummed guitar, G major.
   return {"stage1",
