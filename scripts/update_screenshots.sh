@@ -47,7 +47,9 @@ def score(d):
     wins = d["windows"]
     if d["scene"] != 10 or len(wins) < (2 if boss else 3):
         return -1
-    if any(w["state"] != 10 or w["mode"] != "normal" or kunrei.search(w["romaji"]) for w in wins):
+    # Windows crossed out by a locked enemy hide their words: not a good picture.
+    if any(w["state"] != 10 or w["mode"] != "normal" or w["locked"] or kunrei.search(w["romaji"])
+           for w in wins):
         return -1
     if boss != any(e["boss"] for e in d["enemies"]):
         return -1

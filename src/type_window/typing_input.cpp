@@ -76,20 +76,18 @@ bool TypeLetter(Game& g, int n) {
   PackWindows(g);
   // An N right after a word that finished on a single N: the rest of its NN,
   // unless it and the letters after it begin a word on the field.
+  // The N counts as a key as soon as it is typed, so a run that ends while
+  // it is held counts it too; typed into a word, it is counted there instead.
   if (t.HeldN) {
     t.HeldN = false;
     if (!t.Target && AnyWordStartsWith(g, std::string("N") + letter)) {
+      --g.KeysTyped;
       if (!TypeOneLetter(g, 'N')) return false;
-    } else {
-      ++g.KeysTyped;
     }
   } else if (t.AbsorbNFrames > 0 && letter == 'N') {
     t.AbsorbNFrames = 0;
-    if (!t.Target && AnyWordStartsWith(g, "N")) {
-      t.HeldN = true;
-    } else {
-      ++g.KeysTyped;
-    }
+    ++g.KeysTyped;
+    if (!t.Target && AnyWordStartsWith(g, "N")) t.HeldN = true;
     return true;
   }
   t.AbsorbNFrames = 0;

@@ -231,15 +231,20 @@ TEST_F(TypingHabits, AnNAfterAWordEndingInOneNGoesWhereTheNextLetterSays) {
     std::vector<TTimedKey> keys;
     std::string error;
     ASSERT_TRUE(ParseKeyScript({std::string("1 type ") + letters}, "k.txt", keys, error));
-    const int64_t misses = g.Misses, kills = g.Kills;
+    const int64_t misses = g.Misses, kills = g.Kills, typed = g.KeysTyped;
     size_t next = 0;
     for (int64_t frame = 1; frame <= 12; ++frame) {
       for (; next < keys.size() && keys[next].Frame == frame; ++next)
         DeliverKeyEvent(g, keys[next].Key);
       StepFrame(*t);
+      // Every key counts once, also while the N after PAN is held.
+      if (frame == 4) {
+        EXPECT_EQ(g.KeysTyped, typed + 4) << letters;
+      }
     }
     EXPECT_EQ(g.Misses, misses) << letters;
     EXPECT_EQ(g.Kills, kills + 2) << letters;
+    EXPECT_EQ(g.KeysTyped, typed + static_cast<int64_t>(std::strlen(letters))) << letters;
     for (int i = 0; i < 60 && !g.Enemies.EnemyList.empty(); ++i) StepFrame(*t);
     ClearPlayObjects(g);
   }
