@@ -82,6 +82,8 @@ bool AddRecord(Game& g, TRecordEntry entry);
 // streak, time, words, letters); the caller fills in stage, part and the rest.
 TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m);
 // The measures an entry carries: the way back from MeasuresEntry.
+// The same without the per-word log, for sums over many entries.
+TMeasures EntryCounts(const TRecordEntry& e);
 TMeasures EntryMeasures(const TRecordEntry& e);
 // Per expected letter: hits and misses over the given entries.
 void LetterTotals(const std::vector<TRecordEntry>& entries, TLetterCounts& hits,

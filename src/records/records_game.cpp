@@ -225,7 +225,7 @@ TRecordEntry MeasuresEntry(const std::string& kind, const TMeasures& m) {
   return e;
 }
 
-TMeasures EntryMeasures(const TRecordEntry& e) {
+TMeasures EntryCounts(const TRecordEntry& e) {
   TMeasures m;
   m.Frames = e.Frames;
   m.Correct = e.Keys;
@@ -235,6 +235,11 @@ TMeasures EntryMeasures(const TRecordEntry& e) {
   m.Hits = e.Hits;
   m.Missed = e.Missed;
   m.TypeFrames = e.TypeFrames;
+  return m;
+}
+
+TMeasures EntryMeasures(const TRecordEntry& e) {
+  TMeasures m = EntryCounts(e);
   m.WordLog = e.WordLog;
   return m;
 }

@@ -25,16 +25,8 @@ std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
     }
     TAttemptSum& a = out[it->second];
     a.Measure = std::min(a.Measure, e.Measure);
-    TMeasures m;  // the counts only: copying the logs of every entry is slow
-    m.Frames = e.Frames;
-    m.TypeFrames = e.TypeFrames;
-    m.Correct = e.Keys;
-    m.Misses = e.Misses;
-    m.Words = e.Words;
-    m.LongestStreak = e.Streak;
-    m.Hits = e.Hits;
-    m.Missed = e.Missed;
-    AddMeasures(a.M, m);
+    // The counts only: copying the logs of every entry is slow.
+    AddMeasures(a.M, EntryCounts(e));
     a.Score = std::max(a.Score, e.Score);
     if (e.Cleared && e.Part == partsOfStage(e.Stage)) a.Cleared = true;
   }
