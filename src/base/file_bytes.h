@@ -1,5 +1,6 @@
 // Reading a data file's bytes up to a limit, so that a huge or endless file
-// costs no more memory than the limit however large it is.
+// costs no more memory than the limit however large it is, and a special file
+// (a pipe, a device, a folder) is refused by its type before it can block.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -13,5 +14,10 @@ enum class TReadResult { Whole, Cut, Unreadable };
 
 // The first `limit` bytes of the file (all of it when shorter): Whole when
 // the file ended within the limit, Cut when more bytes followed, Unreadable
-// when it cannot be opened or read (a folder, for example).
+// when it cannot be opened or read or is not a regular file (a folder, a
+// named pipe, a device). Never waits on a pipe with no writer.
 TReadResult ReadFileBytes(const std::string& path, size_t limit, std::string& bytes);
+// The same, with the reason in `why` when Unreadable ("is a folder", "is a
+// named pipe", the system's message), empty otherwise.
+TReadResult ReadFileBytes(const std::string& path, size_t limit, std::string& bytes,
+                          std::string& why);

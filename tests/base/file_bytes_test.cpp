@@ -2,6 +2,7 @@
 #include "base/file_bytes.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -64,4 +65,41 @@ TEST(ReadFileBytes, OversizedTextDataIsRefused) {
   EXPECT_TRUE(ReadDataLines(path, lines, error)) << error;
   EXPECT_EQ(lines.back(), "end;");
   std::filesystem::remove(path);
+}
+
+// Special files are refused by their type, at once, with the reason: a named
+// pipe with no writer would otherwise block the open forever.
+TEST(ReadFileBytes, SpecialFilesAreRefusedWithoutWaiting) {
+  const std::string fifo = TempPath("fifo");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string bytes = "old";
+  std::string why;
+  EXPECT_EQ(ReadFileBytes(fifo, 10, bytes, why), TReadResult::Unreadable);
+  EXPECT_EQ(why, "is a named pipe");
+  EXPECT_TRUE(bytes.empty());
+  std::filesystem::remove(fifo);
+  EXPECT_EQ(ReadFileBytes("/dev/zero", 10, bytes, why), TReadResult::Unreadable);
+  EXPECT_EQ(why, "is a device");
+  const std::string dir = TempPath("dir");
+  std::filesystem::create_directories(dir);
+  EXPECT_EQ(ReadFileBytes(dir, 10, bytes, why), TReadResult::Unreadable);
+  EXPECT_EQ(why, "is a folder");
+  std::filesystem::remove(dir);
+  EXPECT_EQ(ReadFileBytes(dir, 10, bytes, why), TReadResult::Unreadable);
+  EXPECT_FALSE(why.empty());
+  // A link to a regular file is read through; the reason is cleared on success.
+  const std::string file = TempPath("target");
+  WriteFile(file, "abc");
+  const std::string link = TempPath("link");
+  std::filesystem::remove(link);
+  std::filesystem::create_symlink(file, link);
+  EXPECT_EQ(ReadFileBytes(link, 10, bytes, why), TReadResult::Whole);
+  EXPECT_EQ(bytes, "abc");
+  EXPECT_TRUE(why.empty());
+  EXPECT_EQ(ReadFileBytes(link, 3, bytes, why), TReadResult::Whole);
+  EXPECT_EQ(ReadFileBytes(link, 2, bytes, why), TReadResult::Cut);
+  EXPECT_EQ(bytes, "ab");
+  std::filesystem::remove(link);
+  std::filesystem::remove(file);
 }
