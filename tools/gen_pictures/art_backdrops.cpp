@@ -1,5 +1,8 @@
 // The stage backdrops "haikei_<terrain>": a seamless 40 x 40 pixel-art tile
 // per terrain, kept dark so that the HUD, windows and enemies read over them.
+// Only lone pixels (stars, flakes, embers) may be bright: anything drawn in
+// runs or clusters stays under luminance 0.02, so even the darkest enemy
+// (the foot soldier) keeps 3:1 against the pixels around it.
 #include <cmath>
 #include <string>
 
@@ -73,8 +76,8 @@ TRgba Night(int x, int y) {
                                 {17, 9, false}, {38, 38, false}};
   for (const TStar& s : stars) {
     int dx = std::abs(Wrap(x - s.X + 20) - 20), dy = std::abs(Wrap(y - s.Y + 20) - 20);
-    if (dx == 0 && dy == 0) return s.Bright ? Rgb(156, 160, 206) : Rgb(49, 52, 90);
-    if (s.Bright && dx + dy == 1) return Rgb(33, 32, 74);
+    if (dx == 0 && dy == 0) return s.Bright ? Rgb(156, 160, 206) : Rgb(33, 36, 66);
+    if (s.Bright && dx + dy == 1) return Rgb(24, 24, 57);
   }
   return c;
 }
@@ -114,7 +117,7 @@ TRgba Snow(int x, int y) {
   for (auto& f : flakes) {
     int dx = std::abs(Wrap(x - f[0] + 20) - 20), dy = std::abs(Wrap(y - f[1] + 20) - 20);
     if (dx == 0 && dy == 0) return Rgb(156, 168, 197);
-    if (dx + dy == 1) return Rgb(57, 64, 90);
+    if (dx + dy == 1) return Rgb(24, 28, 57);
   }
   return c;
 }
@@ -134,8 +137,12 @@ TRgba Lava(int x, int y) {
       else if (d < d2)
         d2 = d;
     }
+  // The cracks glow dull red, with lone embers where the heat shows through.
   float edge = d2 - d1;
-  if (edge < 0.6f) return TileNoise(x, y, 5, 103) > 0.72f ? Rgb(148, 40, 8) : Rgb(41, 8, 0);
+  if (edge < 0.6f) {
+    if (TileNoise(x, y, 5, 103) > 0.6f && Hash01(x, y, 105) > 0.8f) return Rgb(206, 89, 16);
+    return TileNoise(x, y, 5, 103) > 0.5f ? Rgb(57, 12, 0) : Rgb(41, 8, 0);
+  }
   if (edge < 1.4f) return Rgb(24, 4, 0);
   return Dither(TileNoise(x, y, 8, 104) * 0.5f, x, y) ? Rgb(16, 12, 16) : Rgb(8, 8, 8);
 }
