@@ -17,6 +17,7 @@ done
 
 rm -rf "$out"
 mkdir -p "$out"/{kana_table,word_list,stage_script,bmp,midi_length,score_files,catalog_blobs}
+mkdir -p "$out"/{records_file,settings_file,romaji_learned,own_list,key_script,recording,ending_text}
 
 # Kana table, alone and followed by readings (the lines after "end;" are
 # readings for the candidate expansion); the readings come from the word lists.
@@ -35,6 +36,9 @@ for f in "$game"/dat/*_stage*.lin; do cp "$f" "$out/stage_script/"; done
 cp "$game/abc/A.bmp" "$game/abc/Z.bmp" "$game/abc/-.bmp" "$out/bmp/"
 cp "$game/abc/＊.bmp" "$out/bmp/star.bmp"
 for t in blue brick sea; do cp "$game/abc/$t.bmp" "$out/bmp/"; done
+
+# Ending texts as shipped (the roll of stage 10 is the longest).
+for n in 1 5 10; do cp "$game/dat/ending$n.lin" "$out/ending_text/"; done
 
 for f in "$game"/bgm/*.mid; do cp "$f" "$out/midi_length/"; done
 
@@ -86,4 +90,6 @@ bmp("rgb565.bmp", 3, 2, 16, [struct.pack("<3H", 0xF800, 0x07E0, 0x001F)] * 2,
 bmp("argb.bmp", 2, 2, 32, [struct.pack("<2I", 0xFF112233, 0x80445566)] * 2)
 bmp("core.bmp", 3, 2, 24, [bytes([1, 2, 3, 4, 5, 6, 7, 8, 9])] * 2, core=True)
 PY
+# The player's files, written by hand (see fuzz/README.md).
+bash fuzz/save_seeds.sh "$out"
 echo "seeds written to $out"
