@@ -3,7 +3,7 @@
 the backdrop pixels next to them, on the game's screenshots.
 
     shot_contrast.py --blob pictures.bin --terrain T [--tiles DIR] --trace RUN.jsonl
-                     [--per-shot] FRAME:SHOT.png ...
+                     [--per-shot] [--check] FRAME:SHOT.png ...
 
 For screenshots of play (--shot FRAME:PATH of the headless game, with its
 --trace) over the backdrop "haikei_<T>" (from the blob, or DIR/haikei_<T>.bmp).
@@ -26,6 +26,7 @@ import argparse
 import json
 import os
 import re
+import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -35,8 +36,28 @@ from png_pixels import read_png  # noqa: E402
 
 HUD = [("score", 2, 4), ("Score_Rate", 4, 19)]
 MISS = ("miss", 171, 183)
+BOUNDS = {"HUD": 4.5, "MISS!": 4.5, "frames": 3.0, "enemies": 3.0}  # p5 contrast to keep
 MATCH = 0.8  # share of an item's drawn pixels that must be on the screen unchanged
 REACH = 3    # how far from the trace's position an enemy's pattern is looked for
+
+
+def read_shot(path):
+    """(width, height, rows of RGB565 colours as backdrop_review gives them).
+    ImageMagick's convert, when installed, decodes far faster than png_pixels."""
+    try:
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
+                             check=True).stdout
+        magic, width, height, _, raw = ppm.split(maxsplit=4)
+        width, height = int(width), int(height)
+        if magic != b"P6" or len(raw) != 3 * width * height:
+            raise ValueError(path)
+        px = list(zip(raw[0::3], raw[1::3], raw[2::3]))
+        rows = [px[y * width:(y + 1) * width] for y in range(height)]
+    except (OSError, subprocess.CalledProcessError, ValueError, IndexError):
+        width, height, rows = read_png(path)
+    cache = {}
+    return width, height, [[cache.get(p) or cache.setdefault(p, to565(p)) for p in row]
+                           for row in rows]
 
 
 def ring(mask, width, height, rows, palette, outside=(), reach=2):
@@ -111,6 +132,9 @@ def main():
                                                       "catalog_table.cpp"))
     ap.add_argument("--kinds", default=os.path.join(HERE, "..", "src", "enemy", "kind_table.h"))
     ap.add_argument("--per-shot", action="store_true", help="print every shot's figures")
+    ap.add_argument("--check", action="store_true",
+                    help="exit 1 when a p5 figure is under its bound (HUD and MISS! 4.5, "
+                         "frames and enemies 3)")
     ap.add_argument("shots", nargs="+")
     a = ap.parse_args()
     items, keys = read_blob(a.blob), read_keys(a.catalog)
@@ -128,8 +152,7 @@ def main():
     per_enemy = {}
     for arg in a.shots:
         frame, path = arg.split(":", 1)
-        width, height, rows = read_png(path)
-        rows = [[to565(p) for p in row] for row in rows]
+        width, height, rows = read_shot(path)
         state = trace.get(int(frame), {})
         wins = [(w["cx"] - w["width"] // 2, w["cy"] - w["height"] // 2) + (w["width"], w["height"])
                 for w in state.get("windows", [])]
@@ -183,6 +206,10 @@ def main():
         for g, v in worst.items()))
     print(f"{name} enemies p5: " + (", ".join(
         f"{pic} {low:.2f} ({n})" for pic, (low, n) in sorted(per_enemy.items())) or "none seen"))
+    if a.check:
+        low = [g for g, need in BOUNDS.items() if worst[g][2] and worst[g][1] < need]
+        if low:
+            sys.exit(f"FAIL: under the bound at p5: {', '.join(low)}")
 
 
 if __name__ == "__main__":
