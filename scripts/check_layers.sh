@@ -7,7 +7,7 @@
 #   main     the shell: frame loop, scene dispatch, the scenes
 #   world    Game and the subsystems that work on it (one layer: they
 #            include one another's headers)
-#   support  settings, media, assets, platform backends, base  (bottom)
+#   support  settings, saves, media, assets, platform backends, base  (bottom)
 # Within a layer anything goes; an include may point to its own layer or
 # any layer below it. Prints each offending line; exits 1 if there is one.
 set -u
@@ -20,7 +20,7 @@ layer_of() {
     drive) echo 4 ;;
     main) echo 3 ;;
     world | practice | records | script | enemy | type_window | alpha_object) echo 2 ;;
-    settings | media | assets | platform | base) echo 1 ;;
+    settings | saves | media | assets | platform | base) echo 1 ;;
     *) echo "" ;;
   esac
 }

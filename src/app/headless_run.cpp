@@ -112,6 +112,7 @@ int RunHeadless(const AppOptions& o) {
   TempSaveFolder temp;
   TPlayerFolders folders;
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);
+  TidyAfterCrashes(folders.SaveFolder, TempRoot());
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);

@@ -3,17 +3,23 @@
 #include "app/save_folder.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
 
 #include "app/app_options.h"
+#include "saves/save_file.h"
+#include "saves/save_lock.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSavedFiles[] = {"score.rnk", "clear.clr"};
+constexpr const char* kSavedFiles[] = {"score.rnk", "score_easy.rnk", "score_hard.rnk",
+                                      "clear.clr", "records.txt"};
+constexpr const char* kTempPrefix = "mirutena-save-";
 
 bool CopyIfPresent(const fs::path& from, const fs::path& to, bool& copied, std::string& error) {
   std::error_code ec;
@@ -55,7 +61,10 @@ TempSaveFolder::~TempSaveFolder() {
 
 bool TempSaveFolder::Create(const std::vector<std::string>& sources, std::string& error) {
   std::error_code ec;
-  std::string pattern = (fs::temp_directory_path(ec) / "mirutena-save-XXXXXX").string();
+  // The process id in the name lets a later start remove what a crash left.
+  std::string pattern = (fs::temp_directory_path(ec) /
+                         (kTempPrefix + std::to_string(::getpid()) + "-XXXXXX"))
+                            .string();
   std::vector<char> buf(pattern.begin(), pattern.end());
   buf.push_back('\0');
   if (!mkdtemp(buf.data())) {
@@ -106,7 +115,8 @@ bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFol
     return !ec;
   }
   std::string oldPlace = (fs::path(o.DataDir) / "dat").string();
-  if (o.Mode == AppOptions::TMode::Headless) {
+  const bool bot = !o.AutoplaySpec.empty() || !o.ReplayFile.empty();
+  if (o.Mode == AppOptions::TMode::Headless || bot) {
     // A copy of what a window would start from; the player's files stay as
     // they are whatever the run does.
     std::vector<std::string> sources;
@@ -118,6 +128,13 @@ bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFol
     if (!temp.Create(sources, error)) return false;
     out.SaveFolder = temp.Path();
     out.SettingsFile.clear();
+    out.ResultsKept = false;
+    // A window keeps the player's settings (scale, volumes); only the results
+    // of the built-in player are not theirs.
+    if (o.Mode == AppOptions::TMode::Headless) return true;
+    std::string config = XdgFolder(TXdgKind::Config, env, error);
+    if (config.empty()) return false;
+    out.SettingsFile = (fs::path(config) / "mirutena" / "settings.ini").string();
     return true;
   }
   std::string data = XdgFolder(TXdgKind::Data, env, error);
@@ -128,4 +145,39 @@ bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFol
   out.SettingsFile = (fs::path(config) / "mirutena" / "settings.ini").string();
   std::vector<std::string> copied;
   return MigrateOldSaves(oldPlace, out.SaveFolder, copied, error);
+}
+
+std::string TempRoot() {
+  std::error_code ec;
+  const fs::path root = fs::temp_directory_path(ec);
+  return ec ? std::string() : root.string();
+}
+
+std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder, const std::string& tempRoot) {
+  std::vector<std::string> removed;
+  std::error_code ec;
+  {
+    TSaveLock lock(saveFolder);
+    for (const std::string& name : RemoveStaleTemps(saveFolder)) removed.push_back(name);
+  }
+  if (tempRoot.empty() || !fs::is_directory(tempRoot, ec)) return removed;
+  TSaveLock lock(tempRoot);
+  const std::string prefix = kTempPrefix;
+  for (fs::directory_iterator it(tempRoot, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const size_t dash = name.find('-', prefix.size());
+    const std::string digits = name.substr(prefix.size(), dash - prefix.size());
+    if (dash == std::string::npos || digits.empty() || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    struct stat st {};
+    if (::lstat(it->path().c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+      continue;
+    if (!ProcessGone(std::stol(digits))) continue;
+    std::error_code gone;
+    fs::remove_all(it->path(), gone);
+    if (!gone) removed.push_back(name);
+  }
+  return removed;
 }

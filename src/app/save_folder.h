@@ -8,6 +8,9 @@
 //   headless, no --save-dir a temporary folder holding a copy of the player's
 //                           ranking and cleared stages, removed at the end; the
 //                           settings are the defaults, kept in memory
+//   window with --autoplay  the same temporary folder (the built-in player's
+//   or --replay, no         results are not the player's), with the player's
+//   --save-dir              settings
 #pragma once
 #include <functional>
 #include <string>
@@ -43,6 +46,7 @@ class TempSaveFolder {
 struct TPlayerFolders {
   std::string SaveFolder;    // holds score.rnk and clear.clr
   std::string SettingsFile;  // empty: settings kept in memory only
+  bool ResultsKept = true;   // false: SaveFolder is a scratch copy
 };
 
 // The one place that decides the folders above. temp is filled for a headless
@@ -56,3 +60,10 @@ bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFol
 // Returns the names copied; an existing save folder is left alone.
 bool MigrateOldSaves(const std::string& oldDatFolder, const std::string& saveFolder,
                      std::vector<std::string>& copied, std::string& error);
+
+// Where temporary save folders are made ($TMPDIR or /tmp); empty when none.
+std::string TempRoot();
+// After a crash: removes, under each folder's lock, the temporary save files
+// in saveFolder and the temporary save folders in tempRoot whose process is
+// gone; returns their names.
+std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder, const std::string& tempRoot);

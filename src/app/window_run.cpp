@@ -95,7 +95,9 @@ int RunWindow(const AppOptions& o) {
   // The settings come first: they give the window its scale.
   auto game = std::make_unique<Game>();
   Game& g = *game;
+  TidyAfterCrashes(folders.SaveFolder, TempRoot());
   g.SaveFolder = folders.SaveFolder;
+  g.KeepsResults = folders.ResultsKept;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
   const TSettings& settings = g.Settings.Values();

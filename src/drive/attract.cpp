@@ -78,7 +78,11 @@ void AttractMode::Start() {
   savedStagesCleared_ = g_.StagesCleared;
   savedRankingReported_ = s.RankingWriteReported;
   savedClearedReported_ = s.ClearedWriteReported;
+  savedClearsToKeep_ = s.ClearsToKeep;
+  savedKeepsResults_ = g_.KeepsResults;
   g_.SaveFolder = settings_.ScratchSaveFolder;
+  g_.KeepsResults = false;
+  s.ClearsToKeep = 0;
 
   rng_.Seed(rng_.State() ^ (g_.Platform ? g_.Platform->NowMs() : 0));
   bot_ = TAutoplay();
@@ -102,6 +106,9 @@ void AttractMode::Finish() {
   g_.StagesCleared = savedStagesCleared_;
   s.RankingWriteReported = savedRankingReported_;
   s.ClearedWriteReported = savedClearedReported_;
+  s.ClearsToKeep = savedClearsToKeep_;
+  s.StageKept.Valid = false;
+  g_.KeepsResults = savedKeepsResults_;
   phase_ = TPhase::Idle;
   idle_ = 0;
 }

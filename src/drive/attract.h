@@ -58,6 +58,8 @@ class AttractMode : public IInputSource {
 
   // The player's state, put back when the demo ends.
   std::string savedSaveFolder_;
+  int savedClearsToKeep_ = 0;
+  bool savedKeepsResults_ = true;
   std::array<int32_t, 5> savedRanking_{};
   std::array<uint8_t, 20> savedCleared_{};
   std::vector<int> savedStagesCleared_;

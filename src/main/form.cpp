@@ -12,6 +12,7 @@
 #include "media/field_size.h"
 #include "world/error_note.h"
 #include "world/game.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 #include "world/settings_link.h"
 
@@ -63,6 +64,10 @@ void StartStep(F&& step) {
 }
 
 }  // namespace
+
+const char* GameCaption(const Game& g) {
+  return g.KeepsResults ? kGameCaption : kNotKeptCaption;
+}
 
 void FormCreate(Game& g) {
   g.FirstFramePending = 1;
@@ -215,16 +220,20 @@ void InitGame(Game& g) {
   StartStep([&] { StartScript(g); });
   g.FirstFramePending = 0;
   g.FrameNo = 0;
-  if (g.Platform) g.Platform->SetCaption(kGameCaption);
+  if (g.Platform) g.Platform->SetCaption(GameCaption(g));
+  if (!g.KeepsResults) ShowNote(g, "自動プレイ：結果は保存されません");
   ResetFrameClock(g);
 }
 
 void FormClose(Game& g) {
   FreeTypingData(g);
   g.Music.CloseMusic();
-  try {
-    SaveCleared(g);
-  } catch (const GameError& e) {
-    ReportError(g, e.what());
+  // Clears are written as they happen; one that failed is tried once more.
+  if (g.Scenes.ClearedWriteReported) {
+    for (int stage = 1; stage <= 10; ++stage) {
+      if ((g.Scenes.ClearsToKeep & (1 << (stage - 1))) == 0) continue;
+      KeepStageCleared(g, stage);
+      break;
+    }
   }
 }

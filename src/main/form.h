@@ -18,6 +18,10 @@ class StartupError : public std::runtime_error {
 // The captions of the main window (UTF-8).
 inline constexpr const char* kLoadingCaption = "ただ今 読み込み中";
 inline constexpr const char* kGameCaption = "ミルテナ ver1.3";
+// The caption while the built-in player's results are not kept.
+inline constexpr const char* kNotKeptCaption = "ミルテナ ver1.3 (自動プレイ：結果は保存されません)";
+// The window's caption for the game (not the frame rate's).
+const char* GameCaption(const Game& g);
 
 // Window created: timing set up, flags on, Ready := 1.
 void FormCreate(Game& g);

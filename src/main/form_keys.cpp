@@ -91,7 +91,7 @@ void drawnKeyUp(Game& g, int code) {
   switch (code) {
     case vk::F1:
       g.FpsShow = !g.FpsShow;
-      if (!g.FpsShow && g.Platform) g.Platform->SetCaption(kGameCaption);
+      if (!g.FpsShow && g.Platform) g.Platform->SetCaption(GameCaption(g));
       StoreToggles(g);
       return;
     case vk::F2:

@@ -10,6 +10,7 @@
 #include "main/scenes.h"
 #include "records/results_draw.h"
 #include "world/game.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 
 namespace {

@@ -28,7 +28,7 @@ void StepStageEnd(Game& g) {
   if (g.ClearTimer >= 100 && NoEnemiesLeft(g)) g.ClearTimer += 1;
   if (g.ClearTimer == 120) {
     // Nothing is left to fight in the last part: the stage is won here.
-    if (g.Part >= PartsPerStage(g.Stage)) MarkStageCleared(g);
+    if (g.Part >= PartsPerStage(g.Stage)) KeepStageResult(g);
     const TPictureItem& item = g.List.FindPicture("stageclear");
     SpawnStillEffect(g, 0, (430 - item.PictureWidth()) / 2, 66, "stageclear", 0, 0, 11.5, -0.3, 0,
                      0, 2.5, 0, 200);

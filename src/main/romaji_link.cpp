@@ -2,11 +2,10 @@
 // settings and the learned-spellings file.
 #include "main/romaji_link.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "saves/save_file.h"
+#include "saves/save_lock.h"
 #include "world/game.h"
 #include "world/settings_link.h"
 
@@ -15,31 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // More than this is no file of ours; only its start is read.
-constexpr std::streamsize kMaxLearnedBytes = 64 * 1024;
-
-// Written beside the file and renamed over it, so a crash leaves the old
-// file or the new one.
-bool WriteAtomically(const std::string& path, const std::string& text, std::string& error) {
-  std::error_code ec;
-  fs::create_directories(fs::path(path).parent_path(), ec);
-  const std::string temp = path + ".new";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      error = temp + ": cannot be written";
-      return false;
-    }
-  }
-  fs::rename(temp, path, ec);
-  if (ec) {
-    error = path + ": " + ec.message();
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
-}
+constexpr size_t kMaxLearnedBytes = 64 * 1024;
 
 }  // namespace
 
@@ -53,12 +28,10 @@ void TakeRomajiStyle(Game& g) {
   g.Typing.StyleLearned = false;
   const std::string path = LearnedSpellingsPath(g.Settings.Path());
   if (path.empty()) return;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  std::string text(static_cast<size_t>(kMaxLearnedBytes), '\0');
-  in.read(text.data(), kMaxLearnedBytes);
-  text.resize(static_cast<size_t>(in.gcount()));
-  ParseLearnedSpellings(text, g.Typing.Style);
+  std::string text, why;
+  const TSaveRead read = ReadSaveFile(path, kMaxLearnedBytes, text, why);
+  if (read == TSaveRead::Unreadable) ReportError(g, "綴りの記録 " + path + " を読めません (" + why + ")");
+  if (read == TSaveRead::Read) ParseLearnedSpellings(text, g.Typing.Style);
 }
 
 void SetRomajiStyle(Game& g, TRomajiStyle style) {
@@ -76,11 +49,22 @@ void KeepRomajiStyle(Game& g) {
   }
   if (!t.StyleLearned) return;
   t.StyleLearned = false;
+  // The built-in player's spellings are not the player's.
+  if (!g.KeepsResults) return;
   const std::string path = LearnedSpellingsPath(g.Settings.Path());
   if (path.empty()) return;
-  std::string error;
-  const std::string text =
-      "# Spellings the guide learned from the player (romaji style \"mine\").\n" +
-      FormatLearnedSpellings(t.Style);
-  if (!WriteAtomically(path, text, error)) ReportError(g, "綴りを保存できません: " + error);
+  // Merged into the file as it is now: another game may have learned others.
+  TSaveLock lock(fs::path(path).parent_path().string());
+  std::string text, why, error;
+  const TSaveRead read = ReadSaveFile(path, kMaxLearnedBytes, text, why);
+  if (read == TSaveRead::Unreadable) {
+    ReportError(g, "綴りの記録 " + path + " を読めません (" + why + ")");
+    return;
+  }
+  TGuideStyle merged;
+  if (read == TSaveRead::Read) ParseLearnedSpellings(text, merged);
+  for (const auto& [reading, spelling] : t.Style.Learned) merged.Learned[reading] = spelling;
+  text = "# Spellings the guide learned from the player (romaji style \"mine\").\n" +
+         FormatLearnedSpellings(merged);
+  if (!ReplaceSaveFile(path, text, error)) ReportError(g, "綴りを保存できません: " + error);
 }

@@ -21,6 +21,7 @@
 #include "script/script.h"
 #include "type_window/type_window.h"
 #include "world/game.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 #include "world/stage_table.h"
 
@@ -120,6 +121,7 @@ void ReturnToTitle(Game& g) {
 }
 
 void StartStage(Game& g) {
+  g.Scenes.StageKept.Valid = false;
   g.LastPart = 0;
   g.ClearTimer = 0;
   g.Part = 0;
@@ -168,28 +170,36 @@ void StartNextPart(Game& g) {
   ResetFrameClock(g);
 }
 
-// The stage counts as cleared from the banner of its last part on; the file
-// is written at once so that a crash or a kill afterwards cannot lose it.
-void MarkStageCleared(Game& g) {
-  if (g.Stage < 1 || g.Stage > 10) return;
-  if (g.Cleared[g.Stage - 1] == 1 && !g.Scenes.ClearedWriteReported) return;
-  g.Cleared[g.Stage - 1] = 1;
-  SaveCleared(g);
+// The stage counts as cleared from the banner of its last part on, and its
+// results are kept there: the final score (bomb and clear bonuses, as the roll
+// will show it), the part's record, the ranking entry and the clear, all
+// written at once so that any close or kill afterwards keeps all of them.
+void KeepStageResult(Game& g) {
+  auto& kept = g.Scenes.StageKept;
+  if (kept.Valid || g.Stage < 1 || g.Stage > 10) return;
+  const int32_t shown = g.Score;
+  AddBombBonus(g);
+  kept.Before = g.Score;
+  kept.After = ClearBonusScore(kept.Before, g.Stage);
+  g.Score = kept.After;
+  KeepStageCleared(g, g.Stage);
+  RecordsStageFinished(g);
+  kept.Place = InsertRanking(g);
+  kept.Valid = true;
+  g.Score = shown;
 }
 
 void FinishStage(Game& g) {
   g.LastPart = 1;
-  MarkStageCleared(g);
+  KeepStageResult(g);
+  auto& kept = g.Scenes.StageKept;
   g.StagesCleared.push_back(g.Stage);
   g.BannerPending = 1;
   g.ClearTimer = 0;
   OpenCurtain(g);
   g.Scene = kSceneEndingRoll;
   ClearPlayObjects(g);
-  int32_t before = g.Score;
-  int32_t after = ClearBonusScore(before, g.Stage);
-  g.Score = after;
-  RecordsStageFinished(g);
-  int place = InsertRanking(g);
-  BuildRoll(g, before, after, place);
+  g.Score = kept.After;
+  BuildRoll(g, kept.Before, kept.After, kept.Place);
+  kept.Valid = false;
 }

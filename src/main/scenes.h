@@ -13,8 +13,9 @@ void CloseCurtain(Game& g);
 void OpenCurtain(Game& g);
 void StartNextPart(Game& g);
 void FinishStage(Game& g);
-// Sets the stage's byte of the cleared stages and writes clear.clr at once.
-void MarkStageCleared(Game& g);
+// At the last part's banner: keeps the stage's clear, final score, record and
+// ranking entry at once (nothing when already kept).
+void KeepStageResult(Game& g);
 // Opens and plays a piece of bgm/ (a missing file leaves the music silent).
 bool OpenAndPlayMusic(Game& g, const char* name);
 // Pauses the playing piece when the game has it playing (MusicState 0) and

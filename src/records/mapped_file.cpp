@@ -11,13 +11,15 @@
 
 bool TMappedFile::Open(const std::string& path, bool& missing) {
   missing = false;
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking and checked by type, so a named pipe or a device in the
+  // file's place is refused instead of waited on.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     missing = errno == ENOENT;
     return false;
   }
   struct stat st {};
-  if (fstat(fd, &st) != 0) {
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }

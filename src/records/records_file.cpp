@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "records/mapped_file.h"
+#include "saves/save_lock.h"
 #include "records/record_fields.h"
 
 namespace {
@@ -327,7 +328,9 @@ bool AppendRecordLine(const std::string& path, const TRecordEntry& e, std::strin
   std::error_code ec;
   fs::path target(path);
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  // Another game may append or repair the tail at the same time.
+  TSaveLock lock(target.has_parent_path() ? target.parent_path().string() : ".");
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0644);
   if (fd < 0) {
     error = path + ": " + std::strerror(errno);
     return false;
@@ -339,6 +342,7 @@ bool AppendRecordLine(const std::string& path, const TRecordEntry& e, std::strin
   };
   struct stat st {};
   if (fstat(fd, &st) != 0) return fail(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return fail("not a regular file; left untouched");
   off_t size = st.st_size;
   std::string out;
   if (size == 0) {

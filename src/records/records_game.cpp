@@ -163,9 +163,10 @@ void RecordsMiss(Game& g, char expected, char typed) {
 void RecordsPartEnded(Game& g, bool cleared) {
   TRecords& r = g.Records;
   if (g.Stage < 1 || g.Stage > 9 || g.Part < 1) return;
+  // The stage's last part was kept at its banner, with its final score.
+  if (cleared && g.Part == PartsPerStage(g.Stage) && g.Scenes.StageKept.Valid) return;
   FlushWordTracks(g, r.Live);
   r.PartResult = PartView(g, r.Live);
-  // The stage's last part is kept when the stage finishes, with its final score.
   if (cleared && g.Part == PartsPerStage(g.Stage)) return;
   AddRecord(g, EntryOf(g, r.Live, cleared));
 }

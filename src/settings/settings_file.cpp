@@ -1,16 +1,13 @@
-// Reading and atomic writing of settings.ini.
+// Reading and atomic writing of settings.ini; a change is merged into the
+// file as it is at the time, so two games never undo each other's settings.
 #include "settings/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <vector>
+
+#include "saves/save_file.h"
+#include "saves/save_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -28,36 +25,44 @@ std::string JoinProblems(const std::string& path, const std::vector<std::string>
   return m;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+std::string FolderOf(const std::string& path) {
+  fs::path p(path);
+  return p.has_parent_path() ? p.parent_path().string() : std::string(".");
 }
 
 }  // namespace
 
+TSettings MergeChangedSettings(const TSettings& file, const TSettings& before,
+                               const TSettings& after) {
+  // The written form has one line per key in a fixed order: the lines that
+  // differ are this run's changes, and read after the file's they win.
+  const std::vector<std::string> was = Lines(FormatSettings(before));
+  const std::vector<std::string> now = Lines(FormatSettings(after));
+  std::string text = FormatSettings(file);
+  for (size_t i = 0; i < now.size(); ++i)
+    if (i >= was.size() || was[i] != now[i]) text += now[i] + "\n";
+  std::vector<std::string> ignored;
+  return ParseSettings(text, ignored);
+}
+
 TSettingsLoad LoadSettingsFile(const std::string& path, TSettings& s, std::string& message) {
   s = TSettings();
   message.clear();
-  std::error_code ec;
-  if (!fs::exists(path, ec)) return TSettingsLoad::Missing;
-  if (fs::is_directory(path, ec)) {
-    message = path + ": is a folder, not a settings file";
-    return TSettingsLoad::Failed;
+  std::string text, why;
+  switch (ReadSaveFile(path, kMaxSettingsBytes + 1, text, why)) {
+    case TSaveRead::Missing: return TSettingsLoad::Missing;
+    case TSaveRead::Unreadable:
+      message = path + ": cannot be read (" + why + "); it is left as it is";
+      return TSettingsLoad::Failed;
+    case TSaveRead::Read: break;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    message = path + ": cannot be read (" + std::strerror(errno) + ")";
-    return TSettingsLoad::Failed;
-  }
-  std::string text(kMaxSettingsBytes + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<size_t>(in.gcount()));
   std::vector<std::string> problems;
   if (text.size() > kMaxSettingsBytes) {
     text.resize(kMaxSettingsBytes);
@@ -78,54 +83,28 @@ TSettingsLoad LoadSettingsFile(const std::string& path, TSettings& s, std::strin
 }
 
 bool SaveSettingsFile(const std::string& path, const TSettings& s, std::string& error) {
-  std::error_code ec;
-  fs::path target(path);
-  if (target.has_parent_path()) {
-    fs::create_directories(target.parent_path(), ec);
-    if (ec) {
-      error = target.parent_path().string() + ": " + ec.message();
-      return false;
-    }
-  }
-  std::string temp = path + ".tmp-" + std::to_string(::getpid());
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    error = temp + ": " + std::strerror(errno);
-    return false;
-  }
-  bool ok = WriteAll(fd, FormatSettings(s)) && ::fsync(fd) == 0;
-  int saved = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    saved = errno;
-  }
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    saved = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    error = path + ": cannot be written (" + std::strerror(saved) + ")";
-  }
-  return ok;
+  return ReplaceSaveFile(path, FormatSettings(s), error);
 }
 
 bool TSettingsStore::Open(const std::string& path, std::string& message) {
   path_ = path;
+  // A damaged file is read for what it can and left as it is: it is written
+  // (with what could be read) only when the player changes a setting.
   TSettingsLoad result = LoadSettingsFile(path, values_, message);
-  if (result != TSettingsLoad::Repaired) return true;
-  std::string error;
-  if (SaveSettingsFile(path, values_, error)) {
-    message += "\n  (rewritten with what could be read)";
-    return true;
-  }
-  message += "\n  " + error;
-  return false;
+  return result != TSettingsLoad::Failed || path.empty();
 }
 
 bool TSettingsStore::Change(const TSettings& s, std::string& error) {
   if (s == values_) return true;
+  const TSettings before = values_;
   values_ = s;
   if (path_.empty()) return true;
-  return SaveSettingsFile(path_, values_, error);
+  TSaveLock lock(FolderOf(path_));
+  TSettings file;
+  std::string message;
+  if (LoadSettingsFile(path_, file, message) == TSettingsLoad::Failed) {
+    error = message;
+    return false;
+  }
+  return SaveSettingsFile(path_, MergeChangedSettings(file, before, values_), error);
 }

@@ -19,6 +19,10 @@ TSettingsLoad LoadSettingsFile(const std::string& path, TSettings& s, std::strin
 // renamed over it, so a crash leaves the old file or the new one, never half.
 // Creates the folder when needed. False with a message.
 bool SaveSettingsFile(const std::string& path, const TSettings& s, std::string& error);
+// The file's settings with only the ones that differ between before and
+// after taken from after: a run writes back what it changed, nothing else.
+TSettings MergeChangedSettings(const TSettings& file, const TSettings& before,
+                               const TSettings& after);
 
 // The game's handle on the settings: the values it runs with and where they
 // are kept. With no path (tests, headless runs without a save folder) changes
@@ -27,12 +31,13 @@ class TSettingsStore {
  public:
   const TSettings& Values() const { return values_; }
   const std::string& Path() const { return path_; }
-  // Loads from path and keeps it for later saves. A damaged file is rewritten
-  // sound at once; message says what was wrong (empty when nothing was).
-  // False only when a repair could not be written.
+  // Loads from path and keeps it for later saves. A damaged file is read for
+  // what it can and left as it is; message says what was wrong (empty when
+  // nothing was). False when the file exists but cannot be read at all.
   bool Open(const std::string& path, std::string& message);
-  // Replaces the values and writes them when they changed; false with a message
-  // when the write failed (the values are kept in memory all the same).
+  // Replaces the values and, when they changed, merges the changed ones into
+  // the file as it is now (under the folder's lock); false with a message when
+  // the file cannot be read or written (the values are kept in memory).
   bool Change(const TSettings& s, std::string& error);
 
  private:

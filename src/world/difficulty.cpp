@@ -6,6 +6,7 @@
 
 #include "base/game_error.h"
 #include "world/game.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 #include "world/settings_link.h"
 

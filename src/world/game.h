@@ -42,6 +42,11 @@ struct Game {
   // The player's save folder: score.rnk, clear.clr and the other saved files
   // (see SavePath). Empty: the data folder's dat/, where they once lived.
   std::string SaveFolder;
+  // False while the built-in player plays for someone who did not ask for its
+  // results (a window's --autoplay or --replay, the demo): nothing it does is
+  // learned into the player's files. The saves themselves go to a scratch
+  // folder then.
+  bool KeepsResults = true;
   TSettingsStore Settings;  // the player's settings (settings/settings_file.h)
   Surface Screen;           // the screen surface of the drawing device
   std::array<Surface, 2> StockSurface;

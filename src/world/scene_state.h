@@ -60,6 +60,16 @@ struct TSceneState {
   // later successful write clears the flag.
   bool RankingWriteReported = false;
   bool ClearedWriteReported = false;
+  // Stages this run cleared (bit N-1 for stage N): the only flags it adds to
+  // clear.clr, merged into the file as it is at the time of writing.
+  int ClearsToKeep = 0;
+  // The stage's result as kept at its last banner: the score before and after
+  // the clear bonus and the ranking place; the result roll shows these.
+  struct {
+    bool Valid = false;
+    int32_t Before = 0, After = 0;
+    int Place = -1;
+  } StageKept;
   bool SettingsWriteReported = false;
   int SettingsRow = 0;  // the row chosen on the settings screen
   // The short note of F4/F5 ("音楽 オフ"), CP932, and the frames it stays up.

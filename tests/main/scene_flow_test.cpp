@@ -6,6 +6,7 @@
 #include "main/form_keys.h"
 #include "main/scenes.h"
 #include "scene_test_util.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The settings file: its text read leniently and written whole, atomic saves,
-// and the store that repairs a damaged file once.
+// and the store that merges a run's changes into the file as it is now.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -170,23 +170,65 @@ TEST(SettingsFile, AFailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(message.empty());
 }
 
-TEST(SettingsFile, DamagedFileIsRepairedOnceAndReportedOnce) {
+// A damaged file is read for what it can and left as it is (reported at each
+// start) until a setting changes; then what could be read is kept with the
+// change.
+TEST(SettingsFile, DamagedFileIsLeftAsItIsUntilASettingChanges) {
   TempFolder dir;
   std::string path = dir.Path + "/settings.ini";
   std::string junk(200, '\x01');
-  WriteFile(path, "music_volume = 30\nvolume_of_the_moon = 5\n" + junk + "\nsound = off\n");
+  const std::string damaged =
+      "music_volume = 30\nvolume_of_the_moon = 5\n" + junk + "\nsound = off\n";
+  WriteFile(path, damaged);
   TSettingsStore store;
-  std::string message;
+  std::string message, error;
   EXPECT_TRUE(store.Open(path, message));
   EXPECT_NE(message.find("volume_of_the_moon"), std::string::npos) << message;
   EXPECT_EQ(store.Values().MusicVolume, 30);
   EXPECT_FALSE(store.Values().SoundOn);
-  // Rewritten sound: the next start reads it whole and reports nothing.
+  EXPECT_EQ(ReadFile(path), damaged);
+  TSettings changed = store.Values();
+  changed.ShowFps = true;
+  ASSERT_TRUE(store.Change(changed, error)) << error;
   TSettingsStore again;
   EXPECT_TRUE(again.Open(path, message));
   EXPECT_EQ(message, "");
-  EXPECT_EQ(again.Values(), store.Values());
-  EXPECT_EQ(ReadFile(path), FormatSettings(store.Values()));
+  EXPECT_EQ(again.Values(), changed);
+}
+
+// Two games on one settings file: each writes back only what it changed, so
+// neither undoes the other's change; an unreadable file is never replaced.
+TEST(SettingsFile, ChangesOfTwoGamesAreMerged) {
+  TempFolder dir;
+  std::string path = dir.Path + "/settings.ini";
+  std::string message, error;
+  TSettingsStore first, second;
+  ASSERT_TRUE(first.Open(path, message));
+  ASSERT_TRUE(second.Open(path, message));
+  TSettings a = first.Values();
+  a.MusicVolume = 40;
+  ASSERT_TRUE(first.Change(a, error)) << error;
+  TSettings b = second.Values();  // still the defaults: started before the change
+  b.Difficulty = TDifficulty::Hard;
+  ASSERT_TRUE(second.Change(b, error)) << error;
+  TSettings back;
+  LoadSettingsFile(path, back, message);
+  EXPECT_EQ(back.MusicVolume, 40);
+  EXPECT_EQ(back.Difficulty, TDifficulty::Hard);
+  // A setting changed back to the default still counts as a change.
+  a.MusicVolume = 100;
+  ASSERT_TRUE(first.Change(a, error));
+  LoadSettingsFile(path, back, message);
+  EXPECT_EQ(back.MusicVolume, 100);
+  EXPECT_EQ(back.Difficulty, TDifficulty::Hard);
+
+  fs::remove(path);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  b.SoundOn = false;
+  EXPECT_FALSE(second.Change(b, error));  // refused at once, not blocked
+  EXPECT_NE(error.find("named pipe"), std::string::npos) << error;
+  EXPECT_FALSE(second.Values().SoundOn);  // kept in memory
+  EXPECT_TRUE(fs::is_fifo(path));
 }
 
 TEST(SettingsFile, NulBytesAndHugeFilesAreReadForTheirStart) {

@@ -8,6 +8,7 @@
 #include "main/form_keys.h"
 #include "main/scene_test_util.h"
 #include "main/scenes.h"
+#include "world/saved_results.h"
 #include "world/score.h"
 
 namespace {
