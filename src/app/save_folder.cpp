@@ -103,6 +103,7 @@ bool MigrateOldSaves(const std::string& oldDatFolder, const std::string& saveFol
 
 bool ChoosePlayerFolders(const AppOptions& o, const TEnvLookup& env, TempSaveFolder& temp,
                          TPlayerFolders& out, std::string& error) {
+  out = TPlayerFolders();
   std::error_code ec;
   if (!o.SaveDir.empty()) {
     out.SaveFolder = (fs::path(o.SaveDir) / "dat").string();

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -151,4 +154,56 @@ TEST(PlayerFolders, WindowHeadlessAndSaveDir) {
   TempSaveFolder unused;
   EXPECT_FALSE(ChoosePlayerFolders(o, Env({}), unused, f, error));
   EXPECT_NE(error.find("--save-dir"), std::string::npos);
+}
+
+// The built-in player in a window plays on a scratch copy with the player's
+// settings; with --save-dir its results are kept as the tests' runs need.
+TEST(PlayerFolders, TheBuiltInPlayersWindowSavesIntoAScratchCopy) {
+  TempFolder t;
+  fs::path home = fs::path(t.Path) / "home";
+  WriteFile(home / ".local/share/mirutena/clear.clr", "PLAYER-CLEARS");
+  AppOptions o;
+  o.DataDir = t.Path + "/game";
+  for (bool replay : {false, true}) {
+    o.AutoplaySpec = replay ? "" : "6:3";
+    o.ReplayFile = replay ? "rec.txt" : "";
+    o.SaveDir.clear();
+    TempSaveFolder temp;
+    TPlayerFolders f;
+    std::string error;
+    ASSERT_TRUE(ChoosePlayerFolders(o, Env({{"HOME", home.string()}}), temp, f, error)) << error;
+    EXPECT_EQ(f.SaveFolder, temp.Path());
+    EXPECT_FALSE(f.ResultsKept);
+    EXPECT_EQ(f.SettingsFile, (home / ".config/mirutena/settings.ini").string());
+    EXPECT_EQ(ReadFile(fs::path(temp.Path()) / "clear.clr"), "PLAYER-CLEARS");
+    o.SaveDir = t.Path + "/mine";
+    ASSERT_TRUE(ChoosePlayerFolders(o, Env({{"HOME", home.string()}}), temp, f, error));
+    EXPECT_TRUE(f.ResultsKept);
+    EXPECT_EQ(f.SaveFolder, t.Path + "/mine/dat");
+  }
+}
+
+// What crashed games left: temporary save files and folders of processes that
+// are gone are removed, those of running ones and everything else stay.
+TEST(PlayerFolders, LeftoversOfEndedGamesAreRemoved) {
+  TempFolder t;
+  pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child), alive = std::to_string(getpid());
+  const fs::path save = fs::path(t.Path) / "save", tmp = fs::path(t.Path) / "tmp";
+  WriteFile(save / ("score.rnk.tmp-" + dead), "x");
+  WriteFile(save / ("score.rnk.tmp-" + alive), "x");
+  WriteFile(tmp / ("mirutena-save-" + dead + "-abc123") / "score.rnk", "x");
+  WriteFile(tmp / ("mirutena-save-" + alive + "-def456") / "score.rnk", "x");
+  WriteFile(tmp / "mirutena-save-XYZ123" / "score.rnk", "x");  // an older build's name
+  WriteFile(tmp / ("other-" + dead) / "file", "x");
+  std::vector<std::string> removed = TidyAfterCrashes(save.string(), tmp.string());
+  std::sort(removed.begin(), removed.end());
+  EXPECT_EQ(removed, (std::vector<std::string>{"mirutena-save-" + dead + "-abc123",
+                                               "score.rnk.tmp-" + dead}));
+  EXPECT_TRUE(fs::exists(save / ("score.rnk.tmp-" + alive)));
+  EXPECT_TRUE(fs::exists(tmp / ("mirutena-save-" + alive + "-def456")));
+  EXPECT_TRUE(fs::exists(tmp / "mirutena-save-XYZ123"));
+  EXPECT_TRUE(fs::exists(tmp / ("other-" + dead)));
 }
