@@ -117,6 +117,10 @@ int RunStats(const AppOptions& o) {
   std::string path = folder + "/records.txt";
   TRecordsLoad load = LoadRecordsFile(path);
   if (!load.Warning.empty()) std::fprintf(stderr, "mirutena: %s\n", load.Warning.c_str());
+  // A file that is there but cannot be read, or is no records file, gives
+  // nothing to show: a failure, not an empty record. (A newer version is
+  // shown as far as it can be read.)
+  if (!load.Writable && load.Version == 0) return 1;
   int64_t streak = 0;
   TLetterCounts hits{}, missed{};
   for (const TRecordEntry& e : load.Entries) {

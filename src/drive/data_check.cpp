@@ -22,10 +22,10 @@ std::string Join(const std::string& dir, const std::string& rel) {
 
 // Decodes a bitmap as the picture loader does; "" when it is fine.
 std::string BitmapProblem(const std::string& path, int& width, int& height) {
-  std::string raw;
-  switch (ReadFileBytes(path, kMediaFileLimit, raw)) {
+  std::string raw, why;
+  switch (ReadFileBytes(path, kMediaFileLimit, raw, why)) {
     case TReadResult::Unreadable:
-      return "ファイルが見つからないか読めません";
+      return "ファイルが見つからないか読めません (" + why + ")";
     case TReadResult::Cut:
       return "ファイルが大きすぎます (8 MiB まで)";
     case TReadResult::Whole:
@@ -33,8 +33,9 @@ std::string BitmapProblem(const std::string& path, int& width, int& height) {
   }
   std::vector<uint8_t> bytes(raw.begin(), raw.end());
   std::vector<TRgb> pixels;
-  if (!DecodeBmp(bytes, width, height, pixels) || width <= 0 || height <= 0)
-    return "ビットマップではありません";
+  std::string tooLarge;
+  if (!DecodeBmp(bytes, width, height, pixels, tooLarge) || width <= 0 || height <= 0)
+    return tooLarge.empty() ? "ビットマップではありません" : tooLarge;
   return std::string();
 }
 
@@ -87,8 +88,10 @@ void CheckTiles(const std::string& dir, std::vector<std::string>& errors) {
   }
 }
 
-// Music that cannot be played leaves the game silent: warnings only.
-void CheckMusic(const std::string& dir, std::vector<std::string>& warnings) {
+// Music that is missing or damaged leaves the game silent: a warning. A piece
+// the game refuses to play is an error.
+void CheckMusic(const std::string& dir, std::vector<std::string>& errors,
+                std::vector<std::string>& warnings) {
   std::vector<std::string> names = {"event8", "PSMAT065"};
   // The pieces of both looks: either can be chosen in the settings.
   for (TStageLook look : {TStageLook::Stages, TStageLook::Classic})
@@ -99,17 +102,24 @@ void CheckMusic(const std::string& dir, std::vector<std::string>& warnings) {
   names.erase(std::unique(names.begin(), names.end()), names.end());
   for (const std::string& name : names) {
     const std::string rel = "bgm/" + name + ".mid";
-    std::string bytes;
-    const TReadResult read = ReadFileBytes(Join(dir, rel), kMediaFileLimit, bytes);
+    std::string bytes, why;
+    const TReadResult read = ReadFileBytes(Join(dir, rel), kMediaFileLimit, bytes, why);
     std::string problem;
     if (read == TReadResult::Unreadable)
-      problem = "ファイルが見つからないか読めません";
+      problem = "ファイルが見つからないか読めません (" + why + ")";
     else if (read == TReadResult::Cut)
       problem = "ファイルが大きすぎます (8 MiB まで)";
-    else if (MidiLengthMs(bytes) <= 0)
-      problem = "MIDI ファイルではないか、長さやテンポが 0 です";
-    if (!problem.empty())
+    if (!problem.empty()) {
       warnings.push_back(rel + ":1: warning: " + problem + " (この曲の間は無音になります)");
+      continue;
+    }
+    // A piece that is there but never plays — no length, a tempo of 0, a
+    // flood of events — is a fault of the data, not a missing extra.
+    const TMidiFacts facts = ReadMidiFacts(bytes);
+    if (facts.LengthMs < 0 && !facts.ZeroTempo)
+      warnings.push_back(rel + ":1: warning: " + facts.Problem + " (この曲の間は無音になります)");
+    else if (!facts.Problem.empty())
+      errors.push_back(rel + ":1: " + facts.Problem + " (この曲は鳴らしません)");
   }
 }
 
@@ -117,9 +127,14 @@ void CheckEndings(const std::string& dir, std::vector<std::string>& errors) {
   for (int stage = 1; stage <= 10; ++stage) {
     const std::string rel = "dat/ending" + std::to_string(stage) + ".lin";
     std::string bytes;
-    const TReadResult read = ReadFileBytes(Join(dir, rel), kTextFileLimit, bytes);
+    std::string why;
+    const TReadResult read = ReadFileBytes(Join(dir, rel), kTextFileLimit, bytes, why);
     if (read == TReadResult::Unreadable) {
-      errors.push_back(rel + ":1: ファイルが見つからないか読めません");
+      errors.push_back(rel + ":1: ファイルが見つからないか読めません (" + why + ")");
+      continue;
+    }
+    if (read == TReadResult::Cut) {
+      errors.push_back(rel + ":1: ファイルが大きすぎます (1 MiB まで)");
       continue;
     }
     std::vector<std::string> lines = SplitScriptText(bytes);
@@ -139,7 +154,7 @@ bool CheckGameFiles(const std::string& dataDir, std::vector<std::string>& messag
   std::vector<std::string> errors, warnings;
   CheckLetters(dataDir, errors);
   CheckTiles(dataDir, errors);
-  CheckMusic(dataDir, warnings);
+  CheckMusic(dataDir, errors, warnings);
   CheckEndings(dataDir, errors);
   messages.insert(messages.end(), errors.begin(), errors.end());
   messages.insert(messages.end(), warnings.begin(), warnings.end());

@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <fstream>
+#include <filesystem>
 #include <sstream>
+
+#include "base/file_bytes.h"
+#include "drive/recording_files.h"
 
 namespace {
 
@@ -95,6 +98,10 @@ bool ParseKeyLine(const std::string& line, std::vector<TTimedKey>& out, std::str
       message = "\"type\" needs one word of letters";
       return false;
     }
+    if (w[2].size() > kMaxTypedLetters) {
+      message = "\"type\" takes at most " + std::to_string(kMaxTypedLetters) + " letters";
+      return false;
+    }
     int64_t f = frame;
     for (char c : w[2]) {
       int code = LetterKey(c);
@@ -127,20 +134,50 @@ bool ParseKeyLine(const std::string& line, std::vector<TTimedKey>& out, std::str
   return true;
 }
 
+// Reads a file named on the command line (a pipe too) within the limits.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot be opened";
-    return false;
+  std::string bytes, why;
+  switch (ReadArgumentFile(path, kKeyFileMaxBytes, bytes, why)) {
+    case TReadResult::Unreadable:
+      error = path + ": cannot be read: " + why;
+      return false;
+    case TReadResult::Cut:
+      error = path + ": larger than 16 MiB; not read";
+      return false;
+    case TReadResult::Whole:
+      break;
   }
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  for (size_t at = 0; at < bytes.size();) {
+    if (lines.size() >= kKeyFileMaxLines) {
+      error = path + ": more than " + std::to_string(kKeyFileMaxLines) + " lines; not read";
+      return false;
+    }
+    size_t end = bytes.find('\n', at);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(at, end - at));
+    at = end + 1;
+  }
   return true;
 }
 
 void SortByFrame(std::vector<TTimedKey>& events) {
   std::stable_sort(events.begin(), events.end(),
                    [](const TTimedKey& a, const TTimedKey& b) { return a.Frame < b.Frame; });
+}
+
+// A file of the run in the record head: its bytes, so a replay opens no
+// path; a path only when it could not be read here (a replay then reads it
+// only inside the data and save folders). Only the file's own name goes with its bytes: a shared
+// recording tells nothing of the folders of the player who made it.
+std::string HeadFileLines(const std::string& key, const std::string& source) {
+  const TCarried c = UnpackCarried(source);
+  const std::string name = std::filesystem::path(c.Name).filename().string();
+  if (c.Kind == TCarried::TKind::Text) return FormatCarriedFile(key, name, c.Text);
+  std::string bytes;
+  if (c.Kind == TCarried::TKind::Plain &&
+      ReadFileBytes(source, kCarriedFileLimit, bytes) == TReadResult::Whole)
+    return FormatCarriedFile(key, name, bytes);
+  return key + " " + c.Name + "\n";
 }
 
 }  // namespace
@@ -171,6 +208,11 @@ bool ParseKeyScript(const std::vector<std::string>& lines, const std::string& fi
       error = Where(fileName, i + 1) + message;
       return false;
     }
+    if (out.size() > kKeyFileMaxEvents) {
+      error =
+          Where(fileName, i + 1) + "more than " + std::to_string(kKeyFileMaxEvents) + " key events";
+      return false;
+    }
   }
   SortByFrame(out);
   events = std::move(out);
@@ -185,10 +227,13 @@ bool LoadKeyScript(const std::string& path, std::vector<TTimedKey>& events, std:
 std::string FormatRecordingHead(const TRecording& r) {
   std::string s = std::string(kRecordHeader) + "\nseed " + std::to_string(r.Seed) + "\n";
   if (r.Stage > 0) s += "stage " + std::to_string(r.Stage) + "\n";
-  if (!r.TryScriptPath.empty()) s += "try-script " + r.TryScriptPath + "\n";
+  if (!r.TryScriptPath.empty()) s += HeadFileLines("try-script", r.TryScriptPath);
   // Recordings of the normal game stay as they always were.
   if (r.Difficulty != "normal") s += "difficulty " + r.Difficulty + "\n";
-  if (!r.Practice.empty()) s += "practice " + r.Practice + "\n";
+  if (IsListPath(r.Practice) || (!r.Practice.empty() && r.Practice[0] == '\0'))
+    s += HeadFileLines("practice", r.Practice);
+  else if (!r.Practice.empty())
+    s += "practice " + r.Practice + "\n";
   return s;
 }
 
@@ -225,16 +270,23 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
     error = Where(fileName, 1) + "not a record file (expected \"" + kRecordHeader + "\")";
     return false;
   }
+  TCarriedFiles carried;
   for (size_t i = 1; i < lines.size(); ++i) {
     std::string line = Trim(lines[i]);
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> w = Words(line);
     std::string message;
     int64_t value = 0;
-    if (w[0] == "seed" || w[0] == "stage" || w[0] == "end") {
+    if (carried.TakeLine(line, message)) {
+      // a carried file's line
+    } else if (w[0] == "seed" || w[0] == "stage" || w[0] == "end") {
       if (w.size() != 2 || !ParseCount(w[1], value) || (w[0] == "seed" && value > 0xFFFFFFFFLL) ||
-          (w[0] == "stage" && (value < 1 || value > 10)) || (w[0] == "end" && value > kMaxFrame)) {
-        message = "bad \"" + w[0] + "\" line";
+          (w[0] == "stage" && (value < 1 || value > 10)) ||
+          (w[0] == "end" && value > kMaxEndFrame)) {
+        message =
+            "bad \"" + w[0] + "\" line" +
+            (w[0] == "end" ? " (at most " + std::to_string(kMaxEndFrame) + " frames, 24 hours)"
+                           : "");
       } else if (w[0] == "seed") {
         out.Seed = static_cast<uint32_t>(value);
         seedSeen = true;
@@ -249,13 +301,17 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
       else
         out.Difficulty = w[1];
     } else if (w[0] == "practice") {
+      // A list file named by an older recording is read only from the game's folders.
       out.Practice = Trim(line.substr(8));
       if (out.Practice.empty()) message = "\"practice\" needs a list";
+      if (IsListPath(out.Practice)) out.Practice = CarriedPath(out.Practice);
     } else if (w[0] == "try-script") {
       out.TryScriptPath = Trim(line.substr(10));
       if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";
+      out.TryScriptPath = CarriedPath(out.TryScriptPath);
     } else {
-      ParseKeyLine(line, out.Keys, message);
+      if (ParseKeyLine(line, out.Keys, message) && out.Keys.size() > kKeyFileMaxEvents)
+        message = "more than " + std::to_string(kKeyFileMaxEvents) + " key events";
     }
     if (!message.empty()) {
       error = Where(fileName, i + 1) + message;
@@ -264,6 +320,11 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
   }
   if (!seedSeen) {
     error = Where(fileName, lines.size()) + "no \"seed\" line";
+    return false;
+  }
+  std::string message;
+  if (!carried.Finish(out, message)) {
+    error = Where(fileName, lines.size()) + message;
     return false;
   }
   SortByFrame(out.Keys);

@@ -2,6 +2,7 @@
 // record file that replays a run (its seed, start options and every key event
 // with the frame it came before).
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,6 +16,15 @@ struct TTimedKey {
   int64_t Frame = 0;
   KeyEvent Key;
 };
+
+// Limits of key scripts and recordings, which may come from anyone: the file
+// is refused past them, before it costs memory or time.
+inline constexpr size_t kKeyFileMaxBytes = size_t(16) << 20;
+inline constexpr size_t kKeyFileMaxLines = 1000000;
+inline constexpr size_t kKeyFileMaxEvents = 2 * kKeyFileMaxLines;
+inline constexpr size_t kMaxTypedLetters = 1000;  // letters of one "type" line
+// The longest run a recording may last: 24 hours at 20 frames a second.
+inline constexpr int64_t kMaxEndFrame = int64_t(24) * 3600 * 20;
 
 // Virtual-key code of a key name ("a".."z", "minus", "space", "up", "down",
 // "left", "right", "escape", "backspace", "tab", "pause", "f1".."f5"), or 0.
@@ -34,7 +44,9 @@ bool ParseKeyScript(const std::vector<std::string>& lines, const std::string& fi
 // Reads and parses a key-script file.
 bool LoadKeyScript(const std::string& path, std::vector<TTimedKey>& events, std::string& error);
 
-// A recorded run.
+// A recorded run. The try-out script and an own practice list are kept as
+// sources (base/file_bytes.h): a plain path from the command line, or the
+// file carried in the recording (its text, or the path an older one names).
 struct TRecording {
   uint32_t Seed = 0;
   int Stage = 0;              // 0: not started directly

@@ -1,8 +1,7 @@
 // Reading .bmp files into picture items: uncompressed 1-, 4-, 8-, 16-, 24- and
 // 32-bit bitmaps, bottom-up or top-down, with the core and info headers. Every
 // read is bounds-checked; anything else is rejected rather than guessed.
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "base/file_bytes.h"
 #include "base/game_error.h"
@@ -43,6 +42,13 @@ struct Field {
 
 bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
                std::vector<TRgb>& pixels) {
+  std::string why;
+  return DecodeBmp(bytes, width, height, pixels, why);
+}
+
+bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
+               std::vector<TRgb>& pixels, std::string& why) {
+  why.clear();
   const Reader rd{bytes};
   if (!rd.Has(0, 18) || bytes[0] != 'B' || bytes[1] != 'M') return false;
   const uint32_t offBits = rd.U32(10);
@@ -70,6 +76,11 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
   const bool topDown = h < 0;
   if (topDown) h = -h;
   if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide) return false;
+  if (w * h > kMaxPicturePixels) {
+    why = std::to_string(w) + "x" + std::to_string(h) + " は大きすぎます (" +
+          std::to_string(kMaxPicturePixels / 1000000) + " M ピクセルまで)";
+    return false;
+  }
 
   // Channel masks of 16- and 32-bit pictures.
   uint32_t masks[3] = {0, 0, 0};
@@ -157,7 +168,9 @@ void LoadPictureFile(TPictureItem& item, const std::string& path) {
   std::vector<uint8_t> bytes(raw.begin(), raw.end());
   int w = 0, h = 0;
   std::vector<TRgb> pixels;
-  if (!DecodeBmp(bytes, w, h, pixels))
-    throw GameError(FormatMessage("ファイル %s はビットマップではありません", path));
+  std::string why;
+  if (!DecodeBmp(bytes, w, h, pixels, why))
+    throw GameError(why.empty() ? FormatMessage("ファイル %s はビットマップではありません", path)
+                                : FormatMessage("ファイル %s: ", path) + why);
   SetPicturePixels(item, w, h, pixels);
 }

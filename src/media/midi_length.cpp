@@ -54,11 +54,13 @@ uint32_t BigEndian(const std::string& b, size_t at, int n) {
   return v;
 }
 
-// Walks one track; returns its end tick and appends its tempo changes.
-uint64_t WalkTrack(ByteReader r, std::vector<TempoChange>& tempos) {
+// Walks one track; returns its end tick, appends its tempo changes and
+// counts its events.
+uint64_t WalkTrack(ByteReader r, std::vector<TempoChange>& tempos, uint64_t& events) {
   uint64_t tick = 0;
   uint8_t running = 0;
   while (!r.Done()) {
+    ++events;
     uint32_t delta;
     if (!r.Vlq(delta)) break;
     tick += delta;
@@ -98,9 +100,10 @@ uint64_t WalkTrack(ByteReader r, std::vector<TempoChange>& tempos) {
   return tick;
 }
 
-}  // namespace
-
-double MidiLengthMs(const std::string& bytes) {
+// The length in milliseconds, -1 when the data is damaged or a tempo is 0.
+double MidiLength(const std::string& bytes, uint64_t& events, bool& zeroTempo) {
+  events = 0;
+  zeroTempo = false;
   if (bytes.size() < 14 || bytes.compare(0, 4, "MThd") != 0) return -1;
   const uint32_t headerLen = BigEndian(bytes, 4, 4);
   if (headerLen < 6 || headerLen > bytes.size() - 8) return -1;
@@ -115,7 +118,7 @@ double MidiLengthMs(const std::string& bytes) {
     const size_t body = at + 8;
     const size_t end = static_cast<size_t>(std::min<uint64_t>(body + len, bytes.size()));
     if (bytes.compare(at, 4, "MTrk") == 0)
-      endTick = std::max(endTick, WalkTrack(ByteReader(bytes, body, end), tempos));
+      endTick = std::max(endTick, WalkTrack(ByteReader(bytes, body, end), tempos, events));
     at = end;  // other chunk types are skipped
   }
 
@@ -129,8 +132,12 @@ double MidiLengthMs(const std::string& bytes) {
   // the first change).
   // A tempo of 0 stops time: the piece would end at once and restart every
   // frame, so it is refused like a damaged file.
-  for (const auto& t : tempos)
-    if (t.MicrosPerQuarter == 0) return -1;
+  for (const auto& t : tempos) {
+    if (t.MicrosPerQuarter == 0) {
+      zeroTempo = true;
+      return -1;
+    }
+  }
   std::stable_sort(tempos.begin(), tempos.end(),
                    [](const TempoChange& a, const TempoChange& b) { return a.Tick < b.Tick; });
   double micros = 0;
@@ -146,6 +153,31 @@ double MidiLengthMs(const std::string& bytes) {
   return micros / 1000.0;
 }
 
+}  // namespace
+
+TMidiFacts ReadMidiFacts(const std::string& bytes) {
+  TMidiFacts f;
+  f.LengthMs = MidiLength(bytes, f.Events, f.ZeroTempo);
+  if (f.ZeroTempo)
+    f.Problem = "テンポが 0 です (曲が進みません)";
+  else if (f.LengthMs < 0)
+    f.Problem = "MIDI ファイルではありません";
+  else if (f.Events > kMidiMaxEvents)
+    f.Problem = "イベントが多すぎます (" + std::to_string(f.Events) + " 個、" +
+                std::to_string(kMidiMaxEvents) + " 個まで)";
+  else if (f.LengthMs < kMidiMinLengthMs)
+    f.Problem = "曲の長さが 0 か 0.1 秒未満です (毎フレーム始めからになります)";
+  return f;
+}
+
+double MidiLengthMs(const std::string& bytes, uint64_t* eventCount) {
+  uint64_t events = 0;
+  bool zeroTempo = false;
+  const double length = MidiLength(bytes, events, zeroTempo);
+  if (eventCount) *eventCount = events;
+  return length;
+}
+
 bool ReadMidiFileLength(const std::string& path, double& lengthMs, std::string& error) {
   std::string bytes;
   const TReadResult read = ReadFileBytes(path, kMediaFileLimit, bytes);
@@ -154,10 +186,17 @@ bool ReadMidiFileLength(const std::string& path, double& lengthMs, std::string& 
             (read == TReadResult::Cut ? " は大きすぎます (8 MiB まで)" : " は開けません");
     return false;
   }
-  lengthMs = MidiLengthMs(bytes);
-  if (lengthMs < 0) {
+  // A piece of no length would end at once and restart every frame, and a
+  // flood of events stalls the synthesiser: neither is played.
+  const TMidiFacts facts = ReadMidiFacts(bytes);
+  if (facts.LengthMs < 0 && !facts.ZeroTempo) {
     error = path + " は MIDI ファイルではありません";
     return false;
   }
+  if (!facts.Problem.empty()) {
+    error = path + ": " + facts.Problem;
+    return false;
+  }
+  lengthMs = facts.LengthMs;
   return true;
 }

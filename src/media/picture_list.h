@@ -54,10 +54,16 @@ void RestorePicture(TPictureItem& item);
 // "ファイル %s は開けません" when the file cannot be opened, and another
 // GameError when it is not a bitmap; the item then keeps its picture.
 void LoadPictureFile(TPictureItem& item, const std::string& path);
+// Largest picture decoded, in pixels: a small file can declare a huge picture
+// (an 8 MiB 1-bit one holds 67 million), so the decoded size is what counts.
+inline constexpr int64_t kMaxPicturePixels = 16000000;
 // Decodes a BMP held in memory into RGB888 rows (top row first); false when it
-// is not a bitmap this reader understands.
+// is not a bitmap this reader understands or has more than kMaxPicturePixels.
 bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
                std::vector<TRgb>& pixels);
+// The same, with "too large" in `why` when the picture has too many pixels.
+bool DecodeBmp(const std::vector<uint8_t>& bytes, int& width, int& height,
+               std::vector<TRgb>& pixels, std::string& why);
 // Sets an item's picture from RGB888 pixels (converted to 16 bits; the key
 // colour is converted the same way).
 void SetPicturePixels(TPictureItem& item, int width, int height, const std::vector<TRgb>& pixels);

@@ -3,10 +3,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "base/file_bytes.h"
 #include "base/sjis.h"
 #include "type_window/type_window.h"
 
@@ -22,6 +21,21 @@ std::string TrimSpaces(const std::string& s) {
   if (b == std::string::npos) return "";
   size_t e = s.find_last_not_of(blanks);
   return s.substr(b, e - b + 1);
+}
+
+// Characters of valid UTF-8 text (its lead bytes).
+size_t Utf8Chars(const std::string& s) {
+  size_t n = 0;
+  for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
+// A note cut to kOwnListNoteBytes at a character boundary.
+std::string ShortNote(const std::string& note) {
+  if (note.size() <= kOwnListNoteBytes) return note;
+  size_t cut = kOwnListNoteBytes;
+  while (cut > 0 && (static_cast<unsigned char>(note[cut]) & 0xC0) == 0x80) --cut;
+  return note.substr(0, cut) + "...";
 }
 
 // Splits one line into word and reading; false with a message.
@@ -52,6 +66,10 @@ bool SplitLine(const std::string& line, std::string& word, std::string& reading,
   }
   if (word.find(':') != std::string::npos || reading.find_first_of(":;\t") != std::string::npos) {
     message = "a word or reading must not hold \":\", \";\" or a tab";
+    return false;
+  }
+  if (Utf8Chars(word) > kOwnListMaxChars || Utf8Chars(reading) > kOwnListMaxChars) {
+    message = "a word or reading longer than " + std::to_string(kOwnListMaxChars) + " characters";
     return false;
   }
   return true;
@@ -127,7 +145,12 @@ void ParseOwnList(const std::string& bytes, const std::string& fileName, const T
       continue;
     }
     std::string word, reading, message;
-    bool ok = SplitLine(trimmed, word, reading, message);
+    bool ok = false;
+    // A NUL would end the word early wherever it is shown.
+    if (trimmed.find('\0') != std::string::npos)
+      message = "a NUL byte in the line";
+    else
+      ok = SplitLine(trimmed, word, reading, message);
     bool wordOk = true, readingOk = true;
     std::string sjisWord, sjisReading;
     if (ok) {
@@ -166,7 +189,14 @@ void ParseOwnList(const std::string& bytes, const std::string& fileName, const T
         auto line = [&](const std::string& m) { return std::stoul(m.substr(fileName.size() + 1)); };
         return line(a) < line(b);
       });
-  if (out.Words.empty()) out.Refusal = fileName + ": no usable line";
+  // A list of many bad lines gives a few short notes and a count of the rest.
+  if (out.Problems.size() > kOwnListMaxNotes) {
+    const size_t more = out.Problems.size() - kOwnListMaxNotes;
+    out.Problems.resize(kOwnListMaxNotes);
+    out.Problems.push_back(fileName + ": " + std::to_string(more) + " more bad lines");
+  }
+  for (std::string& note : out.Problems) note = ShortNote(note);
+  if (out.Words.empty()) out.Refusal = ShortNote(fileName) + ": no usable line";
 }
 
 TOwnList LoadOwnList(const std::string& path, const TKanaTable& table, int letterWidth) {
@@ -176,37 +206,37 @@ TOwnList LoadOwnList(const std::string& path, const TKanaTable& table, int lette
   out.Path = path;
   out.Name = p.stem().string();
   const std::string fileName = p.filename().string();
-  std::error_code ec;
-  uintmax_t size = fs::file_size(p, ec);
-  if (ec) {
-    out.Refusal = fileName + ": cannot be read";
-    return out;
+  std::string bytes;
+  // A pipe or folder under the list's name is refused by its type, unread.
+  switch (ReadFileBytes(path, kOwnListMaxBytes, bytes)) {
+    case TReadResult::Unreadable:
+      out.Refusal = fileName + ": cannot be read";
+      return out;
+    case TReadResult::Cut:
+      out.Refusal = fileName + ": larger than 1 MB; not read";
+      return out;
+    case TReadResult::Whole:
+      break;
   }
-  if (size > kOwnListMaxBytes) {
-    out.Refusal = fileName + ": larger than 1 MB; not read";
-    return out;
-  }
-  std::ifstream in(p, std::ios::binary);
-  if (!in) {
-    out.Refusal = fileName + ": cannot be read";
-    return out;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ParseOwnList(bytes, fileName, table, letterWidth, out);
   return out;
 }
 
 std::vector<TOwnList> LoadOwnLists(const std::string& folder, const TKanaTable& table,
-                                   int letterWidth) {
+                                   int letterWidth, size_t* skipped) {
   namespace fs = std::filesystem;
   std::vector<std::string> paths;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path& p = it->path();
     std::string ext = p.extension().string();
-    if ((ext == ".txt" || ext == ".lin") && it->is_regular_file(ec)) paths.push_back(p.string());
+    std::error_code typeError;  // an entry that cannot be looked at is passed over
+    if ((ext == ".txt" || ext == ".lin") && it->is_regular_file(typeError))
+      paths.push_back(p.string());
   }
   std::sort(paths.begin(), paths.end());
+  if (skipped) *skipped = paths.size() > kOwnListMaxFiles ? paths.size() - kOwnListMaxFiles : 0;
+  if (paths.size() > kOwnListMaxFiles) paths.resize(kOwnListMaxFiles);
   std::vector<TOwnList> out;
   for (const std::string& p : paths) out.push_back(LoadOwnList(p, table, letterWidth));
   return out;

@@ -3,6 +3,7 @@
 // practice list named after it. Bad lines are reported and skipped; files
 // that are not UTF-8, too big or without a usable line are refused.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,13 @@
 
 // Files larger than this are refused unread.
 inline constexpr uintmax_t kOwnListMaxBytes = 1024 * 1024;
+// Longest word or reading of a line, in characters; longer lines are bad lines.
+inline constexpr size_t kOwnListMaxChars = 64;
+// Lists read from the folder at most, first by name; the rest are left unread.
+inline constexpr size_t kOwnListMaxFiles = 200;
+// Notes kept per list, each cut to a few words' length.
+inline constexpr size_t kOwnListMaxNotes = 20;
+inline constexpr size_t kOwnListNoteBytes = 160;
 // The folder under the save folder that holds the player's lists.
 inline constexpr const char* kOwnListFolder = "words";
 
@@ -28,9 +36,10 @@ void ParseOwnList(const std::string& bytes, const std::string& fileName, const T
                   int letterWidth, TOwnList& out);
 // Reads one file (size checked before reading).
 TOwnList LoadOwnList(const std::string& path, const TKanaTable& table, int letterWidth);
-// Every list in the folder (".txt" and ".lin" files), sorted by name; none
-// when the folder does not exist.
+// Every list in the folder (".txt" and ".lin" files), sorted by name, the
+// first kOwnListMaxFiles of them; none when the folder does not exist.
+// `skipped` counts the files past the limit.
 std::vector<TOwnList> LoadOwnLists(const std::string& folder, const TKanaTable& table,
-                                   int letterWidth);
+                                   int letterWidth, size_t* skipped = nullptr);
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates).
 bool IsValidUtf8(const std::string& bytes);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/file_bytes.h"
 #include "base/sjis.h"
 #include "practice/own_lists.h"
 #include "practice/practice_draw.h"
@@ -235,9 +236,18 @@ void LoadPracticeLists(Game& g) {
   }
   if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーの言葉がありません";
   p.Lists.push_back(std::move(weak));
+  size_t unread = 0;
   for (const TOwnList& own :
-       LoadOwnLists(OwnListFolder(g), g.Typing.KanaTable, g.Typing.LetterWidth))
+       LoadOwnLists(OwnListFolder(g), g.Typing.KanaTable, g.Typing.LetterWidth, &unread))
     p.Lists.push_back(FromOwn(own));
+  if (unread > 0) {
+    // One greyed row says how many lists were left unread.
+    TPracticeList rest;
+    rest.Kind = TPracticeList::TKind::Own;
+    rest.Name = "ほか " + std::to_string(unread) + " 個の一覧";
+    rest.Refusal = "一覧は名前の順に " + std::to_string(kOwnListMaxFiles) + " 個まで読みます";
+    p.Lists.push_back(std::move(rest));
+  }
   p.Cursor = std::clamp(p.Cursor, 0, static_cast<int>(p.Lists.size()) - 1);
 }
 
@@ -286,7 +296,23 @@ bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::st
     StartPractice(g, l);
     return true;
   }
-  TOwnList own = LoadOwnList(spec, g.Typing.KanaTable, g.Typing.LetterWidth);
+  // A list file from the command line (a pipe too), or one a replayed
+  // recording carries: its text, or a path read only inside the game's folders.
+  const TCarried source = UnpackCarried(spec);
+  std::string bytes, why;
+  const TReadResult read =
+      ReadSource(spec, {g.DataDir, g.SaveFolder}, kOwnListMaxBytes, bytes, why);
+  if (read != TReadResult::Whole) {
+    error =
+        "--practice: " + source.Name + ": " +
+        (read == TReadResult::Cut ? "larger than 1 MB; not read" : "cannot be read (" + why + ")");
+    return false;
+  }
+  TOwnList own;
+  const std::filesystem::path name(source.Name);
+  own.Path = source.Name;
+  own.Name = name.stem().string();
+  ParseOwnList(bytes, name.filename().string(), g.Typing.KanaTable, g.Typing.LetterWidth, own);
   problems = own.Problems;
   if (!own.Refusal.empty()) {
     error = "--practice: " + own.Refusal;

@@ -196,9 +196,21 @@ void LoadStageScript(Game& g) {
 
 void LoadStageScriptFile(Game& g, const std::string& path) {
   TScript& s = g.Script;
-  ResetScript(s, path);
-  std::string bytes;
-  const TReadResult read = ReadFileBytes(path, kTextFileLimit, bytes);
+  std::string bytes, why;
+  TReadResult read;
+  if (!g.TryScriptPath.empty() && path == g.TryScriptPath) {
+    // The script to try comes from the command line (a pipe too) or is carried
+    // by a replayed recording; once read it is kept, so a retry of the part
+    // plays the same bytes without reading again.
+    const TCarried source = UnpackCarried(path);
+    ResetScript(s, source.Name);
+    read = ReadSource(path, {g.DataDir, g.SaveFolder}, kTextFileLimit, bytes, why);
+    if (read == TReadResult::Whole && source.Kind == TCarried::TKind::Plain)
+      g.TryScriptPath = CarriedText(source.Name, bytes);
+  } else {
+    ResetScript(s, path);
+    read = ReadFileBytes(path, kTextFileLimit, bytes, why);
+  }
   if (read == TReadResult::Cut) {
     Report(g, 0, "ファイルが大きすぎます (1 MiB まで)");
     s.Finished = true;
@@ -206,7 +218,7 @@ void LoadStageScriptFile(Game& g, const std::string& path) {
   }
   if (read == TReadResult::Unreadable) {
     // Nothing will spawn: the runner lets the part end once the field is empty.
-    Report(g, 0, "ファイルが見つかりません");
+    Report(g, 0, "ファイルが見つかりません" + (why.empty() ? std::string() : " (" + why + ")"));
     s.Finished = true;
     return;
   }

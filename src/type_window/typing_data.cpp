@@ -5,9 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
+#include "base/file_bytes.h"
 #include "base/game_error.h"
 #include "base/sjis.h"
 #include "media/field_size.h"
@@ -41,14 +40,11 @@ int RoundUpToTen(int v) {
 // The width of the letter pictures, read from the letter folder's "A"; the
 // letters the build makes are 10 pixels wide.
 int LetterWidthIn(const std::string& dataDir) {
-  std::ifstream in(JoinPath(dataDir, "abc/A.bmp"), std::ios::binary);
-  std::vector<uint8_t> bytes;
-  try {
-    // A folder opens but fails on the first read, with an exception.
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
+  // A folder, pipe or device in its place is refused unread, never waited on.
+  std::string raw;
+  if (ReadFileBytes(JoinPath(dataDir, "abc/A.bmp"), kMediaFileLimit, raw) != TReadResult::Whole)
     return 10;
-  }
+  const std::vector<uint8_t> bytes(raw.begin(), raw.end());
   int w = 0, h = 0;
   std::vector<TRgb> pixels;
   if (!bytes.empty() && DecodeBmp(bytes, w, h, pixels) && w > 0) return w;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -102,4 +103,94 @@ TEST(ReadFileBytes, SpecialFilesAreRefusedWithoutWaiting) {
   EXPECT_EQ(bytes, "ab");
   std::filesystem::remove(link);
   std::filesystem::remove(file);
+}
+
+// Files named on the command line may be pipes (`--keys <(...)`): read to
+// the end when something writes, given up after the stall time when not.
+TEST(ReadArgumentFile, PipesAreReadButNeverWaitedOnForLong) {
+  std::string bytes, why;
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  ASSERT_EQ(write(fds[1], "1 press a\n", 10), 10);
+  close(fds[1]);
+  const std::string fdPath = "/dev/fd/" + std::to_string(fds[0]);
+  EXPECT_EQ(ReadArgumentFile(fdPath, 100, bytes, why), TReadResult::Whole) << why;
+  EXPECT_EQ(bytes, "1 press a\n");
+  close(fds[0]);
+
+  // A writer that keeps the pipe open and says nothing more: the bytes so
+  // far are dropped and the reason given.
+  ASSERT_EQ(pipe(fds), 0);
+  ASSERT_EQ(write(fds[1], "abc", 3), 3);
+  const std::string stalled = "/dev/fd/" + std::to_string(fds[0]);
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ReadArgumentFile(stalled, 100, bytes, why, 200), TReadResult::Unreadable);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_NE(why.find("200 ms"), std::string::npos) << why;
+  EXPECT_TRUE(bytes.empty());
+  // Past the limit a pipe is cut like a file.
+  ASSERT_EQ(write(fds[1], "defgh", 5), 5);
+  close(fds[1]);
+  EXPECT_EQ(ReadArgumentFile(stalled, 4, bytes, why, 200), TReadResult::Cut);
+  EXPECT_EQ(bytes, "defg");
+  close(fds[0]);
+
+  const std::string fifo = TempPath("argfifo");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ReadArgumentFile(fifo, 100, bytes, why, 200), TReadResult::Unreadable);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_NE(why.find("no writer"), std::string::npos) << why;
+  std::filesystem::remove(fifo);
+  EXPECT_EQ(ReadArgumentFile("/dev/zero", 100, bytes, why, 200), TReadResult::Unreadable);
+  EXPECT_EQ(why, "is a device");
+  EXPECT_EQ(ReadArgumentFile(std::filesystem::temp_directory_path().string(), 100, bytes, why),
+            TReadResult::Unreadable);
+  EXPECT_EQ(why, "is a folder");
+}
+
+// What a recording carries travels in a path string: its text is used as it
+// is, and a path it names is read only inside the allowed folders.
+TEST(ReadSource, CarriedTextAndPathsNamedByRecordings) {
+  std::string bytes, why;
+  const std::string text("a\0b\r\nc", 6);
+  const std::string carried = CarriedText("my.lin", text);
+  const TCarried c = UnpackCarried(carried);
+  EXPECT_EQ(c.Kind, TCarried::TKind::Text);
+  EXPECT_EQ(c.Name, "my.lin");
+  EXPECT_EQ(c.Text, text);
+  EXPECT_EQ(ReadSource(carried, {}, 100, bytes, why), TReadResult::Whole);
+  EXPECT_EQ(bytes, text);
+  EXPECT_EQ(ReadSource(carried, {}, 3, bytes, why), TReadResult::Cut);
+  EXPECT_EQ(bytes, text.substr(0, 3));
+
+  const std::string dir = TempPath("allowed");
+  std::filesystem::create_directories(dir + "/dat");
+  WriteFile(dir + "/dat/x.lin", "inside");
+  const std::string outside = TempPath("outside.lin");
+  WriteFile(outside, "outside");
+  EXPECT_EQ(UnpackCarried(CarriedPath(outside)).Kind, TCarried::TKind::Path);
+  EXPECT_EQ(ReadSource(CarriedPath(dir + "/dat/x.lin"), {"", dir}, 100, bytes, why),
+            TReadResult::Whole);
+  EXPECT_EQ(bytes, "inside");
+  // Outside, or climbing out with "..", or through a link: refused, unread.
+  for (const std::string& path :
+       {outside, dir + "/dat/../../" + std::filesystem::path(outside).filename().string()}) {
+    EXPECT_EQ(ReadSource(CarriedPath(path), {dir}, 100, bytes, why), TReadResult::Unreadable)
+        << path;
+    EXPECT_NE(why.find("outside the data and save folders"), std::string::npos) << why;
+  }
+  std::filesystem::create_symlink(outside, dir + "/dat/link.lin");
+  EXPECT_EQ(ReadSource(CarriedPath(dir + "/dat/link.lin"), {dir}, 100, bytes, why),
+            TReadResult::Unreadable);
+  // A folder is not inside itself, and with no folders nothing is read.
+  EXPECT_EQ(ReadSource(CarriedPath(dir), {dir}, 100, bytes, why), TReadResult::Unreadable);
+  EXPECT_EQ(ReadSource(CarriedPath(dir + "/dat/x.lin"), {}, 100, bytes, why),
+            TReadResult::Unreadable);
+  // A plain path is the command line's: read wherever it is.
+  EXPECT_EQ(ReadSource(outside, {dir}, 100, bytes, why), TReadResult::Whole);
+  EXPECT_EQ(bytes, "outside");
+  std::filesystem::remove_all(dir);
+  std::filesystem::remove(outside);
 }

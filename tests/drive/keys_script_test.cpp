@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/file_bytes.h"
 #include "drive/input_source.h"
 #include "drive/key_script.h"
 #include "world/game.h"
@@ -109,7 +110,9 @@ TEST(KeysScript, RecordingRoundTrips) {
   ASSERT_TRUE(ParseRecording(lines, "r.txt", back, error)) << error;
   EXPECT_EQ(back.Seed, r.Seed);
   EXPECT_EQ(back.Stage, 7);
-  EXPECT_EQ(back.TryScriptPath, r.TryScriptPath);
+  // The script could not be read here, so the recording names it; a replay
+  // gets the path marked as named by a recording.
+  EXPECT_EQ(back.TryScriptPath, CarriedPath(r.TryScriptPath));
   EXPECT_EQ(back.Difficulty, "easy");
   EXPECT_EQ(Flat(back.Keys), Flat(keys));
   ASSERT_TRUE(back.EndFrame.has_value());

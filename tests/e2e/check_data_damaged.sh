@@ -2,7 +2,8 @@
 # --check-data on copies of the data folder damaged in one way each: the
 # shipped folder passes; a missing, unreadable or odd-sized letter bitmap, a
 # missing backdrop tile, an ending without "end;" fail with the file named;
-# a missing or tempo-0 music piece is a warning only (the game plays silent).
+# a missing or broken music piece is a warning only (the game plays silent);
+# a tempo-0 piece, which the game refuses to play, is an error.
 set -euo pipefail
 bin="$1"; game="$2"
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
@@ -59,6 +60,6 @@ assert i > 0, "no tempo event"
 data[i + 3:i + 6] = b"\x00\x00\x00"
 open(sys.argv[2], "wb").write(data)
 PY
-expect "music with tempo 0" 0 '^bgm/city3\.mid:1: warning: '
+expect "music with tempo 0" 1 '^bgm/city3\.mid:1: '
 fresh; echo "not a midi" >d/bgm/event8.mid
 expect "music not MIDI" 0 '^bgm/event8\.mid:1: warning: '

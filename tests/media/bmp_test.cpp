@@ -1,6 +1,7 @@
 // Reading .bmp files: the pixel layouts common tools write, and damaged files
 // that must be refused without reading out of bounds.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -239,4 +240,43 @@ TEST(Bmp, LoadPictureFileReplacesThePictureOrKeepsIt) {
   EXPECT_EQ(item.Picture.At(0, 0), RgbTo565(73, 136, 241));
   std::remove(path.c_str());
   std::remove(junk.c_str());
+}
+
+// A small file can declare a huge picture: an 8 MiB 1-bit bitmap of 32768 x
+// 2047 would decode to 67 million pixels. The decoded size is what is limited.
+TEST(Bmp, PicturesPastSixteenMillionPixelsAreRefusedBeforeDecoding) {
+  auto tall = [](int w, int h) {
+    std::vector<uint8_t> b =
+        MakeBmp(w, 1, 1, false, {0x000000, 0xFFFFFF}, [](int, int) { return 0u; });
+    b[22] = h & 0xFF;
+    b[23] = (h >> 8) & 0xFF;
+    const size_t stride = ((static_cast<size_t>(w) + 31) / 32) * 4;
+    b.resize(b.size() - stride + stride * static_cast<size_t>(h), 0);
+    return b;
+  };
+  const std::vector<uint8_t> huge = tall(32768, 2047);
+  EXPECT_LT(huge.size(), size_t(8) << 20);
+  int w = 0, h = 0;
+  std::vector<TRgb> pixels;
+  std::string why;
+  EXPECT_FALSE(DecodeBmp(huge, w, h, pixels, why));
+  EXPECT_NE(why.find("32768x2047"), std::string::npos) << why;
+  EXPECT_TRUE(pixels.empty());
+  EXPECT_FALSE(DecodeBmp(tall(4000, 4001), w, h, pixels, why));
+  EXPECT_TRUE(DecodeBmp(tall(4000, 4000), w, h, pixels, why)) << why;
+  EXPECT_EQ(pixels.size(), 16000000u);
+
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("mirutena_bmp_huge_" + std::to_string(getpid()) + ".bmp"))
+                               .string();
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(huge.data()), static_cast<std::streamsize>(huge.size()));
+  TPictureItem item;
+  try {
+    LoadPictureFile(item, path);
+    ADD_FAILURE() << "a 67 million pixel picture was loaded";
+  } catch (const GameError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+  std::filesystem::remove(path);
 }

@@ -1,7 +1,10 @@
 // Lengths of standard MIDI files built by hand, and damaged data.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "media/music.h"
@@ -125,4 +128,43 @@ TEST(MidiLength, ZeroTempoIsRefused) {
             0);
   EXPECT_DOUBLE_EQ(MidiLengthMs(Header(0, 1, 480) + Chunk("MTrk", kTempo500k + kNotes + kEnd)),
                    1500.0);
+}
+
+// A piece of no length (every note at tick 0) or a flood of events is never
+// played: the devices refuse it on opening, with the reason.
+TEST(MidiLength, PiecesThatWouldStallAreNotPlayed) {
+  std::string burst;
+  for (int i = 0; i < 200000; ++i) burst += Bytes({0x00, 0x90, 0x3C, 0x40});
+  const std::string flood = Header(0, 1, 480) + Chunk("MTrk", burst + kEnd);
+  TMidiFacts f = ReadMidiFacts(flood);
+  EXPECT_EQ(f.Events, 200001u);
+  EXPECT_DOUBLE_EQ(f.LengthMs, 0.0);
+  EXPECT_NE(f.Problem.find("多すぎます"), std::string::npos) << f.Problem;
+
+  f = ReadMidiFacts(Header(0, 1, 480) + Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x40}) + kEnd));
+  EXPECT_EQ(f.Events, 2u);
+  EXPECT_NE(f.Problem.find("長さが 0"), std::string::npos) << f.Problem;
+  const std::string zero = Bytes({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00});
+  f = ReadMidiFacts(Header(0, 1, 480) + Chunk("MTrk", zero + kNotes + kEnd));
+  EXPECT_TRUE(f.ZeroTempo);
+  EXPECT_FALSE(f.Problem.empty());
+  // At the limits a piece plays: 100000 events, one tenth of a second.
+  std::string many;
+  for (int i = 0; i < 99998; ++i) many += Bytes({0x00, 0x90, 0x3C, 0x40});
+  many += Bytes({0x30, 0x80, 0x3C, 0x00});  // 48 ticks at 96 a quarter: 0.25 s
+  f = ReadMidiFacts(Header(0, 1, 96) + Chunk("MTrk", many + kEnd));
+  EXPECT_EQ(f.Events, 100000u);
+  EXPECT_DOUBLE_EQ(f.LengthMs, 250.0);
+  EXPECT_TRUE(f.Problem.empty()) << f.Problem;
+
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("mirutena_midi_" + std::to_string(getpid())))
+          .string();
+  std::ofstream(path, std::ios::binary) << flood;
+  double length = -2;
+  std::string error;
+  EXPECT_FALSE(ReadMidiFileLength(path, length, error));
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_EQ(length, -2);
+  std::filesystem::remove(path);
 }

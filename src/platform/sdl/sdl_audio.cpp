@@ -36,9 +36,11 @@ std::string RenderingOf(const std::string& midiPath) {
   if (mid.extension() != ".mid") return "";
   fs::path ogg = mid;
   ogg.replace_extension(".ogg");
-  std::error_code e1, e2;
+  std::error_code e1, e2, e3;
   const auto midTime = fs::last_write_time(mid, e1), oggTime = fs::last_write_time(ogg, e2);
   if (e1 || e2 || oggTime < midTime) return "";
+  // SDL_mixer opens it with a blocking open: a pipe in its place would hang.
+  if (!fs::is_regular_file(ogg, e3)) return "";
   return ogg.string();
 }
 
