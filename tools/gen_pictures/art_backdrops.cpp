@@ -101,7 +101,10 @@ TRgba Sea(int x, int y) {
   float depth = Wrap(y) + 0.5f - crest;
   if (depth < 0) depth += 40;
   if (depth >= 40) depth -= 40;
-  if (depth < 1) return Hash01(x / 2, row, 82) > 0.75f ? Rgb(33, 69, 74) : Rgb(16, 24, 41);  // foam
+  if (depth < 1) {  // the crest: dim foam with lone glints
+    if (Hash01(x, row, 83) > 0.92f) return Rgb(49, 89, 99);
+    return Hash01(x / 2, row, 82) > 0.75f ? Rgb(16, 28, 57) : Rgb(16, 24, 41);
+  }
   if (depth > 38 || (depth < 2 && Hash01(x, row, 81) > 0.5f)) return Rgb(8, 24, 41);
   float lit = 1 - std::fmin(depth, 10.0f) / 10;
   return Dither(lit * 0.8f, x, y) ? Rgb(0, 16, 33) : Rgb(0, 12, 24);
