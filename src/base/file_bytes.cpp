@@ -144,8 +144,10 @@ TReadResult ReadArgumentFile(const std::string& path, size_t limit, std::string&
   }
 }
 
+// The name goes with its length, so any bytes it holds (a line end too) stay
+// apart from the text.
 std::string CarriedText(const std::string& name, const std::string& text) {
-  return std::string(1, '\0') + "T" + name + '\n' + text;
+  return std::string(1, '\0') + "T" + std::to_string(name.size()) + ":" + name + text;
 }
 
 std::string CarriedPath(const std::string& path) {
@@ -164,9 +166,12 @@ TCarried UnpackCarried(const std::string& source) {
     return c;
   }
   c.Kind = TCarried::TKind::Text;
-  const size_t nl = source.find('\n', 2);
-  c.Name = source.substr(2, nl == std::string::npos ? std::string::npos : nl - 2);
-  if (nl != std::string::npos) c.Text = source.substr(nl + 1);
+  size_t at = 2, length = 0;
+  while (at < source.size() && source[at] >= '0' && source[at] <= '9' && length < source.size())
+    length = length * 10 + static_cast<size_t>(source[at++] - '0');
+  if (at < source.size() && source[at] == ':') ++at;
+  c.Name = source.substr(at, length);
+  c.Text = source.substr(std::min(source.size(), at + length));
   return c;
 }
 

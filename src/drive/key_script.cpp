@@ -275,6 +275,7 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
     std::string line = Trim(lines[i]);
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> w = Words(line);
+    if (w.empty()) continue;  // only vertical tabs or form feeds
     std::string message;
     int64_t value = 0;
     if (carried.TakeLine(line, message)) {
@@ -304,10 +305,13 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
       // A list file named by an older recording is read only from the game's folders.
       out.Practice = Trim(line.substr(8));
       if (out.Practice.empty()) message = "\"practice\" needs a list";
+      if (out.Practice.find('\0') != std::string::npos) message = "\"practice\" holds a NUL byte";
       if (IsListPath(out.Practice)) out.Practice = CarriedPath(out.Practice);
     } else if (w[0] == "try-script") {
       out.TryScriptPath = Trim(line.substr(10));
       if (out.TryScriptPath.empty()) message = "\"try-script\" needs a path";
+      if (out.TryScriptPath.find('\0') != std::string::npos)
+        message = "\"try-script\" holds a NUL byte";
       out.TryScriptPath = CarriedPath(out.TryScriptPath);
     } else {
       if (ParseKeyLine(line, out.Keys, message) && out.Keys.size() > kKeyFileMaxEvents)

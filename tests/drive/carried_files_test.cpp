@@ -82,6 +82,14 @@ TEST(CarriedFiles, DamagedBlocksAndOlderPathsAreCaught) {
   bad({"try-script-text 1 a", "try-script-data %zz"}, "bad escape");
   bad({"try-script-text 2000000 a"}, "at most 1 MiB");
   bad({"try-script-text 0 a", "try-script-text 0 a"}, "a second");
+  bad({std::string("practice \0T1:ab", 16)}, "NUL");
+  bad({std::string("try-script /a\0b", 16)}, "NUL");
+  // A name may hold any byte, a line end too, without running into the text.
+  ASSERT_TRUE(ParseRecording(
+      {head, "seed 1", "\v\f", "try-script-text 2 a%0Ab", "try-script-data xy"}, "r.rec", r, error))
+      << error;
+  EXPECT_EQ(UnpackCarried(r.TryScriptPath).Name, "a\nb");
+  EXPECT_EQ(UnpackCarried(r.TryScriptPath).Text, "xy");
   // An empty carried file is still a file.
   ASSERT_TRUE(ParseRecording({head, "seed 1", "try-script-text 0 e.lin"}, "r.rec", r, error));
   EXPECT_EQ(r.TryScriptPath, CarriedText("e.lin", ""));
