@@ -13,11 +13,13 @@ outside every prompt window of the trace. Faces as in backdrop_review.py: the
 and the rate gauge at 4,19) is read off the screenshot under the item's own
 shape; a frame's face is its picture's. MISS! (at 171,183) and each enemy of the
 trace are measured only where they are really seen: an enemy's kind names its
-picture, and one of its patterns, placed within 3 px of the trace's position,
-must match the screen in at least 80 % of its drawn pixels (so not under a
-window, an effect or another enemy); its face is then the luminance of those
-matching pixels. Each face is set against the backdrop pixels within two
-pixels around the item's drawn pixels: "p5" against the 95th percentile of
+picture, and one of its patterns, placed within 3 px of the trace's position
+(else up to 12 px, for kinds that shake or sway), must match the screen in at
+least 80 % of its drawn pixels on the screen, with at least a third of the
+pattern on it (so not under a window, an effect or another enemy); its face is
+then the luminance of those matching pixels. The circle (bou) is drawn turned,
+so it is never matched. Each face is set against the backdrop pixels within
+two pixels around the item's drawn pixels: "p5" against the 95th percentile of
 their luminance (stars, flakes and sparks left out), "worst" against the
 brightest. The last lines give the lowest of each group over all shots, and
 for enemies each picture's lowest p5 with the number of times it was measured.
@@ -38,7 +40,8 @@ HUD = [("score", 2, 4), ("Score_Rate", 4, 19)]
 MISS = ("miss", 171, 183)
 BOUNDS = {"HUD": 4.5, "MISS!": 4.5, "frames": 3.0, "enemies": 3.0}  # p5 contrast to keep
 MATCH = 0.8  # share of an item's drawn pixels that must be on the screen unchanged
-REACH = 3    # how far from the trace's position an enemy's pattern is looked for
+REACH = 3    # how far from the trace's position an enemy's pattern is looked for first,
+FAR = 12     # and then at most (a shaking bread, a swaying missile, a dropping one)
 
 
 def read_shot(path):
@@ -102,7 +105,19 @@ def patterns(item, key):
 
 def seen(cells, x0, y0, rows, width, height, reach):
     """The drawn pixels of the best-matching cell near (x0, y0) that match the
-    screen, when at least MATCH of the cell's pixels do; otherwise None."""
+    screen, when at least MATCH of the cell's pixels on the screen do (and at
+    least a third of the cell is on it); otherwise None. Places within REACH
+    are tried first, then up to `reach` away (shaking and swaying kinds)."""
+    def match(dx, dy, cell):
+        on = [(x0 + dx + i, y0 + dy + j, c) for i, j, c in cell
+              if 0 <= x0 + dx + i < width and 0 <= y0 + dy + j < height]
+        if not on or 3 * len(on) < len(cell):
+            return None, 0
+        probe = on[::max(1, len(on) // 16)]
+        if sum(rows[y][x] == c for x, y, c in probe) < MATCH * len(probe) - 1:
+            return None, 0
+        hit = [(x, y) for x, y, c in on if rows[y][x] == c]
+        return hit, len(hit) / len(on)
     best, best_share = None, MATCH
     for r in range(reach + 1):  # nearest places first
         for dy in range(-r, r + 1):
@@ -110,16 +125,12 @@ def seen(cells, x0, y0, rows, width, height, reach):
                 if max(abs(dx), abs(dy)) != r:
                     continue
                 for cell in cells:
-                    if not cell:
-                        continue
-                    hit = [(x0 + dx + i, y0 + dy + j) for i, j, c in cell
-                           if 0 <= x0 + dx + i < width and 0 <= y0 + dy + j < height
-                           and rows[y0 + dy + j][x0 + dx + i] == c]
-                    if len(hit) / len(cell) >= best_share:
-                        best, best_share = hit, len(hit) / len(cell)
-        if best:
+                    hit, share = match(dx, dy, cell) if cell else (None, 0)
+                    if hit and share >= best_share:
+                        best, best_share = hit, share
+        if best and r >= min(reach, REACH):
             return best
-    return None
+    return best
 
 
 def main():
@@ -185,7 +196,7 @@ def main():
             if not pic or pic not in items or e.get("state") == 100:
                 continue
             cells.setdefault(pic, patterns(items[pic], keys[pic]))
-            hit = seen(cells[pic], int(e["x"]), int(e["y"]), rows, width, height, REACH)
+            hit = seen(cells[pic], int(e["x"]), int(e["y"]), rows, width, height, FAR)
             if not hit:
                 continue
             got = judge(upper_quarter(luminance(rows[y][x]) for x, y in hit),
