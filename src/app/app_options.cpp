@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+#include "world/window_view.h"
+
 namespace {
 
 bool ParseInt(const std::string& text, int64_t lo, int64_t hi, int64_t& v) {
@@ -26,7 +28,8 @@ const char* UsageText() {
          "  mirutena [--data DIR] [--scale N] [--fullscreen]   play in a window\n"
          "      the data folder: --data DIR, else $MIRUTENA_DATA, else found beside the\n"
          "      program (the build's game/ or the installed share/mirutena/)\n"
-         "      (--save-dir, --stage, --try-script, --difficulty, --stage-look,\n"
+         "      (--save-dir, --stage, --try-script, --difficulty, --stage-look, --reading,\n"
+         "      --romaji-display, --typed,\n"
          "      --practice, --record, --shot and --autoplay, the built-in player to\n"
          "      watch, also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
@@ -39,6 +42,9 @@ const char* UsageText() {
          "      --difficulty easy|normal|hard  --practice LEVEL|weakest|FILE\n"
          "      --stage-look stages|classic   each stage's own backdrops and music, or\n"
          "                       the classic ones (default: the setting; changes no play)\n"
+         "      --reading on|off  --romaji-display always|hint|off  --typed keep|vanish\n"
+         "                       the prompt windows' reading line, romaji line and typed\n"
+         "                       letters (default: the settings)\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
@@ -120,6 +126,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
         error = "--stage-look: expected stages or classic, got \"" + o.StageLook + "\"";
         return false;
       }
+    } else if (a == "--reading") {
+      if (!value(o.ReadingLine)) return false;
+    } else if (a == "--romaji-display") {
+      if (!value(o.RomajiDisplay)) return false;
+    } else if (a == "--typed") {
+      if (!value(o.Typed)) return false;
     } else if (a == "--autoplay") {
       if (!value(o.AutoplaySpec)) return false;
     } else if (a == "--record") {
@@ -184,8 +196,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   bool run = o.Mode == AppOptions::TMode::Headless || o.Mode == AppOptions::TMode::Window;
   // --stats reads the records of the player's folder or of --save-dir.
   bool saveDirAllowed = run || o.Mode == AppOptions::TMode::Stats;
+  {
+    TWindowViewFlags view;
+    if (!ParseWindowViewFlags(o.ReadingLine, o.RomajiDisplay, o.Typed, view, error)) return false;
+  }
+  const bool viewGiven = !o.ReadingLine.empty() || !o.RomajiDisplay.empty() || !o.Typed.empty();
   if (!run && (windowOnly || runOnly || o.Stage || !o.Difficulty.empty() || !o.StageLook.empty() ||
-               !o.Practice.empty() || !o.TryScript.empty() || !o.RecordFile.empty() ||
+               viewGiven || !o.Practice.empty() || !o.TryScript.empty() || !o.RecordFile.empty() ||
                (!o.SaveDir.empty() && !saveDirAllowed) || !o.Shots.empty())) {
     error = "run options do not go with --check-data, --romaji, --catalog or --bench";
     return false;
@@ -204,10 +221,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   }
   if (!o.ReplayFile.empty() &&
       (o.SeedGiven || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
-       !o.TryScript.empty() || !o.KeysFile.empty() || !o.AutoplaySpec.empty())) {
+       !o.TryScript.empty() || !o.KeysFile.empty() || !o.AutoplaySpec.empty() ||
+       !o.ReadingLine.empty() || !o.RomajiDisplay.empty() || !o.Typed.empty())) {
     error =
         "--replay takes seed, stage, difficulty, practice and keys from its file: --seed, "
-        "--stage, --difficulty, --practice, --try-script, --keys and --autoplay do not go with it";
+        "--stage, --difficulty, --practice, --try-script, --keys, --autoplay and the window view "
+        "options do not go with it";
     return false;
   }
   if (headless && o.Frames < 0 && o.ReplayFile.empty()) {

@@ -31,6 +31,9 @@ struct AppOptions {
   std::string Practice;    // --practice LIST: a level 1..8 or a word-list file
   std::string Difficulty;  // easy|normal|hard; empty: not given
   std::string StageLook;   // stages|classic; empty: the setting
+  // The prompt windows' view (empty: the setting): on|off, always|hint|off,
+  // keep|vanish.
+  std::string ReadingLine, RomajiDisplay, Typed;
   std::string RecordFile, ReplayFile, TraceFile;
   std::vector<TShotRequest> Shots;
   bool Summary = false;

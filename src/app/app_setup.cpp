@@ -29,6 +29,11 @@ void ApplyStageLook(Game& g, const std::string& flag) {
   g.Scenes.StageLookGiven = ParseStageLook(flag, g.Scenes.StageLookFlag);
 }
 
+void ApplyWindowView(Game& g, const AppOptions& o) {
+  std::string error;  // the flags were checked with the command line
+  ParseWindowViewFlags(o.ReadingLine, o.RomajiDisplay, o.Typed, g.ViewFlags, error);
+}
+
 bool LoadCatalogs(Game& g, std::string& error) {
   TBlob pictures = BuiltInPictureBlob();
   TBlob sounds = BuiltInSoundBlob();

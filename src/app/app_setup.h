@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/app_options.h"
 #include "drive/input_source.h"
 #include "platform/freetype/freetype_glyphs.h"
 #include "world/game.h"
@@ -16,6 +17,8 @@ void OpenSettings(Game& g, const std::string& path);
 // --stage-look for this run (empty: the setting); the settings file keeps its
 // own choice.
 void ApplyStageLook(Game& g, const std::string& flag);
+// --reading, --romaji-display and --typed over the settings for this run.
+void ApplyWindowView(Game& g, const AppOptions& o);
 // Fills the picture and sound catalogs from the compiled-in blobs.
 bool LoadCatalogs(Game& g, std::string& error);
 // Finds the Japanese font and attaches it to the game.

@@ -11,6 +11,7 @@
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "drive/input_source.h"
+#include "drive/recording_files.h"
 #include "drive/run_report.h"
 #include "main/form.h"
 #include "main/form_keys.h"
@@ -52,6 +53,12 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
   run.Start.TryScriptPath = o.TryScript;
   if (!o.Difficulty.empty()) run.Start.Difficulty = o.Difficulty;
   run.Start.Practice = o.Practice;
+  run.Start.ReadingLine = o.ReadingLine;
+  run.Start.RomajiDisplay = o.RomajiDisplay;
+  run.Start.Typed = o.Typed;
+  // The try-out script and own list are read once, here, so that a recording
+  // carries their text (a pipe can be read only once).
+  if (!CarryRunFiles(run.Start, error)) return false;
   if (!o.KeysFile.empty()) {
     std::vector<TTimedKey> keys;
     if (!LoadKeyScript(o.KeysFile, keys, error)) return false;
@@ -116,6 +123,9 @@ int RunHeadless(const AppOptions& o) {
   g.SaveFolder = folders.SaveFolder;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
+  // A replay shows the windows as they were recorded.
+  ParseWindowViewFlags(run.Start.ReadingLine, run.Start.RomajiDisplay, run.Start.Typed, g.ViewFlags,
+                       error);
   std::unique_ptr<FreeTypeGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error))
     return Fail(error);

@@ -95,7 +95,8 @@ std::string EntryJson(const TRecordEntry& e) {
       ",\"accuracy\":" + FixedText(Accuracy(e.Keys, e.Misses), 4) +
       ",\"words\":" + std::to_string(e.Words) + ",\"hits\":" + Counts(e.Hits) +
       ",\"missed\":" + Counts(e.Missed) +
-      ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) +
+      ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) + ",\"romaji_display\":\"" +
+      e.RomajiDisplay + "\",\"reading_line\":\"" + (e.ReadingLine ? "on" : "off") + "\"" +
       ",\"word_log\":" + WordsJson(e.WordLog) + "}";
   return s;
 }

@@ -16,6 +16,7 @@
 #include "app/save_folder.h"
 #include "drive/attract.h"
 #include "drive/key_script.h"
+#include "drive/recording_files.h"
 #include "main/form.h"
 #include "main/form_keys.h"
 #include "platform/headless/headless_platform.h"
@@ -79,7 +80,9 @@ int RunWindow(const AppOptions& o) {
   start.Seed = ClockSeed();
   start.Stage = o.Stage;
   start.TryScriptPath = o.TryScript;
+  start.Practice = o.Practice;
   if (!o.Difficulty.empty()) start.Difficulty = o.Difficulty;
+  if (!CarryRunFiles(start, error)) return Fail(error);
   if (!o.RecordFile.empty()) {
     record.open(o.RecordFile, std::ios::binary);
     if (!record) return Fail(o.RecordFile + ": cannot be written");
@@ -100,9 +103,14 @@ int RunWindow(const AppOptions& o) {
   g.KeepsResults = folders.ResultsKept;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
+  ApplyWindowView(g, o);
   const TSettings& settings = g.Settings.Values();
   // The difficulty last chosen, unless the command line gives one.
   if (o.Difficulty.empty()) start.Difficulty = DifficultyName(settings.Difficulty);
+  const TWindowView view = WindowViewOf(g);
+  start.ReadingLine = view.Reading ? "on" : "off";
+  start.RomajiDisplay = RomajiDisplayName(view.Romaji);
+  start.Typed = TypedLettersName(view.Typed);
   if (record.is_open()) record << FormatRecordingHead(start);
 
   SdlPlatform platform;
@@ -168,9 +176,10 @@ int RunWindow(const AppOptions& o) {
         timing.FrameRan(framesRun, platform.LastPresentTime());
         if (framesRun == 1) {
           StartChosenStage(g, start.Stage, start.TryScriptPath);
-          if (!o.Practice.empty()) {
+          if (!start.Practice.empty()) {
             std::vector<std::string> problems;
-            if (!StartPracticeFromSpec(g, o.Practice, problems, error)) platform.ReportError(error);
+            if (!StartPracticeFromSpec(g, start.Practice, problems, error))
+              platform.ReportError(error);
             for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
           }
         }

@@ -230,6 +230,11 @@ std::string FormatRecordingHead(const TRecording& r) {
   if (!r.TryScriptPath.empty()) s += HeadFileLines("try-script", r.TryScriptPath);
   // Recordings of the normal game stay as they always were.
   if (r.Difficulty != "normal") s += "difficulty " + r.Difficulty + "\n";
+  std::string view;
+  if (r.ReadingLine == "on") view += " reading=on";
+  if (!r.RomajiDisplay.empty() && r.RomajiDisplay != "always") view += " romaji=" + r.RomajiDisplay;
+  if (r.Typed == "keep") view += " typed=keep";
+  if (!view.empty()) s += "view" + view + "\n";
   if (IsListPath(r.Practice) || (!r.Practice.empty() && r.Practice[0] == '\0'))
     s += HeadFileLines("practice", r.Practice);
   else if (!r.Practice.empty())
@@ -301,6 +306,20 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
         message = "\"difficulty\" needs easy, normal or hard";
       else
         out.Difficulty = w[1];
+    } else if (w[0] == "view") {
+      for (size_t k = 1; k < w.size() && message.empty(); ++k) {
+        const size_t eq = w[k].find('=');
+        const std::string key = w[k].substr(0, eq),
+                          value = eq == std::string::npos ? "" : w[k].substr(eq + 1);
+        if (key == "reading" && (value == "on" || value == "off"))
+          out.ReadingLine = value;
+        else if (key == "romaji" && (value == "always" || value == "hint" || value == "off"))
+          out.RomajiDisplay = value;
+        else if (key == "typed" && (value == "keep" || value == "vanish"))
+          out.Typed = value;
+        else
+          message = "bad \"view\" item \"" + w[k] + "\"";
+      }
     } else if (w[0] == "practice") {
       // A list file named by an older recording is read only from the game's folders.
       out.Practice = Trim(line.substr(8));

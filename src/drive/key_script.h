@@ -53,6 +53,9 @@ struct TRecording {
   std::string TryScriptPath;  // empty: none
   std::string Difficulty = "normal";
   std::string Practice;  // --practice: empty for none
+  // The prompt windows' view it was played with ("on"/"off", "always"/"hint"/
+  // "off", "keep"/"vanish"; empty: the default), kept on a "view" line.
+  std::string ReadingLine, RomajiDisplay, Typed;
   std::vector<TTimedKey> Keys;
   std::optional<int64_t> EndFrame;  // frames the run lasted, when it ended cleanly
 };

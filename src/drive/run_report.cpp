@@ -7,6 +7,7 @@
 
 #include "base/sjis.h"
 #include "world/game.h"
+#include "world/window_view.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ std::string WindowJson(const Game& g, const std::unique_ptr<TTypeWindow>& p) {
       .Int("position", w.Position)
       .Int("locked", w.Locked)
       .Int("target", g.Typing.Target == p.get() ? 1 : 0)
+      .Int("reading", w.ShowsReading ? 1 : 0)
+      .Int("romaji_shown", RomajiShown(g, w) ? 1 : 0)
       .Close();
 }
 
@@ -196,6 +199,9 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Raw("weak_keys", LettersJson(WeakestKeys(run.Hits, run.Missed, 3)))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
       .Raw("difficulty", JsonString(DifficultyName(g.Difficulty.Level)))
+      .Raw("reading_line", JsonString(WindowViewOf(g).Reading ? "on" : "off"))
+      .Raw("romaji_display", JsonString(RomajiDisplayName(WindowViewOf(g).Romaji)))
+      .Raw("typed_letters", JsonString(TypedLettersName(WindowViewOf(g).Typed)))
       .Int("paused_frames", g.Pause.PausedFrames)
       .Raw("practice", JsonArray(practice,
                                  [](const TPracticeResult& r) {

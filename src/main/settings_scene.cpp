@@ -18,6 +18,7 @@
 #include "world/game.h"
 #include "world/settings_link.h"
 #include "world/stage_table.h"
+#include "world/window_view.h"
 
 namespace {
 
@@ -31,15 +32,19 @@ enum class TRow {
   Romaji,
   Difficulty,
   StageLook,
+  Reading,
+  RomajiDisplay,
+  TypedLetters,
   Back
 };
-constexpr std::array<TRow, 10> kRows = {
-    TRow::Music,      TRow::Effects, TRow::Translucency, TRow::Fps,       TRow::Scale,
-    TRow::FullScreen, TRow::Romaji,  TRow::Difficulty,   TRow::StageLook, TRow::Back};
+constexpr std::array<TRow, 13> kRows = {
+    TRow::Music,         TRow::Effects,      TRow::Translucency, TRow::Fps,       TRow::Scale,
+    TRow::FullScreen,    TRow::Romaji,       TRow::Difficulty,   TRow::StageLook, TRow::Reading,
+    TRow::RomajiDisplay, TRow::TypedLetters, TRow::Back};
 constexpr int kRowCount = static_cast<int>(kRows.size());
 constexpr int kVolumeStep = 10;
 constexpr int kLargestScaleOffered = 8;
-constexpr int kTop = 90, kPitch = 24, kLabelX = 96, kValueX = 236;
+constexpr int kTop = 82, kPitch = 19, kLabelX = 96, kValueX = 236;
 
 const char* Label(TRow r) {
   switch (r) {
@@ -61,10 +66,30 @@ const char* Label(TRow r) {
       return "難易度";
     case TRow::StageLook:
       return "背景と音楽";
+    case TRow::Reading:
+      return "読みがな";
+    case TRow::RomajiDisplay:
+      return "ローマ字の表示";
+    case TRow::TypedLetters:
+      return "打った文字";
     case TRow::Back:
       return "もどる";
   }
   return "";
+}
+
+// What the prompt-window rows do, shown under the rows while one is chosen.
+const char* About(TRow r) {
+  switch (r) {
+    case TRow::Reading:
+      return "ことばの下に読みがなを出します";
+    case TRow::RomajiDisplay:
+      return "ヒント:止まるかミスで出る なし:読みで打つ";
+    case TRow::TypedLetters:
+      return "残す:打った文字を暗くして残します";
+    default:
+      return nullptr;
+  }
 }
 
 const char* OnOff(bool on) {
@@ -108,6 +133,20 @@ std::string Value(const Game& g, TRow r) {
       return "ふつう";
     case TRow::StageLook:
       return StageLookOf(g) == TStageLook::Classic ? "クラシック" : "ステージごと";
+    case TRow::Reading:
+      return OnOff(WindowViewOf(g).Reading);
+    case TRow::RomajiDisplay:
+      switch (WindowViewOf(g).Romaji) {
+        case TRomajiDisplay::Hint:
+          return "ヒント";
+        case TRomajiDisplay::Off:
+          return "なし";
+        case TRomajiDisplay::Always:
+          break;
+      }
+      return "いつも";
+    case TRow::TypedLetters:
+      return WindowViewOf(g).Typed == TTypedLetters::Keep ? "残す" : "消える";
     case TRow::Back:
       break;
   }
@@ -169,6 +208,20 @@ void ChangeRow(Game& g, TRow row, int step) {
       s.StageLook = StageLookOf(g) == TStageLook::Stages ? TStageLook::Classic : TStageLook::Stages;
       g.Scenes.StageLookGiven = false;
       break;
+    // The player's choice replaces the run's flag for each of the three.
+    case TRow::Reading:
+      s.ReadingLine = !WindowViewOf(g).Reading;
+      g.ViewFlags.Reading.reset();
+      break;
+    case TRow::RomajiDisplay:
+      s.RomajiDisplay = Cycle(WindowViewOf(g).Romaji, 3, step);
+      g.ViewFlags.Romaji.reset();
+      break;
+    case TRow::TypedLetters:
+      s.TypedLetters = WindowViewOf(g).Typed == TTypedLetters::Keep ? TTypedLetters::Vanish
+                                                                    : TTypedLetters::Keep;
+      g.ViewFlags.Typed.reset();
+      break;
     case TRow::Back:
       LeaveSettings(g);
       return;
@@ -206,7 +259,9 @@ void DrawSettings(Game& g) {
     if (row == TRow::Music || row == TRow::Effects) x += 96;  // after the bar
     text(x, y, chosen ? "< " + value + " >" : "  " + value, colour);
   }
-  text(84, 346, "↑↓ えらぶ  ←→ かえる  Esc もどる", TRgb{170, 180, 210});
+  if (const char* about = About(kRows[g.Scenes.SettingsRow]))
+    text(72, 334, about, TRgb{170, 230, 170});
+  text(84, 352, "↑↓ えらぶ  ←→ かえる  Esc もどる", TRgb{170, 180, 210});
   DrawVolumeBar(g, kValueX, kTop, g.Settings.Values().MusicVolume);
   DrawVolumeBar(g, kValueX, kTop + kPitch, g.Settings.Values().EffectsVolume);
   int row = g.Scenes.SettingsRow;

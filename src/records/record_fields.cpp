@@ -167,6 +167,9 @@ void AppendExtraFields(std::string& out, const TRecordEntry& e) {
   out += " m=" + std::to_string(e.Measure < 1 ? 1 : e.Measure);
   out += " t=" + std::to_string(e.TypeFrames < 0 ? 0 : e.TypeFrames);
   if (!e.WordLog.empty()) out += " w=" + FormatWordLog(e.WordLog);
+  // Only what differs from the windows every older line was played with.
+  if (e.RomajiDisplay == "hint" || e.RomajiDisplay == "off") out += " r=" + e.RomajiDisplay;
+  if (e.ReadingLine) out += " k=on";
 }
 
 bool ParseExtraField(const char* begin, const char* end, TRecordEntry& e) {
@@ -178,5 +181,15 @@ bool ParseExtraField(const char* begin, const char* end, TRecordEntry& e) {
   if (key == "m") return Number(value, e.Measure) && e.Measure >= 1;
   if (key == "t") return Number(value, e.TypeFrames);
   if (key == "w") return ParseWordLog(eq + 1, end, e.WordLog);
+  if (key == "r") {
+    if (value != "always" && value != "hint" && value != "off") return false;
+    e.RomajiDisplay = std::string(value);
+    return true;
+  }
+  if (key == "k") {
+    if (value != "on" && value != "off") return false;
+    e.ReadingLine = value == "on";
+    return true;
+  }
   return true;
 }

@@ -14,8 +14,8 @@
 #include <limits>
 
 #include "records/mapped_file.h"
-#include "saves/save_lock.h"
 #include "records/record_fields.h"
+#include "saves/save_lock.h"
 
 namespace {
 
@@ -264,6 +264,8 @@ bool ParseRecordLine(const char* begin, const char* end, TRecordEntry& e) {
   e.Measure = 1;
   e.TypeFrames = 0;
   e.WordLog.clear();
+  e.RomajiDisplay = "always";
+  e.ReadingLine = false;
   while (!f.Done()) {
     if (!f.Next(b, x) || !ParseExtraField(b, x, e)) return false;
   }

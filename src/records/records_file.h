@@ -27,6 +27,10 @@ struct TRecordEntry {
   int Measure = kMeasureVersion;
   int64_t TypeFrames = 0;
   std::vector<TWordMeasure> WordLog;
+  // The prompt windows it was played with: the romaji display ("always",
+  // "hint" or "off"; lines without r= are "always") and the reading line.
+  std::string RomajiDisplay = "always";
+  bool ReadingLine = false;
 };
 
 // The entry's keys per second as it was measured: per second of typeable

@@ -6,6 +6,7 @@
 #include "records/records_stats.h"
 #include "world/game.h"
 #include "world/stage_table.h"
+#include "world/window_view.h"
 
 namespace {
 
@@ -29,6 +30,9 @@ TRecordEntry EntryOf(const Game& g, const TMeasures& m, bool cleared) {
   e.Attempt = g.Records.Attempt;
   e.Cleared = cleared;
   e.Score = g.Score;
+  const TWindowView view = WindowViewOf(g);
+  e.RomajiDisplay = RomajiDisplayName(view.Romaji);
+  e.ReadingLine = view.Reading;
   return e;
 }
 
@@ -58,10 +62,13 @@ TResultView PartView(const Game& g, const TMeasures& m) {
   int32_t score = 0;
   // A best is a best among plays of the same difficulty.
   const std::string difficulty = RecordsDifficulty(g);
+  const std::string romaji = RomajiDisplayName(WindowViewOf(g).Romaji);
   for (const TRecordEntry& e : g.Records.Entries) {
     if (e.Kind != "part" || e.Stage != g.Stage || e.Part != g.Part) continue;
-    // Nor are speeds measured another way compared.
+    // Nor are speeds measured another way, or typed with the romaji shown
+    // another way, compared.
     if (e.Difficulty != difficulty || e.Measure != kMeasureVersion) continue;
+    if (e.RomajiDisplay != romaji) continue;
     any = true;
     if (e.Frames >= kMinFramesForBest) {
       kps = std::max(kps, EntryKps(e));
@@ -86,6 +93,7 @@ TResultView StageView(const Game& g) {
   for (const TAttemptSum& a : StageAttempts(g.Records.Entries, PartsPerStage)) {
     if (a.Stage != g.Stage || a.Attempt == g.Records.Attempt) continue;
     if (a.Difficulty != RecordsDifficulty(g) || a.Measure != kMeasureVersion) continue;
+    if (a.RomajiDisplay != RomajiDisplayName(WindowViewOf(g).Romaji)) continue;
     any = true;
     std::array<TStageBest, 11> one = StageBests({a});
     best.Kps = std::max(best.Kps, one[a.Stage].Kps);

@@ -21,6 +21,7 @@ std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
       a.Stage = e.Stage;
       a.Attempt = e.Attempt;
       a.Difficulty = e.Difficulty;
+      a.RomajiDisplay = e.RomajiDisplay;
       out.push_back(a);
     }
     TAttemptSum& a = out[it->second];

@@ -18,6 +18,7 @@ struct TAttemptSum {
   int Stage = 0, Attempt = 0;
   std::string Difficulty;         // of its first part, as the file marks it
   int Measure = kMeasureVersion;  // the oldest measure among its parts
+  std::string RomajiDisplay;      // of its first part
   TMeasures M;                    // without the miss and word logs
   bool Cleared = false;           // its last part was cleared
   int32_t Score = 0;              // the highest score it reached

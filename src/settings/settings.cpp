@@ -89,6 +89,14 @@ void ApplyPair(TSettings& s, const std::string& key, const std::string& value,
   } else if (key == "stage_look") {
     if (!ParseStageLook(Lower(value), s.StageLook))
       problem = "\"" + value + "\" is not stages or classic";
+  } else if (key == "reading_line") {
+    flag(s.ReadingLine);
+  } else if (key == "romaji_display") {
+    if (!ParseRomajiDisplay(Lower(value), s.RomajiDisplay))
+      problem = "\"" + value + "\" is not always, hint or off";
+  } else if (key == "typed_letters") {
+    if (!ParseTypedLetters(Lower(value), s.TypedLetters))
+      problem = "\"" + value + "\" is not keep or vanish";
   } else {
     problem = "unknown key \"" + key + "\"";
   }
@@ -151,6 +159,44 @@ bool ParseStageLook(const std::string& text, TStageLook& l) {
   return false;
 }
 
+const char* RomajiDisplayName(TRomajiDisplay d) {
+  switch (d) {
+    case TRomajiDisplay::Hint:
+      return "hint";
+    case TRomajiDisplay::Off:
+      return "off";
+    case TRomajiDisplay::Always:
+      break;
+  }
+  return "always";
+}
+
+const char* TypedLettersName(TTypedLetters t) {
+  return t == TTypedLetters::Keep ? "keep" : "vanish";
+}
+
+bool ParseRomajiDisplay(const std::string& text, TRomajiDisplay& d) {
+  for (TRomajiDisplay c : {TRomajiDisplay::Always, TRomajiDisplay::Hint, TRomajiDisplay::Off})
+    if (text == RomajiDisplayName(c)) {
+      d = c;
+      return true;
+    }
+  return false;
+}
+
+bool ParseTypedLetters(const std::string& text, TTypedLetters& t) {
+  for (TTypedLetters c : {TTypedLetters::Vanish, TTypedLetters::Keep})
+    if (text == TypedLettersName(c)) {
+      t = c;
+      return true;
+    }
+  return false;
+}
+
+bool ParseOnOff(const std::string& text, bool& on) {
+  return ParseBool(text, on);
+}
+
 TSettings ParseSettings(const std::string& text, std::vector<std::string>& problems) {
   TSettings s;
   std::string body = text;
@@ -200,6 +246,11 @@ std::string FormatSettings(const TSettings& s) {
     << "# Difficulty: easy, normal or hard.\n"
     << "difficulty = " << DifficultyName(s.Difficulty) << "\n"
     << "# Backdrop and music of the stages: stages (each its own) or classic.\n"
-    << "stage_look = " << StageLookName(s.StageLook) << "\n";
+    << "stage_look = " << StageLookName(s.StageLook) << "\n"
+    << "# Prompt windows: the reading in kana on or off; the romaji always, as a\n"
+    << "# hint once you hesitate or miss, or off; typed letters vanish or keep.\n"
+    << "reading_line = " << OnOff(s.ReadingLine) << "\n"
+    << "romaji_display = " << RomajiDisplayName(s.RomajiDisplay) << "\n"
+    << "typed_letters = " << TypedLettersName(s.TypedLetters) << "\n";
   return o.str();
 }

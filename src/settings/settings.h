@@ -9,6 +9,11 @@ enum class TDifficulty { Easy, Normal, Hard };
 // The field's backdrop and music: each stage its own, or the pieces and the
 // backdrop every stage shared before.
 enum class TStageLook { Stages, Classic };
+// The romaji line of a prompt window: always shown, shown once the player
+// hesitates or misses, or never (the word and its reading only).
+enum class TRomajiDisplay { Always, Hint, Off };
+// Letters already typed: gone from the window, or kept in sight dimmed.
+enum class TTypedLetters { Vanish, Keep };
 
 // Defaults are the game as it always started: everything on, no frame rate,
 // the window at its automatic size; only the stages now each look their own.
@@ -24,6 +29,9 @@ struct TSettings {
   TRomajiStyle RomajiStyle = TRomajiStyle::Hepburn;
   TDifficulty Difficulty = TDifficulty::Normal;
   TStageLook StageLook = TStageLook::Stages;
+  bool ReadingLine = false;  // the reading in kana between the word and the romaji
+  TRomajiDisplay RomajiDisplay = TRomajiDisplay::Always;
+  TTypedLetters TypedLetters = TTypedLetters::Vanish;
 
   bool operator==(const TSettings&) const = default;
 };
@@ -36,6 +44,12 @@ const char* StageLookName(TStageLook l);      // "stages", "classic"
 bool ParseRomajiStyle(const std::string& text, TRomajiStyle& s);
 bool ParseDifficulty(const std::string& text, TDifficulty& d);
 bool ParseStageLook(const std::string& text, TStageLook& l);
+const char* RomajiDisplayName(TRomajiDisplay d);  // "always", "hint", "off"
+const char* TypedLettersName(TTypedLetters t);    // "vanish", "keep"
+bool ParseRomajiDisplay(const std::string& text, TRomajiDisplay& d);
+bool ParseTypedLetters(const std::string& text, TTypedLetters& t);
+// "on" or "off" (also yes/no, true/false, 1/0).
+bool ParseOnOff(const std::string& text, bool& on);
 
 // Reads the text of a settings file into s, starting from the defaults: every
 // line it understands is taken, and each line it cannot use (no "=", an

@@ -8,13 +8,16 @@
 #include "media/picture_list.h"
 #include "media/text_canvas.h"
 #include "type_window/type_window.h"
+#include "type_window/window_units.h"
 #include "world/game.h"
+#include "world/window_view.h"
 
 namespace {
 
 constexpr double kPi = 3.1415926535897932385;
 constexpr TRgb kPenGreen{0, 128, 0};
 constexpr TRgb kWhite{255, 255, 255};
+constexpr TRgb kTypedGrey{120, 120, 120};
 constexpr int kTextShade = 150;  // opacity of the black under the target's text
 
 // The pen, brush and font the windows draw with; other users of the screen
@@ -98,18 +101,56 @@ void DrawTimeBar(TextCanvas& c, const TTypeWindow& w) {
   c.PenColor = kPenGreen;
 }
 
+// Halves the colour of every pixel in r: typed letters kept in sight.
+void DimRect(Surface& screen, const TRect& r) {
+  for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, screen.Height); ++y)
+    for (int x = std::max(r.Left, 0); x < std::min(r.Right, screen.Width); ++x) {
+      uint16_t& p = screen.At(x, y);
+      p = static_cast<uint16_t>((p >> 1) & 0x7BEF);
+    }
+}
+
 void DrawLetters(Game& g, const TTypeWindow& w) {
   const TTypingEngine& t = g.Typing;
   const bool normal = w.Mode == "normal", hidden = w.Mode == "hidden", random = w.Mode == "random";
   if (!normal && !hidden && !random) return;
   const int length = static_cast<int>(w.CurrentRomaji.size());
   const int x0 = LetterRowLeft(g, w);
-  const int y =
-      random ? (w.InnerTop() + w.InnerBottom()) / 2 - 6 : w.InnerTop() + 2 * t.RowGap + 12;
+  const int y = LetterRowTop(g, w);
+  const int step = LetterStep(t, length);
+  const bool keep = WindowViewOf(g).Typed == TTypedLetters::Keep;
+  if (keep) {
+    // What was typed is the player's own: shown even where the guide is hidden.
+    for (int k = 1; k < w.Position && k <= length; ++k) {
+      const int x = x0 + (k - 1) * step;
+      DrawPattern(g.List.FindPicture(std::string(1, w.CurrentRomaji[k - 1])), g.Screen, x, y, 0);
+      DimRect(g.Screen, MakeRect(x, y, x + t.LetterWidth, y + t.LetterHeight));
+    }
+  }
+  if (!RomajiShown(g, w)) return;
   for (int k = std::max(w.Position, 1); k <= length; ++k) {
     const std::string name = hidden ? LetterName(28) : std::string(1, w.CurrentRomaji[k - 1]);
-    DrawPattern(g.List.FindPicture(name), g.Screen, x0 + (k - 1) * LetterStep(t, length), y, 0);
+    DrawPattern(g.List.FindPicture(name), g.Screen, x0 + (k - 1) * step, y, 0);
   }
+}
+
+// The reading in kana, centred under the word; the units typed whole dimmed.
+void DrawReading(Game& g, TextCanvas& c, const TTypeWindow& w) {
+  if (!w.ShowsReading || w.Locked) return;
+  const TTypingEngine& t = g.Typing;
+  const int y = w.InnerTop() + t.RowGap + 12 + (t.RowGap + w.ReadingSpace - 12) / 2;
+  const int x = w.CenterX - static_cast<int>(w.Reading.size()) * 3;
+  size_t typedBytes = 0;
+  const int units = UnitsTyped(w);
+  for (int k = 0; k < units; ++k) typedBytes += w.Word.Units[static_cast<size_t>(k)].Kana.size();
+  typedBytes = std::min(typedBytes, w.Reading.size());
+  if (typedBytes > 0) {
+    c.FontColor = kTypedGrey;
+    c.TextOut(x, y, w.Reading.substr(0, typedBytes));
+  }
+  c.FontColor = kWhite;
+  if (typedBytes < w.Reading.size())
+    c.TextOut(x + static_cast<int>(typedBytes) * 6, y, w.Reading.substr(typedBytes));
 }
 
 }  // namespace
@@ -117,9 +158,30 @@ void DrawLetters(Game& g, const TTypeWindow& w) {
 TRect TextShadeRect(const Game& g, const TTypeWindow& w) {
   const TTypingEngine& t = g.Typing;
   const int top = w.InnerTop() + std::max(t.RowGap - 3, 0);
-  const int bottom =
-      std::min(w.InnerTop() + 2 * t.RowGap + 12 + t.LetterHeight + 3, w.InnerBottom());
+  const int bottom = std::min(
+      w.InnerTop() + 2 * t.RowGap + 12 + w.ReadingSpace + t.LetterHeight + 3, w.InnerBottom());
   return MakeRect(w.InnerLeft() + 2, top, w.InnerRight() - 2, bottom);
+}
+
+int LetterRowTop(const Game& g, const TTypeWindow& w) {
+  const TTypingEngine& t = g.Typing;
+  if (w.Mode == "random") return (w.InnerTop() + w.InnerBottom()) / 2 - 6;
+  return w.InnerTop() + 2 * t.RowGap + 12 + w.ReadingSpace;
+}
+
+bool RomajiShown(const Game& g, const TTypeWindow& w) {
+  // Random letters are all there is to read, and the hidden guide's stars
+  // only tell the length: those always show.
+  if (w.Mode != "normal") return true;
+  switch (WindowViewOf(g).Romaji) {
+    case TRomajiDisplay::Always:
+      return true;
+    case TRomajiDisplay::Hint:
+      return w.HintShown;
+    case TRomajiDisplay::Off:
+      return false;
+  }
+  return true;
 }
 
 int LetterStep(const TTypingEngine& t, int length) {
@@ -155,6 +217,7 @@ void DrawTypeWindow(Game& g, TTypeWindow& w) {
     const int shift = static_cast<int>(static_cast<double>(w.DisplayText.size()) * 12 / 4.5);
     c.TextOut(w.CenterX - shift, w.InnerTop() + t.RowGap, w.DisplayText);
   }
+  DrawReading(g, c, w);
   DrawTimeBar(c, w);
   ReleaseCanvas(g.Screen);
 

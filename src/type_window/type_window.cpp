@@ -8,13 +8,31 @@
 #include "enemy/enemy.h"
 #include "media/field_size.h"
 #include "world/game.h"
+#include "world/window_view.h"
 
 namespace {
 
 constexpr int kRandomTries = 50;
+// Frames without a correct letter before the romaji shows as a hint.
+constexpr int kHintFrames = 30;
 constexpr int kWordTries = 80;
 // Random-mode words are kept to what a window on the field can show.
 constexpr int kMaxRandomLetters = 35;
+
+// Hiragana, katakana and the long-vowel mark (CP932): a word written so needs
+// no reading line.
+bool IsKanaOnly(const std::string& text) {
+  if (text.empty()) return false;
+  for (size_t i = 0; i < text.size(); i += 2) {
+    if (i + 1 >= text.size()) return false;
+    const uint8_t lead = static_cast<uint8_t>(text[i]), trail = static_cast<uint8_t>(text[i + 1]);
+    const bool hiragana = lead == 0x82 && trail >= 0x9F && trail <= 0xF1;
+    const bool katakana = lead == 0x83 && trail >= 0x40 && trail <= 0x96;
+    const bool longMark = lead == 0x81 && trail == 0x5B;
+    if (!hiragana && !katakana && !longMark) return false;
+  }
+  return true;
+}
 
 int RoundUpToTen(int v) {
   return v % 10 == 0 ? v : (v / 10 + 1) * 10;
@@ -91,16 +109,27 @@ TTypeWindow::TTypeWindow(Game& g, TEnemy* enemy, int offsetX, int offsetY, int l
   Typed.clear();
   Position = 1;
 
+  Reading.clear();
+  for (const TRomajiUnit& u : Word.Units) Reading += u.Kana;
+  const bool readingOn = WindowViewOf(g).Reading;
+  ReadingSpace = readingOn ? kReadingLinePitch : 0;
+  ShowsReading = readingOn && Mode == "normal" && !Reading.empty() && !IsKanaOnly(DisplayText);
+  QuietFrames = 0;
+  HintShown = false;
+
   const int length = static_cast<int>(CurrentRomaji.size());
   const int romajiWidth = length * LetterStep(t, length) + 40;
   const int textWidth = static_cast<int>(DisplayText.size()) * 6 + 40;
-  Width = RoundUpToTen(std::max(romajiWidth, textWidth));
-  Height = RoundUpToTen(t.LetterHeight + 49);
+  const int readingWidth = ShowsReading ? static_cast<int>(Reading.size()) * 6 + 40 : 0;
+  Width = RoundUpToTen(std::max({romajiWidth, textWidth, readingWidth}));
+  // The reading line adds its room to the usual height (a multiple of 5, as
+  // the frame's edge pieces need).
+  Height = RoundUpToTen(t.LetterHeight + 49) + ReadingSpace;
 
   AnimStep = 0;
   t.WindowList.emplace_back(this);
 
-  if (t.RowGap == 0) t.RowGap = (Height - 10 - 12 - t.LetterHeight) / 3;
+  if (t.RowGap == 0) t.RowGap = (Height - ReadingSpace - 10 - 12 - t.LetterHeight) / 3;
 
   AnchorX = g.Rng.Random(Width + 1);
   AnchorY = g.Rng.Random(Height + 1);
@@ -252,6 +281,8 @@ void StepWindows(Game& g) {
         break;
     }
     if (w->State == Active) {
+      // The hint comes after 1.5 s without a correct letter.
+      if (!w->HintShown && ++w->QuietFrames >= kHintFrames) w->HintShown = true;
       --w->TimeLeft;
       if (w->TimeLeft == 0) CloseWindow(g, *w);
     }

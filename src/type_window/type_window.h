@@ -46,6 +46,17 @@ class TTypeWindow {
   TRomajiPath Path;  // the spelling CurrentRomaji shows
   std::string Mode;  // at most 10 characters
   int32_t Position = 1;
+  // The reading line: the word's reading (CP932), shown when the view asks for
+  // it and the word is not written in kana already. ReadingSpace is the room
+  // the window keeps for the line (the same for every window made while the
+  // line is on, so windows keep one size).
+  std::string Reading;
+  bool ShowsReading = false;
+  int32_t ReadingSpace = 0;
+  // The romaji as a hint: frames since the window opened or since the last
+  // correct letter, and whether the hint shows (it stays once shown).
+  int32_t QuietFrames = 0;
+  bool HintShown = false;
 
   int Left() const { return CenterX - Width / 2; }
   int Top() const { return CenterY - Height / 2; }
@@ -117,6 +128,12 @@ void DrawTypeWindow(Game& g, TTypeWindow& w);
 void DrawWindowOutline(Game& g, const TTypeWindow& w);
 // The band under the target's word and letters that is darkened for contrast.
 TRect TextShadeRect(const Game& g, const TTypeWindow& w);
+// The top of the window's letter row (below the reading line when it has one).
+int LetterRowTop(const Game& g, const TTypeWindow& w);
+// Whether the window's romaji letters show now (the view's romaji display).
+bool RomajiShown(const Game& g, const TTypeWindow& w);
+// Room for the reading line: its 12 px text and a gap.
+inline constexpr int kReadingLinePitch = 15;
 // The distance between letters of a romaji of this length: the letter width
 // and a pixel, less where the row would not fit on the field.
 int LetterStep(const TTypingEngine& t, int length);

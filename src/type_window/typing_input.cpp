@@ -116,6 +116,7 @@ bool TypeOneLetter(Game& g, char letter) {
   }
   const bool matches = at < w->CurrentRomaji.size() && w->CurrentRomaji[at] == letter;
   if (!matches && !SwitchRomaji(g, *w, letter)) {
+    w->HintShown = true;  // a miss brings the romaji hint at once
     RecordsMiss(g, expected, letter);
     TypingMiss(g);
     return false;
@@ -138,9 +139,9 @@ bool TypeOneLetter(Game& g, char letter) {
   PlaySound(g, done ? "Key4" : "Key3");
   w->Typed += letter;
   const int step = LetterStep(t, length);
-  SparkBurst(g, "tips2", LetterRowLeft(g, *w) + (w->Position - 1) * step,
-             w->InnerTop() + 2 * t.RowGap + 12, 18);
+  SparkBurst(g, "tips2", LetterRowLeft(g, *w) + (w->Position - 1) * step, LetterRowTop(g, *w), 18);
   ++w->Position;
+  w->QuietFrames = 0;
   g.Rate = std::min(g.Rate + 1, 100);
   ++g.KeysTyped;
   RecordsHit(g, letter, done);

@@ -30,10 +30,16 @@ int Sign(int v) {
   return v > 0 ? 1 : v < 0 ? -1 : 0;
 }
 
+// How far a window may be pushed: windows with a reading line are taller and
+// need the room of that much more.
+int NudgeLimit(const TTypeWindow& w) {
+  return kNudgeLimit + 2 * w.ReadingSpace;
+}
+
 // Moves a nudge by delta within the limit; false when it could not move.
-bool Push(int32_t& nudge, int delta) {
+bool Push(int32_t& nudge, int delta, int limit) {
   const int32_t before = nudge;
-  nudge = std::clamp(nudge + delta, -kNudgeLimit, kNudgeLimit);
+  nudge = std::clamp(nudge + delta, -limit, limit);
   return nudge != before;
 }
 
@@ -48,10 +54,10 @@ bool Fits(const TTypeWindow& w, int dx, int dy) {
 void Nudge(TTypeWindow& w, bool alongX, int dir, int step) {
   if (alongX && !Fits(w, dir * step, 0)) alongX = false;
   if (alongX) {
-    Push(w.NudgeX, dir * step);
+    Push(w.NudgeX, dir * step, NudgeLimit(w));
   } else {
     const int dy = Fits(w, 0, dir * step) ? dir : -dir;
-    Push(w.NudgeY, dy * step);
+    Push(w.NudgeY, dy * step, NudgeLimit(w));
   }
 }
 
@@ -66,7 +72,7 @@ bool MeetsAny(const TTypeWindow& w, const std::vector<TTypeWindow*>& open) {
 // own, so that windows sent together do not open on top of one another.
 void PlaceNewWindow(Game& g, TTypeWindow& w, const std::vector<TTypeWindow*>& open) {
   if (!MeetsAny(w, open)) return;
-  for (int d = 10; d <= kNudgeLimit; d += 10) {
+  for (int d = 10; d <= NudgeLimit(w); d += 10) {
     const int tries[8][2] = {{0, d}, {0, -d}, {d, 0}, {-d, 0}, {d, d}, {-d, d}, {d, -d}, {-d, -d}};
     for (const auto& t : tries) {
       w.NudgeX = t[0];
@@ -114,7 +120,8 @@ void SpreadWindows(Game& g) {
       const bool alongX = ox < oy;
       int dir = alongX ? Sign(b.CenterX - a.CenterX) : Sign(b.CenterY - a.CenterY);
       if (dir == 0) dir = 1;  // the later window gives way right or down
-      const int step = std::min(kNudgeStep, alongX ? ox : oy);
+      const int speed = kNudgeStep + (a.ReadingSpace > 0 || b.ReadingSpace > 0 ? 2 : 0);
+      const int step = std::min(speed, alongX ? ox : oy);
       // The target stays still while it is typed; the other one moves.
       if (&b != t.Target) Nudge(b, alongX, dir, step);
       if (&a != t.Target) Nudge(a, alongX, -dir, step);

@@ -13,3 +13,7 @@ class TTypeWindow;
 int UnitAtLetter(const TRomajiWord& word, const TRomajiPath& path, size_t at);
 // The unit of the window's word at the letter it waits for (Position - 1).
 int WindowUnitAtPosition(const TTypeWindow& w);
+// The units of the window's word typed whole (the reading line dims them). A
+// "ん" typed as one N counts once the next letter is in, as an input method
+// commits it only then.
+int UnitsTyped(const TTypeWindow& w);

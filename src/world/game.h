@@ -26,6 +26,7 @@
 #include "world/scene_id.h"
 #include "world/scene_state.h"
 #include "world/services.h"
+#include "world/window_view.h"
 
 // Errors already shown (by file) and the note on screen.
 struct TErrorNotes {
@@ -47,8 +48,9 @@ struct Game {
   // learned into the player's files. The saves themselves go to a scratch
   // folder then.
   bool KeepsResults = true;
-  TSettingsStore Settings;  // the player's settings (settings/settings_file.h)
-  Surface Screen;           // the screen surface of the drawing device
+  TWindowViewFlags ViewFlags;  // --reading, --romaji-display, --typed of this run
+  TSettingsStore Settings;     // the player's settings (settings/settings_file.h)
+  Surface Screen;              // the screen surface of the drawing device
   std::array<Surface, 2> StockSurface;
   TPictureList List;
   TWaveList Waves;

@@ -165,3 +165,28 @@ TEST(KeysScript, ScriptedInputDeliversEachEventOnceAtItsFrame) {
   EXPECT_TRUE(take(3).empty());
   EXPECT_EQ(take(20), (std::vector<int>{-kB}));  // overdue events still come
 }
+
+// The windows' view travels in a "view" line, written only when it is not the
+// default, so recordings of the usual windows stay as they were.
+TEST(Recording, TheWindowsViewIsKeptAndReadBack) {
+  TRecording r;
+  r.Seed = 9;
+  EXPECT_EQ(FormatRecordingHead(r).find("view"), std::string::npos);
+  r.ReadingLine = "on";
+  r.RomajiDisplay = "hint";
+  r.Typed = "keep";
+  const std::string head = FormatRecordingHead(r);
+  EXPECT_NE(head.find("view reading=on romaji=hint typed=keep\n"), std::string::npos) << head;
+  std::vector<std::string> lines;
+  for (size_t at = 0, nl; (nl = head.find('\n', at)) != std::string::npos; at = nl + 1)
+    lines.push_back(head.substr(at, nl - at));
+  TRecording back;
+  std::string error;
+  ASSERT_TRUE(ParseRecording(lines, "rec.txt", back, error)) << error;
+  EXPECT_EQ(back.ReadingLine, "on");
+  EXPECT_EQ(back.RomajiDisplay, "hint");
+  EXPECT_EQ(back.Typed, "keep");
+  lines.push_back("view romaji=loud");
+  EXPECT_FALSE(ParseRecording(lines, "rec.txt", back, error));
+  EXPECT_NE(error.find("romaji=loud"), std::string::npos) << error;
+}

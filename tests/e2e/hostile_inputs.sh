@@ -35,8 +35,9 @@ refused "--replay on a pipe with no writer" 1 'pipe\.rec: .*no writer' \
 refused "--keys on a folder" 1 'folder: .*is a folder' -- "${run[@]}" --keys folder
 refused "--keys past 16 MiB" 1 'big\.keys: larger than 16 MiB' -- "${run[@]}" --keys big.keys
 refused "--practice on a pipe" 1 'pipe\.txt: .*no writer' -- "${run[@]}" --practice "$work/pipe.txt"
-# The stage goes on without its script; the reason is reported with the name.
-refused "--try-script on a pipe" 0 'pipe\.lin: .*no writer' -- "${run[@]}" --frames 60 --stage 1 --try-script pipe.lin
+# The script is read before the run starts (a recording carries it), so the
+# run is refused with the reason and the name.
+refused "--try-script on a pipe" 1 'pipe\.lin: .*no writer' -- "${run[@]}" --frames 60 --stage 1 --try-script pipe.lin
 
 # A key script through a pipe (process substitution) is read and used.
 "${run[@]}" --frames 8 --keys <(printf '%s\n' '3 press space' '6 press space') --summary >out.txt \

@@ -5,8 +5,10 @@
 # score and rate band. Before windows were spread apart the same runs showed
 # overlaps in 3.3 % of play frames (4,754 of 142,731) and a window over the
 # score in 1,925 frames; the bound is about a quarter of the former.
+# VIEW_ARGS adds prompt-window view options (window_overlap_reading.sh).
 set -euo pipefail
 bin="$1"; game="$2"
+read -r -a view <<<"${VIEW_ARGS:-}"
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -14,7 +16,7 @@ for seed in 1 2 3; do
   for sk in 1:2 4:7 7:9 9:11; do
     stage=${sk%%:*}; kps=${sk##*:}
     opts=(--headless --data "$game" --seed "$seed" --autoplay "$kps:3" --frames 14000
-      --trace "t$seed-$stage.jsonl")
+      --trace "t$seed-$stage.jsonl" "${view[@]}")
     [ "$stage" -ne 1 ] && opts+=(--stage "$stage")
     "$bin" "${opts[@]}" >/dev/null
   done

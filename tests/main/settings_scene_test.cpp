@@ -88,6 +88,19 @@ TEST_F(SettingsSceneTest, EnterOpensTheScreenAndEveryRowTakesEffect) {
   EXPECT_EQ(Saved().StageLook, TStageLook::Classic);
   Press(vk::Left);
   EXPECT_EQ(Saved().StageLook, TStageLook::Stages);
+  // The prompt windows' rows: the reading line on, the romaji display
+  // stepped on to off and back to the hint, typed letters kept.
+  Press(vk::Down);
+  Press(vk::Space);
+  EXPECT_TRUE(Saved().ReadingLine);
+  Press(vk::Down);
+  Presses(vk::Right, 2);
+  EXPECT_EQ(Saved().RomajiDisplay, TRomajiDisplay::Off);
+  Press(vk::Left);
+  EXPECT_EQ(Saved().RomajiDisplay, TRomajiDisplay::Hint);
+  Press(vk::Down);
+  Press(vk::Return);
+  EXPECT_EQ(Saved().TypedLetters, TTypedLetters::Keep);
   // The last row goes back to the title with the cursor on 設定.
   Presses(vk::Down, 3);
   Press(vk::Return);

@@ -245,3 +245,31 @@ TEST_F(RecordsFileTest, AppendsKilledMidwayLoseNothingWhole) {
 }
 
 }  // namespace
+
+// The prompt windows a part was played with travel in the line: nothing for
+// the windows older lines were played with, r= and k= otherwise, and a bad
+// value makes the line damaged.
+TEST(RecordsFile, TheWindowsViewIsKeptInTheLine) {
+  TRecordEntry e;
+  e.Stage = 2;
+  e.Part = 1;
+  std::string plain = FormatRecordLine(e);
+  EXPECT_EQ(plain.find(" r="), std::string::npos);
+  EXPECT_EQ(plain.find(" k="), std::string::npos);
+  e.RomajiDisplay = "hint";
+  e.ReadingLine = true;
+  const std::string line = FormatRecordLine(e);
+  EXPECT_NE(line.find(" r=hint"), std::string::npos);
+  EXPECT_NE(line.find(" k=on"), std::string::npos);
+  TRecordEntry back;
+  ASSERT_TRUE(ParseRecordLine(line.data(), line.data() + line.size() - 1, back));
+  EXPECT_EQ(back.RomajiDisplay, "hint");
+  EXPECT_TRUE(back.ReadingLine);
+  ASSERT_TRUE(ParseRecordLine(plain.data(), plain.data() + plain.size() - 1, back));
+  EXPECT_EQ(back.RomajiDisplay, "always");
+  EXPECT_FALSE(back.ReadingLine);
+  std::string fields = line.substr(0, line.find(" *"));
+  fields.replace(fields.find("r=hint"), 6, "r=fast");
+  const std::string bad = SealRecordLine(fields);
+  EXPECT_FALSE(ParseRecordLine(bad.data(), bad.data() + bad.size() - 1, back));
+}

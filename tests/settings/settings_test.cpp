@@ -53,6 +53,9 @@ TSettings Unusual() {
   s.RomajiStyle = TRomajiStyle::Mine;
   s.Difficulty = TDifficulty::Hard;
   s.StageLook = TStageLook::Classic;
+  s.ReadingLine = true;
+  s.RomajiDisplay = TRomajiDisplay::Hint;
+  s.TypedLetters = TTypedLetters::Keep;
   return s;
 }
 
