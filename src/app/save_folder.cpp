@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSavedFiles[] = {"score.rnk", "score_easy.rnk", "score_hard.rnk",
-                                      "clear.clr", "records.txt"};
+constexpr const char* kSavedFiles[] = {"score.rnk", "score_easy.rnk", "score_hard.rnk", "clear.clr",
+                                       "records.txt"};
 constexpr const char* kTempPrefix = "mirutena-save-";
 
 bool CopyIfPresent(const fs::path& from, const fs::path& to, bool& copied, std::string& error) {
@@ -62,9 +62,9 @@ TempSaveFolder::~TempSaveFolder() {
 bool TempSaveFolder::Create(const std::vector<std::string>& sources, std::string& error) {
   std::error_code ec;
   // The process id in the name lets a later start remove what a crash left.
-  std::string pattern = (fs::temp_directory_path(ec) /
-                         (kTempPrefix + std::to_string(::getpid()) + "-XXXXXX"))
-                            .string();
+  std::string pattern =
+      (fs::temp_directory_path(ec) / (kTempPrefix + std::to_string(::getpid()) + "-XXXXXX"))
+          .string();
   std::vector<char> buf(pattern.begin(), pattern.end());
   buf.push_back('\0');
   if (!mkdtemp(buf.data())) {
@@ -154,7 +154,8 @@ std::string TempRoot() {
   return ec ? std::string() : root.string();
 }
 
-std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder, const std::string& tempRoot) {
+std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder,
+                                          const std::string& tempRoot) {
   std::vector<std::string> removed;
   std::error_code ec;
   {

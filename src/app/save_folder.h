@@ -66,4 +66,5 @@ std::string TempRoot();
 // After a crash: removes, under each folder's lock, the temporary save files
 // in saveFolder and the temporary save folders in tempRoot whose process is
 // gone; returns their names.
-std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder, const std::string& tempRoot);
+std::vector<std::string> TidyAfterCrashes(const std::string& saveFolder,
+                                          const std::string& tempRoot);

@@ -30,7 +30,8 @@ void TakeRomajiStyle(Game& g) {
   if (path.empty()) return;
   std::string text, why;
   const TSaveRead read = ReadSaveFile(path, kMaxLearnedBytes, text, why);
-  if (read == TSaveRead::Unreadable) ReportError(g, "綴りの記録 " + path + " を読めません (" + why + ")");
+  if (read == TSaveRead::Unreadable)
+    ReportError(g, "綴りの記録 " + path + " を読めません (" + why + ")");
   if (read == TSaveRead::Read) ParseLearnedSpellings(text, g.Typing.Style);
 }
 

@@ -14,8 +14,7 @@ enum class TSaveRead {
 
 // Reads at most limit bytes of path. A FIFO, device or folder is Unreadable
 // without being opened for reading, so it can never block.
-TSaveRead ReadSaveFile(const std::string& path, size_t limit, std::string& bytes,
-                       std::string& why);
+TSaveRead ReadSaveFile(const std::string& path, size_t limit, std::string& bytes, std::string& why);
 
 // Writes bytes to path.tmp-PID, flushes it to disk and renames it over path;
 // the folder is created when missing. False with the reason in error; a failed

@@ -57,11 +57,13 @@ TSettingsLoad LoadSettingsFile(const std::string& path, TSettings& s, std::strin
   message.clear();
   std::string text, why;
   switch (ReadSaveFile(path, kMaxSettingsBytes + 1, text, why)) {
-    case TSaveRead::Missing: return TSettingsLoad::Missing;
+    case TSaveRead::Missing:
+      return TSettingsLoad::Missing;
     case TSaveRead::Unreadable:
       message = path + ": cannot be read (" + why + "); it is left as it is";
       return TSettingsLoad::Failed;
-    case TSaveRead::Read: break;
+    case TSaveRead::Read:
+      break;
   }
   std::vector<std::string> problems;
   if (text.size() > kMaxSettingsBytes) {

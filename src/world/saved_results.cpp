@@ -83,9 +83,14 @@ void LoadRanking(Game& g) {
   const std::string path = RankingPath(g);
   std::string bytes, why;
   switch (ReadSaveFile(path, kFileBytes, bytes, why)) {
-    case TSaveRead::Missing: return;
-    case TSaveRead::Unreadable: ReportUnreadable(g, path, why); return;
-    case TSaveRead::Read: g.Ranking = TableOf(ReadableScores(bytes)); return;
+    case TSaveRead::Missing:
+      return;
+    case TSaveRead::Unreadable:
+      ReportUnreadable(g, path, why);
+      return;
+    case TSaveRead::Read:
+      g.Ranking = TableOf(ReadableScores(bytes));
+      return;
   }
 }
 

@@ -1,8 +1,10 @@
 // Save files on disk: special files refused without blocking, atomic
 // replacement through a per-process temporary name, the cleanup of what
 // crashed games left, and the folder lock between processes.
-#include <gtest/gtest.h>
+#include "saves/save_file.h"
+
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "saves/save_file.h"
 #include "saves/save_lock.h"
 
 namespace fs = std::filesystem;

@@ -1,7 +1,6 @@
 // The ranking insertion and the two save files: layout, round trips, damaged
 // or missing files, merging with what another game wrote, and failed writes.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
