@@ -29,7 +29,7 @@ TReadResult ReadFileBytes(const std::string& path, size_t limit, std::string& by
 // stopped without closing) ends the read as Unreadable with the reason; a
 // folder or device is refused by its type.
 TReadResult ReadArgumentFile(const std::string& path, size_t limit, std::string& bytes,
-                             std::string& why, int stallMs = 1000);
+                             std::string& why, int stallMs = 700);
 
 // A file a recording carries, in the string that would otherwise hold its
 // path: either its text itself, or the path an older recording names (which

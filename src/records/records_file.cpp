@@ -154,7 +154,9 @@ bool ParseTime(const char* b, const char* e, int64_t& t) {
       v[i] = v[i] * 10 + static_cast<int>(d);
     }
   }
-  if (v[1] < 1 || v[1] > 12 || v[2] < 1 || v[2] > 31 || v[3] > 23 || v[4] > 59 || v[5] > 60)
+  // Years before 1000 cannot be written back in four digits: no line of ours.
+  if (v[0] < 1000 || v[1] < 1 || v[1] > 12 || v[2] < 1 || v[2] > 31 || v[3] > 23 || v[4] > 59 ||
+      v[5] > 60)
     return false;
   // Days from 1970-01-01 of a proleptic Gregorian date (civil calendar).
   int y = v[0] - (v[1] <= 2 ? 1 : 0);

@@ -43,7 +43,9 @@ int ParseLearnedSpellings(const std::string& text, TGuideStyle& style) {
       kana = Utf8ToSjis(Trim(line.substr(0, eq)), &ok);
       romaji = Trim(line.substr(eq + 1));
     }
+    // One kana or two (きょ): each a double-byte character.
     ok = ok && (kana.size() == 2 || kana.size() == 4) && IsSjisLead(kana[0]) &&
+         (kana.size() == 2 || IsSjisLead(kana[2])) &&
          (IsRomaji(romaji) || (kana == Sjis("っ") && romaji == kDoubledConsonant));
     if (!ok) {
       ++skipped;

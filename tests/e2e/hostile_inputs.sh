@@ -11,7 +11,7 @@ cd "$work"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # refused NAME WANT_RC PATTERN -- COMMAND...: the command must end within 3 s
-# (a pipe is given up after 1 s) with exit WANT_RC and stderr matching PATTERN.
+# (a pipe is given up after 0.7 s) with exit WANT_RC and stderr matching PATTERN.
 refused() {
   local name="$1" want="$2" pattern="$3"; shift 4
   local rc=0 start end

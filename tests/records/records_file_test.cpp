@@ -273,3 +273,18 @@ TEST(RecordsFile, TheWindowsViewIsKeptInTheLine) {
   const std::string bad = SealRecordLine(fields);
   EXPECT_FALSE(ParseRecordLine(bad.data(), bad.data() + bad.size() - 1, back));
 }
+
+// A time the writer could not write back (a year before 1000) makes the line
+// damaged instead of coming back as 1970.
+TEST(RecordsFile, YearsBeforeOneThousandAreDamage) {
+  TRecordEntry e;
+  e.Time = 1700000000;
+  std::string fields = FormatRecordLine(e);
+  fields = fields.substr(0, fields.find(" *"));
+  TRecordEntry back;
+  for (const char* when : {"09991231T235959Z", "10000101T000000Z"}) {
+    const std::string line = SealRecordLine(std::string(when) + fields.substr(16));
+    const bool ok = ParseRecordLine(line.data(), line.data() + line.size() - 1, back);
+    EXPECT_EQ(ok, when[0] == '1') << line;
+  }
+}

@@ -208,3 +208,12 @@ TEST(RomajiStyle, MineLearnsEachKanaAndKeepsItAsText) {
 }
 
 }  // namespace
+
+// A learned line's kana is one or two double-byte characters; a kana followed
+// by ASCII is not a unit and the line is skipped.
+TEST(LearnedSpellings, AKanaWithAsciiAfterItIsSkipped) {
+  TGuideStyle style;
+  EXPECT_EQ(ParseLearnedSpellings("ち{{=N\nちゃ=CYA\nし=SI\n", style), 1);
+  EXPECT_EQ(style.Learned.size(), 2u);
+  EXPECT_EQ(style.Learned.count(Sjis("ちゃ")), 1u);
+}
