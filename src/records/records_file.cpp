@@ -292,11 +292,14 @@ TRecordsLoad LoadRecordsFile(const std::string& path) {
   const char* p = file.Data();
   const char* end = p + file.Size();
   const char* nl = static_cast<const char*>(std::memchr(p, '\n', file.Size()));
-  if (!nl && CutHeader(p, end)) {
+  // As the appender judges it: only a file of at most 64 bytes can be a cut header.
+  if (!nl && file.Size() <= 64 && CutHeader(p, end)) {
     out.Warning = path + ": the header was cut; the file is started again at the next record";
     return out;
   }
   out.Version = HeaderVersion(p, nl ? nl : end);
+  // The appender reads a header within its first 64 bytes only.
+  if (nl ? nl - p >= 64 : end - p > 64) out.Version = 0;
   if (out.Version == 0 || out.Version > kRecordsVersion) {
     out.Writable = false;
     out.Warning = out.Version == 0
@@ -356,19 +359,24 @@ bool AppendRecordLine(const std::string& path, const TRecordEntry& e, std::strin
     ssize_t n = ::pread(fd, head, sizeof head, 0);
     if (n <= 0) return fail("cannot be read");
     const char* nl = static_cast<const char*>(std::memchr(head, '\n', static_cast<size_t>(n)));
-    int version = nl ? HeaderVersion(head, nl) : 0;
+    // A whole header the loader accepts may lack its line end; one is added.
+    int version = HeaderVersion(head, nl ? nl : head + n);
+    if (!nl && size > static_cast<off_t>(sizeof head)) version = 0;
+    const bool endHeader = !nl && version != 0;
     if (!nl && size <= static_cast<off_t>(sizeof head) && CutHeader(head, head + n)) {
       if (::ftruncate(fd, 0) != 0) return fail(std::strerror(errno));
       size = 0;
       version = kRecordsVersion;
       out = std::string(kMagic) + std::to_string(kRecordsVersion) + "\n";
+    } else if (endHeader) {
+      out = "\n";
     }
     if (version == 0) return fail("not a records file; left untouched");
     if (version > kRecordsVersion) return fail("written by a newer version; left untouched");
     // Drop a cut or NUL-filled tail back to the last complete line.
     char last = '\n';
     if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) return fail("cannot be read");
-    if (size > 0 && last != '\n') {
+    if (size > 0 && last != '\n' && !endHeader) {
       off_t keep = size;
       char buf[4096];
       bool found = false;

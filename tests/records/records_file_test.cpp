@@ -244,6 +244,27 @@ TEST_F(RecordsFileTest, AppendsKilledMidwayLoseNothingWhole) {
   }
 }
 
+// The loader and the appender judge a header alike: a whole header without its
+// line end is written to (the line end added first), and a header the
+// appender cannot see in its first 64 bytes is left alone by both.
+TEST_F(RecordsFileTest, LoaderAndAppenderAgreeOnTheHeader) {
+  Write("mirutena-records 01");
+  ASSERT_TRUE(LoadRecordsFile(path_).Writable);
+  Append(Sample(1));
+  TRecordsLoad load = LoadRecordsFile(path_);
+  EXPECT_EQ(load.Entries.size(), 1u);
+  EXPECT_EQ(Read().rfind("mirutena-records 01\n", 0), 0u);
+
+  for (const std::string& odd :
+       {std::string(100, '\0'), "mirutena-records " + std::string(60, '0') + "1\n"}) {
+    Write(odd);
+    EXPECT_FALSE(LoadRecordsFile(path_).Writable);
+    std::string error;
+    EXPECT_FALSE(AppendRecordLine(path_, Sample(2), error));
+    EXPECT_EQ(Read(), odd);
+  }
+}
+
 }  // namespace
 
 // The prompt windows a part was played with travel in the line: nothing for
