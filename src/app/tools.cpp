@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "app/app_setup.h"
+#include "app/reading_check.h"
 #include "app/run_modes.h"
 #include "app/save_folder.h"
 #include "base/sjis.h"
 #include "drive/data_check.h"
+#include "platform/freetype/freetype_glyphs.h"
 #include "practice/own_lists.h"
 #include "script/script.h"
 #include "type_window/kana_table.h"
@@ -73,6 +75,15 @@ int RunCheckData(const AppOptions& o) {
   ok = CheckScripts(dir, messages) && ok;
   ok = CheckGameFiles(dir, messages) && ok;
   ok = CheckOwnLists(dir, messages) && ok;
+  // The reading line draws readings with the game's font.
+  std::string fontError;
+  std::unique_ptr<FreeTypeGlyphSource> glyphs = FreeTypeGlyphSource::Create(fontError);
+  if (glyphs) {
+    ok = CheckReadingsDrawable(dir, *glyphs, messages) && ok;
+  } else {
+    messages.push_back("font: " + fontError);
+    ok = false;
+  }
   for (const std::string& m : messages) std::cout << m << '\n';
   std::cout.flush();
   if (!ok) std::fprintf(stderr, "mirutena: the data under %s has errors\n", dir.c_str());
