@@ -53,37 +53,11 @@ TRecording Stale() {
   return r;
 }
 
-// Inputs of three faults reported to the owner of the reader and passed over
-// here until they are fixed, so that the run goes on to others: a line of only
-// vertical tabs or form feeds (no word: ParseRecording reads w[0] of an empty
-// list); a "practice" value starting with a NUL byte (taken as it is, it reads
-// as a carried file's marker and is written back as something else); a
-// carried file whose name holds a line end ("%0A": the packed name ends there
-// and the rest of the name becomes the start of the file's text).
-bool KnownFault(const std::vector<std::string>& lines) {
-  for (size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    const size_t b = line.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) continue;
-    if (line.find_first_not_of(" \t\r\n\v\f", b) == std::string::npos) return true;
-    if ((line.compare(b, 16, "try-script-text ") == 0 ||
-         line.compare(b, 14, "practice-text ") == 0) &&
-        (line.find("%0A", b) != std::string::npos || line.find("%0a", b) != std::string::npos))
-      return true;
-    if (line.compare(b, 8, "practice") == 0) {
-      const size_t v = line.find_first_not_of(" \t\r\n", b + 8);
-      if (v != std::string::npos && line[v] == '\0') return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::vector<std::string> lines = fuzz::SplitLines(text);
-  if (KnownFault(lines)) return -1;  // not added to the corpus
   TRecording r = Stale();
   std::string error;
   if (!ParseRecording(lines, "rec.txt", r, error)) {

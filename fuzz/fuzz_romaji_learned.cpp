@@ -55,10 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (text.find('=') == std::string::npos)
     Check(style.Learned.empty(), "earlier spellings are dropped");
   for (const auto& [kana, romaji] : style.Learned) {
-    // A fault reported to the reader's owner, passed over until it is fixed:
-    // a kana followed by two ASCII bytes ("ち{{=N") is four bytes with a lead
-    // byte first and is kept as a unit.
-    if (!OneUnit(kana)) return -1;
+    Check(OneUnit(kana), "a learned kana is one unit of double-byte characters");
     Check(Spelling(kana, romaji), "a learned spelling is romaji");
   }
 
