@@ -2,7 +2,7 @@
 # F2 under a window manager (openbox) on a virtual X server: the window fills
 # the 1280 x 1024 screen with the picture at scale 2 centred on black, made
 # of 2 x 2 blocks of one colour; F2 again gives the window back at its size.
-# Skipped without xvfb-run, openbox, xdotool or ImageMagick.
+# Skipped without Xvfb, openbox, xdotool or ImageMagick.
 XVFB_TOOLS=(openbox xdotool import python3)
 source "$(dirname "$0")/xvfb_lib.sh.inc"
 
@@ -42,8 +42,8 @@ echo $? >rc.txt
 kill "$wm" 2>/dev/null
 EOF2
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "xvfb-run failed"; }
+on_xvfb 1280x1024x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
+  { cat xvfb.txt; fail "the run on Xvfb failed"; }
 [ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was measured"; }
 grep -q "no window" states.txt && fail "the window did not appear"
 [ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }

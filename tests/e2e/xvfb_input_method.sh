@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Typing with a Japanese input method running (skipped without xvfb-run,
+# Typing with a Japanese input method running (skipped without Xvfb,
 # xdotool, dbus-run-session, ibus-daemon or the Anthy engine): with IBus on
 # its Anthy engine as the desktop's input method, letters pressed in the game's
 # window reach the game as letters, not as kana held back in a preedit, both
@@ -47,7 +47,7 @@ EOF2
 keys="k a n j i minus n"
 for module in ibus xim; do
   # shellcheck disable=SC2086
-  xvfb-run -a -s "-screen 0 640x480x24" dbus-run-session bash inner.sh "$bin" "$game" "$module" \
+  on_xvfb 640x480x24 dbus-run-session bash inner.sh "$bin" "$game" "$module" \
     $keys >"xvfb-$module.txt" 2>&1 || {
     rc=$?
     # An input method that does not start on this machine says nothing about

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Keyboard layouts in the real SDL window on a virtual X server (skipped
-# without xvfb-run, xdotool or setxkbmap): with the layout switched to French
+# without Xvfb, xdotool or setxkbmap): with the layout switched to French
 # AZERTY, German QWERTZ and Dvorak, keys pressed by their symbols reach the
 # game as the letters they show, as the recording of the run tells. (Layouts
 # of other scripts are covered by the mapping's unit test: xdotool cannot
@@ -26,7 +26,7 @@ EOF
 check() {
   local layout="$1" variant="$2" keys="$3" want="$4"
   # shellcheck disable=SC2086
-  xvfb-run -a -s "-screen 0 640x480x24" bash inner.sh "$bin" "$game" "$layout" "$variant" $keys \
+  on_xvfb 640x480x24 bash inner.sh "$bin" "$game" "$layout" "$variant" $keys \
     >xvfb.txt 2>&1 || { cat xvfb.txt; fail "$layout$variant: the run failed"; }
   got=$(sed -n 's/^[0-9]* down \([a-z]*\|minus\)$/\1/p' "rec-$layout$variant.txt" | tr '\n' ' ')
   [ "$got" = "$want " ] || fail "$layout$variant: pressed $keys, the game got '$got'"

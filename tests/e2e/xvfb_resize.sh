@@ -2,7 +2,7 @@
 # A resized window (xdotool windowsize, no window manager needed) keeps the
 # picture at the largest whole-number scale that fits, centred, on black: outside the picture's rectangle every pixel is black, the
 # picture reaches that rectangle's edges, and it is made of factor x factor
-# blocks of one colour. Skipped without xvfb-run, xdotool or ImageMagick.
+# blocks of one colour. Skipped without Xvfb, xdotool or ImageMagick.
 XVFB_TOOLS=(xdotool import python3)
 source "$(dirname "$0")/xvfb_lib.sh.inc"
 
@@ -35,8 +35,8 @@ wait "$pid"
 echo $? >rc.txt
 EOF
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "xvfb-run failed"; }
+on_xvfb 1280x1024x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
+  { cat xvfb.txt; fail "the run on Xvfb failed"; }
 [ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was shot"; }
 grep -q "no window" states.txt && fail "the window did not appear"
 [ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real SDL window on a virtual X server (skipped without xvfb-run): it
+# The real SDL window on a virtual X server (skipped without Xvfb): it
 # draws the title exactly as the headless run does, keeps 20 frames per
 # second (MIRUTENA_TIMING=1 prints the time of frame 2 and of the last frame),
 # takes key events (with xdotool, when installed), and on SIGTERM exits 0
@@ -45,8 +45,8 @@ wait "$pid"
 echo $? >rc.txt
 EOF
 
-xvfb-run -a -s "-screen 0 800x600x24" bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "xvfb-run failed"; }
+on_xvfb 800x600x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
+  { cat xvfb.txt; fail "the run on Xvfb failed"; }
 [ -s rc.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "the window did not run"; }
 rc=$(cat rc.txt)
 [ "$rc" != hung ] || fail "still running 15 s after SIGTERM"
