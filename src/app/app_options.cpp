@@ -4,6 +4,7 @@
 
 #include <charconv>
 
+#include "base/calendar.h"
 #include "world/window_view.h"
 
 namespace {
@@ -29,7 +30,7 @@ const char* UsageText() {
          "      the data folder: --data DIR, else $MIRUTENA_DATA, else found beside the\n"
          "      program (the build's game/ or the installed share/mirutena/)\n"
          "      (--save-dir, --stage, --try-script, --difficulty, --stage-look, --reading,\n"
-         "      --romaji-display, --typed,\n"
+         "      --romaji-display, --typed, --date,\n"
          "      --practice, --record, --shot and --autoplay, the built-in player to\n"
          "      watch, also work there)\n"
          "  mirutena --headless [--data DIR] [options]         run without window, audio or "
@@ -45,6 +46,8 @@ const char* UsageText() {
          "      --reading on|off  --romaji-display always|hint|off  --typed keep|vanish\n"
          "                       the prompt windows' reading line, romaji line and typed\n"
          "                       letters (default: the settings)\n"
+         "      --date YYYY-MM-DD  today's date for the ranking's entries (default: the\n"
+         "                       local date)\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
          "      --shot N:PATH  --trace FILE  --summary\n"
          "  mirutena --check-data [DIR]\n"
@@ -132,6 +135,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       if (!value(o.RomajiDisplay)) return false;
     } else if (a == "--typed") {
       if (!value(o.Typed)) return false;
+    } else if (a == "--date") {
+      if (!value(o.Date)) return false;
+      TLocalDate date;
+      if (!ParseIsoDate(o.Date, date)) {
+        error = "--date: expected a date YYYY-MM-DD, got \"" + o.Date + "\"";
+        return false;
+      }
     } else if (a == "--autoplay") {
       if (!value(o.AutoplaySpec)) return false;
     } else if (a == "--record") {

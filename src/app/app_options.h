@@ -35,6 +35,7 @@ struct AppOptions {
   // keep|vanish.
   std::string ReadingLine, RomajiDisplay, Typed;
   std::string RecordFile, ReplayFile, TraceFile;
+  std::string Date;  // --date YYYY-MM-DD: today for the saves; empty: the clock
   std::vector<TShotRequest> Shots;
   bool Summary = false;
   // Tools.

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -57,6 +58,20 @@ bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::st
   g.Glyphs = glyphs.get();
   SurfaceCanvas(g.Screen, g.Glyphs);
   return true;
+}
+
+void SetLocalClock(Game& g, const std::string& fixedDate) {
+  TLocalDate date;
+  if (ParseIsoDate(fixedDate, date)) {
+    g.LocalClock = [date] { return TLocalTime{date, 12, 0}; };
+    return;
+  }
+  g.LocalClock = [] {
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    if (localtime_r(&now, &tm) == nullptr) return TLocalTime{};
+    return TLocalTime{{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday}, tm.tm_hour, tm.tm_min};
+  };
 }
 
 bool CreateForm(Game& g, std::string& error) {

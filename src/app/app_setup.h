@@ -26,6 +26,9 @@ bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::st
 // Creates the window's state and the drawing device (the start-up before the
 // first frame); false with a message when the game cannot start.
 bool CreateForm(Game& g, std::string& error);
+// The local clock the saves date by: the system's, or a fixed date (--date,
+// "YYYY-MM-DD", at noon) so that runs are repeatable.
+void SetLocalClock(Game& g, const std::string& fixedDate);
 // The built-in player of --autoplay KPS[:MISS], its choices seeded from the
 // run's seed; false with a message when the text is not one.
 bool MakeAutoplayInput(const std::string& spec, uint32_t seed, std::unique_ptr<AutoplayInput>& out,

@@ -121,6 +121,10 @@ int RunHeadless(const AppOptions& o) {
   if (!ChoosePlayerFolders(o, ProcessEnvironment(), temp, folders, error)) return Fail(error);
   TidyAfterCrashes(folders.SaveFolder, TempRoot());
   g.SaveFolder = folders.SaveFolder;
+  // Names are typed into a ranking only when it is kept in a folder the run
+  // names.
+  g.EntersNames = !o.SaveDir.empty();
+  SetLocalClock(g, o.Date);
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
   // A replay shows the windows as they were recorded.

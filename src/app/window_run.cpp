@@ -101,6 +101,8 @@ int RunWindow(const AppOptions& o) {
   TidyAfterCrashes(folders.SaveFolder, TempRoot());
   g.SaveFolder = folders.SaveFolder;
   g.KeepsResults = folders.ResultsKept;
+  g.EntersNames = folders.ResultsKept;
+  SetLocalClock(g, o.Date);
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
   ApplyWindowView(g, o);

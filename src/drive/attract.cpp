@@ -80,8 +80,10 @@ void AttractMode::Start() {
   savedClearedReported_ = s.ClearedWriteReported;
   savedClearsToKeep_ = s.ClearsToKeep;
   savedKeepsResults_ = g_.KeepsResults;
+  savedEntersNames_ = g_.EntersNames;
   g_.SaveFolder = settings_.ScratchSaveFolder;
   g_.KeepsResults = false;
+  g_.EntersNames = false;
   s.ClearsToKeep = 0;
 
   rng_.Seed(rng_.State() ^ (g_.Platform ? g_.Platform->NowMs() : 0));
@@ -109,6 +111,8 @@ void AttractMode::Finish() {
   s.ClearsToKeep = savedClearsToKeep_;
   s.StageKept.Valid = false;
   g_.KeepsResults = savedKeepsResults_;
+  g_.EntersNames = savedEntersNames_;
+  s.NameEntry.Active = false;
   phase_ = TPhase::Idle;
   idle_ = 0;
 }

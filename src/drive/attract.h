@@ -60,6 +60,7 @@ class AttractMode : public IInputSource {
   std::string savedSaveFolder_;
   int savedClearsToKeep_ = 0;
   bool savedKeepsResults_ = true;
+  bool savedEntersNames_ = false;
   std::array<int32_t, 5> savedRanking_{};
   std::array<uint8_t, 20> savedCleared_{};
   std::vector<int> savedStagesCleared_;

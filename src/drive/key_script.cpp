@@ -68,6 +68,7 @@ bool ParseCount(const std::string& text, int64_t& value) {
 int LetterKey(char c) {
   if (c >= 'a' && c <= 'z') return vk::A + (c - 'a');
   if (c >= 'A' && c <= 'Z') return vk::A + (c - 'A');
+  if (c >= '0' && c <= '9') return vk::Digit0 + (c - '0');
   if (c == '-') return vk::Minus;
   return 0;
 }
@@ -184,7 +185,8 @@ std::string HeadFileLines(const std::string& key, const std::string& source) {
 
 int KeyCodeOfName(const std::string& name) {
   std::string n = Lower(name);
-  if (n.size() == 1 && n[0] >= 'a' && n[0] <= 'z') return vk::A + (n[0] - 'a');
+  if (n.size() == 1 && ((n[0] >= 'a' && n[0] <= 'z') || (n[0] >= '0' && n[0] <= '9')))
+    return LetterKey(n[0]);
   for (const TKeyName& k : kNamedKeys)
     if (n == k.Name) return k.Code;
   return 0;
@@ -192,6 +194,8 @@ int KeyCodeOfName(const std::string& name) {
 
 std::string KeyNameOfCode(int code) {
   if (code >= vk::A && code <= vk::Z) return std::string(1, static_cast<char>('a' + code - vk::A));
+  if (code >= vk::Digit0 && code <= vk::Digit9)
+    return std::string(1, static_cast<char>('0' + code - vk::Digit0));
   for (const TKeyName& k : kNamedKeys)
     if (k.Code == code) return k.Name;
   return "";

@@ -26,15 +26,15 @@ inline constexpr size_t kMaxTypedLetters = 1000;  // letters of one "type" line
 // The longest run a recording may last: 24 hours at 20 frames a second.
 inline constexpr int64_t kMaxEndFrame = int64_t(24) * 3600 * 20;
 
-// Virtual-key code of a key name ("a".."z", "minus", "space", "up", "down",
+// Virtual-key code of a key name ("a".."z", "0".."9", "minus", "space", "up", "down",
 // "left", "right", "escape", "backspace", "tab", "pause", "f1".."f5"), or 0.
 int KeyCodeOfName(const std::string& name);
 // The name of a code the scripts know, or "" for others.
 std::string KeyNameOfCode(int code);
 
 // Parses key-script lines: "FRAME down KEY", "FRAME up KEY", "FRAME press KEY"
-// (down before FRAME, up before FRAME + 1), "FRAME type TEXT" (letters and
-// "-" pressed on consecutive frames from FRAME), "FRAME focus-out" and
+// (down before FRAME, up before FRAME + 1), "FRAME type TEXT" (letters, digits
+// and "-" pressed on consecutive frames from FRAME), "FRAME focus-out" and
 // "FRAME focus-in" (the window loses or regains the keyboard focus); "#"
 // starts a comment line.
 // Events come out ordered by frame, in file order within a frame. On a bad

@@ -12,6 +12,7 @@
 #include "base/file_bytes.h"
 #include "base/sjis.h"
 #include "main/game_over.h"
+#include "main/name_entry.h"
 #include "main/scenes.h"
 #include "records/results_draw.h"
 #include "world/backdrop.h"
@@ -114,6 +115,10 @@ void SceneEndingRoll(Game& g) {
   else if (s.EndingTimer > 100)
     BlendFillArea(g.Screen, MakeRect(290, 0, 430, 8 * (s.EndingTimer - 100)), TRgb{0, 0, 0}, 80);
 
+  // The first Space of the roll confirms a name being typed (and speeds the
+  // roll up as every Space does).
+  if (g.SpaceKey == 1) ConfirmNameEntry(g);
+  DrawNameEntry(g, 15, 340);
   int step = g.SpaceHeld ? 3 : 1;
   bool wrote = false;
   for (int k = 0; k < s.RollCount; ++k) {

@@ -6,6 +6,7 @@
 
 #include "base/game_error.h"
 #include "main/curtain.h"
+#include "main/name_entry.h"
 #include "main/pause.h"
 #include "main/romaji_link.h"
 #include "main/scenes.h"
@@ -226,6 +227,8 @@ void InitGame(Game& g) {
 }
 
 void FormClose(Game& g) {
+  // A window closed while a name is typed keeps the name as it stands.
+  ConfirmNameEntry(g);
   FreeTypingData(g);
   g.Music.CloseMusic();
   // Clears are written as they happen; one that failed is tried once more.

@@ -6,6 +6,7 @@
 
 #include "base/game_error.h"
 #include "main/form.h"
+#include "main/name_entry.h"
 #include "main/pause.h"
 #include "main/scenes.h"
 #include "world/game.h"
@@ -41,6 +42,8 @@ void ToggleMusic(Game& g) {
 }  // namespace
 
 void drawnKeyDown(Game& g, int code) {
+  // While a name is typed for the ranking, its keys are the entry's.
+  if (NameEntryTakesKey(g, code)) return;
   switch (code) {
     case vk::Up:
       g.ArrowKey = 1;

@@ -7,6 +7,7 @@
 
 #include "base/sjis.h"
 #include "enemy/enemy.h"
+#include "main/name_entry.h"
 #include "main/scenes.h"
 #include "records/results_draw.h"
 #include "world/game.h"
@@ -30,6 +31,7 @@ void StartGameOver(Game& g, const TEnemy& e) {
   TSceneState& s = g.Scenes;
   RecordsPartEnded(g, false);
   s.RankPos = InsertRanking(g);
+  BeginNameEntry(g, s.RankPos, g.Score);
   s.RankText1.clear();
   s.RankText2.clear();
   if (s.RankPos > 0) {
@@ -132,7 +134,10 @@ void SceneContinue(Game& g) {
     DrawResultPanel(g, g.Records.PartResult, 15, 4);
   }
   FillArea(g.Screen, MakeRect(400, 385, 430, 400), 0);
+  DrawNameEntry(g, 85, 336);
   if (g.SpaceKey != 1) return;
+  // The Space that chooses also confirms the name.
+  ConfirmNameEntry(g);
   if (g.ContinueChoice == 0) {
     // The same part again, from its start, with the run's score lost.
     g.Part -= 1;

@@ -11,6 +11,7 @@
 #include "main/curtain.h"
 #include "main/ending_roll.h"
 #include "main/game_over.h"
+#include "main/name_entry.h"
 #include "main/pause.h"
 #include "main/play_scene.h"
 #include "main/ranking_scene.h"
@@ -113,6 +114,8 @@ void PauseGameMusic(Game& g) {
 
 void ReturnToTitle(Game& g) {
   if (g.Scenes.CurtainState != 0) return;
+  // Leaving the roll or the continue screen keeps the name as it stands.
+  ConfirmNameEntry(g);
   g.BannerPending = 0;
   g.Scene = kSceneTitle;
   g.Cursor = 1;
@@ -201,5 +204,6 @@ void FinishStage(Game& g) {
   ClearPlayObjects(g);
   g.Score = kept.After;
   BuildRoll(g, kept.Before, kept.After, kept.Place);
+  BeginNameEntry(g, kept.Place, kept.After);
   kept.Valid = false;
 }

@@ -10,6 +10,7 @@
 namespace vk {
 constexpr int Backspace = 8, Tab = 9, Return = 13, Escape = 27, Pause = 19, Space = 32;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
+constexpr int Digit0 = 48, Digit9 = 57;  // the number row (names in the ranking)
 constexpr int A = 65, Z = 90;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116;
 constexpr int Minus = 189;

@@ -66,3 +66,8 @@ TSaveLock::~TSaveLock() {
   ::close(it->second.Fd);
   HeldLocks().erase(it);
 }
+
+std::string FolderOfSaveFile(const std::string& path) {
+  std::filesystem::path p(path);
+  return p.has_parent_path() ? p.parent_path().string() : std::string(".");
+}

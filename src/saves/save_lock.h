@@ -20,5 +20,8 @@ class TSaveLock {
   bool held_ = false;
 };
 
+// The folder whose lock guards a save file: the file's own folder.
+std::string FolderOfSaveFile(const std::string& path);
+
 // The lock file's name inside a save folder.
 inline constexpr const char* kSaveLockName = "mirutena.lock";

@@ -97,6 +97,14 @@ void ApplyPair(TSettings& s, const std::string& key, const std::string& value,
   } else if (key == "typed_letters") {
     if (!ParseTypedLetters(Lower(value), s.TypedLetters))
       problem = "\"" + value + "\" is not keep or vanish";
+  } else if (key == "player_name") {
+    std::string name = value;
+    for (char& c : name)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (name.empty() || IsValidPlayerName(name))
+      s.PlayerName = name;
+    else
+      problem = "\"" + value + "\" is not a name of 1 to 8 letters, digits or \"-\"";
   } else {
     problem = "unknown key \"" + key + "\"";
   }
@@ -193,6 +201,13 @@ bool ParseTypedLetters(const std::string& text, TTypedLetters& t) {
   return false;
 }
 
+bool IsValidPlayerName(const std::string& name) {
+  if (name.empty() || name.size() > kPlayerNameMax) return false;
+  for (char c : name)
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-')) return false;
+  return true;
+}
+
 bool ParseOnOff(const std::string& text, bool& on) {
   return ParseBool(text, on);
 }
@@ -251,6 +266,8 @@ std::string FormatSettings(const TSettings& s) {
     << "# hint once you hesitate or miss, or off; typed letters vanish or keep.\n"
     << "reading_line = " << OnOff(s.ReadingLine) << "\n"
     << "romaji_display = " << RomajiDisplayName(s.RomajiDisplay) << "\n"
-    << "typed_letters = " << TypedLettersName(s.TypedLetters) << "\n";
+    << "typed_letters = " << TypedLettersName(s.TypedLetters) << "\n"
+    << "# The name last entered into a ranking (1 to 8 of A-Z, 0-9 and -).\n"
+    << "player_name = " << s.PlayerName << "\n";
   return o.str();
 }

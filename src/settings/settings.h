@@ -1,6 +1,7 @@
 // The player's settings (volumes, look, window, typing style, difficulty) and
 // their text form, the settings.ini file.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct TSettings {
   bool ReadingLine = false;  // the reading in kana between the word and the romaji
   TRomajiDisplay RomajiDisplay = TRomajiDisplay::Always;
   TTypedLetters TypedLetters = TTypedLetters::Vanish;
+  // The name last entered into a ranking; an empty entry takes it again.
+  std::string PlayerName;
 
   bool operator==(const TSettings&) const = default;
 };
@@ -48,6 +51,9 @@ const char* RomajiDisplayName(TRomajiDisplay d);  // "always", "hint", "off"
 const char* TypedLettersName(TTypedLetters t);    // "vanish", "keep"
 bool ParseRomajiDisplay(const std::string& text, TRomajiDisplay& d);
 bool ParseTypedLetters(const std::string& text, TTypedLetters& t);
+// A name the ranking keeps: 1 to 8 of A-Z, 0-9 and "-".
+bool IsValidPlayerName(const std::string& name);
+inline constexpr size_t kPlayerNameMax = 8;
 // "on" or "off" (also yes/no, true/false, 1/0).
 bool ParseOnOff(const std::string& text, bool& on);
 

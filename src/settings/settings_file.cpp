@@ -2,14 +2,11 @@
 // file as it is at the time, so two games never undo each other's settings.
 #include "settings/settings_file.h"
 
-#include <filesystem>
 #include <sstream>
 #include <vector>
 
 #include "saves/save_file.h"
 #include "saves/save_lock.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -30,11 +27,6 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) out.push_back(line);
   return out;
-}
-
-std::string FolderOf(const std::string& path) {
-  fs::path p(path);
-  return p.has_parent_path() ? p.parent_path().string() : std::string(".");
 }
 
 }  // namespace
@@ -101,7 +93,7 @@ bool TSettingsStore::Change(const TSettings& s, std::string& error) {
   const TSettings before = values_;
   values_ = s;
   if (path_.empty()) return true;
-  TSaveLock lock(FolderOf(path_));
+  TSaveLock lock(FolderOfSaveFile(path_));
   TSettings file;
   std::string message;
   if (LoadSettingsFile(path_, file, message) == TSettingsLoad::Failed) {

@@ -4,10 +4,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "alpha_object/alpha_object.h"
+#include "base/calendar.h"
 #include "base/random.h"
 #include "enemy/enemy.h"
 #include "media/keyboard.h"
@@ -48,6 +50,13 @@ struct Game {
   // learned into the player's files. The saves themselves go to a scratch
   // folder then.
   bool KeepsResults = true;
+  // The local clock for what the saves date (the ranking's entries); the
+  // shell sets it from the system clock or --date. Unset: 1970-01-01 at noon.
+  std::function<TLocalTime()> LocalClock;
+  // Whether a score that enters the ranking asks for a name: plays whose
+  // results are kept in the player's own folder (not the demo, not the
+  // built-in player or a replay unless the run names its save folder).
+  bool EntersNames = false;
   TWindowViewFlags ViewFlags;  // --reading, --romaji-display, --typed of this run
   TSettingsStore Settings;     // the player's settings (settings/settings_file.h)
   Surface Screen;              // the screen surface of the drawing device

@@ -5,7 +5,6 @@
 #include "world/saved_results.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "saves/save_file.h"
 #include "saves/save_lock.h"
@@ -24,21 +23,6 @@ std::string ClearedPath(const Game& g) {
   return DataPath(g, "dat/clear.clr");
 }
 
-std::string FolderOf(const std::string& path) {
-  std::filesystem::path p(path);
-  return p.has_parent_path() ? p.parent_path().string() : std::string(".");
-}
-
-void ReportUnreadable(Game& g, const std::string& path, const std::string& why) {
-  ReportError(g, "ファイル " + path + " を読めません (" + why + ")。このファイルは書き換えません");
-}
-
-void ReportWriteFailed(Game& g, const std::string& error, bool& reported) {
-  if (reported) return;
-  reported = true;
-  ReportError(g, "書き込めません: " + error);
-}
-
 std::string RankingBytes(const std::array<int32_t, 5>& table) {
   std::string bytes(kFileBytes, '\0');
   for (int i = 0; i < 5; ++i) {
@@ -54,17 +38,22 @@ std::array<int32_t, 5> TableOf(const std::vector<int32_t>& scores) {
   return table;
 }
 
-bool Write(Game& g, const std::string& path, const std::string& bytes, bool& reported) {
+}  // namespace
+
+void ReportUnreadableSave(Game& g, const std::string& path, const std::string& why) {
+  ReportError(g, "ファイル " + path + " を読めません (" + why + ")。このファイルは書き換えません");
+}
+
+bool WriteSave(Game& g, const std::string& path, const std::string& bytes, bool& reported) {
   std::string error;
   if (ReplaceSaveFile(path, bytes, error)) {
     reported = false;
     return true;
   }
-  ReportWriteFailed(g, error, reported);
+  if (!reported) ReportError(g, "書き込めません: " + error);
+  reported = true;
   return false;
 }
-
-}  // namespace
 
 std::vector<int32_t> ReadableScores(const std::string& bytes) {
   std::vector<int32_t> scores;
@@ -86,7 +75,7 @@ void LoadRanking(Game& g) {
     case TSaveRead::Missing:
       return;
     case TSaveRead::Unreadable:
-      ReportUnreadable(g, path, why);
+      ReportUnreadableSave(g, path, why);
       return;
     case TSaveRead::Read:
       g.Ranking = TableOf(ReadableScores(bytes));
@@ -96,11 +85,11 @@ void LoadRanking(Game& g) {
 
 int InsertRanking(Game& g) {
   const std::string path = RankingPath(g);
-  TSaveLock lock(FolderOf(path));
+  TSaveLock lock(FolderOfSaveFile(path));
   std::string bytes, why;
   const TSaveRead read = ReadSaveFile(path, kFileBytes, bytes, why);
   std::array<int32_t, 5> table = g.Ranking;
-  if (read == TSaveRead::Unreadable) ReportUnreadable(g, path, why);
+  if (read == TSaveRead::Unreadable) ReportUnreadableSave(g, path, why);
   // Missing: the table this game holds (what the file held at its start and
   // what it entered since).
   if (read == TSaveRead::Read) table = TableOf(ReadableScores(bytes));
@@ -112,14 +101,14 @@ int InsertRanking(Game& g) {
   for (int k = 4; k > i; --k) g.Ranking[k] = g.Ranking[k - 1];
   g.Ranking[i] = g.Score;
   if (read != TSaveRead::Unreadable)
-    Write(g, path, RankingBytes(g.Ranking), g.Scenes.RankingWriteReported);
+    WriteSave(g, path, RankingBytes(g.Ranking), g.Scenes.RankingWriteReported);
   return i + 1;
 }
 
 bool SaveRanking(Game& g) {
   const std::string path = RankingPath(g);
-  TSaveLock lock(FolderOf(path));
-  return Write(g, path, RankingBytes(g.Ranking), g.Scenes.RankingWriteReported);
+  TSaveLock lock(FolderOfSaveFile(path));
+  return WriteSave(g, path, RankingBytes(g.Ranking), g.Scenes.RankingWriteReported);
 }
 
 void LoadCleared(Game& g) {
@@ -127,7 +116,7 @@ void LoadCleared(Game& g) {
   const std::string path = ClearedPath(g);
   std::string bytes, why;
   const TSaveRead read = ReadSaveFile(path, kFileBytes, bytes, why);
-  if (read == TSaveRead::Unreadable) ReportUnreadable(g, path, why);
+  if (read == TSaveRead::Unreadable) ReportUnreadableSave(g, path, why);
   if (read != TSaveRead::Read) return;
   std::copy(bytes.begin(), bytes.end(), g.Cleared.begin());
 }
@@ -137,11 +126,11 @@ bool KeepStageCleared(Game& g, int stage) {
   g.Scenes.ClearsToKeep |= 1 << (stage - 1);
   g.Cleared[stage - 1] = 1;
   const std::string path = ClearedPath(g);
-  TSaveLock lock(FolderOf(path));
+  TSaveLock lock(FolderOfSaveFile(path));
   std::string bytes, why;
   const TSaveRead read = ReadSaveFile(path, kFileBytes, bytes, why);
   if (read == TSaveRead::Unreadable) {
-    ReportUnreadable(g, path, why);
+    ReportUnreadableSave(g, path, why);
     return false;
   }
   bool add = false;
@@ -153,12 +142,12 @@ bool KeepStageCleared(Game& g, int stage) {
   }
   std::copy(bytes.begin(), bytes.end(), g.Cleared.begin());
   if (!add) return true;
-  return Write(g, path, bytes, g.Scenes.ClearedWriteReported);
+  return WriteSave(g, path, bytes, g.Scenes.ClearedWriteReported);
 }
 
 bool SaveCleared(Game& g) {
   const std::string path = ClearedPath(g);
-  TSaveLock lock(FolderOf(path));
+  TSaveLock lock(FolderOfSaveFile(path));
   const std::string bytes(g.Cleared.begin(), g.Cleared.end());
-  return Write(g, path, bytes, g.Scenes.ClearedWriteReported);
+  return WriteSave(g, path, bytes, g.Scenes.ClearedWriteReported);
 }

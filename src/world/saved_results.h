@@ -30,3 +30,9 @@ void LoadCleared(Game& g);
 bool KeepStageCleared(Game& g, int stage);
 // Writes g.Cleared as it is (tools and tests).
 bool SaveCleared(Game& g);
+
+// What every saved-results file does when it cannot be read: one message
+// saying it is left as it is.
+void ReportUnreadableSave(Game& g, const std::string& path, const std::string& why);
+// Replaces a save file; a failure is reported once until a write succeeds.
+bool WriteSave(Game& g, const std::string& path, const std::string& bytes, bool& reported);

@@ -60,6 +60,23 @@ struct TSceneState {
   // later successful write clears the flag.
   bool RankingWriteReported = false;
   bool ClearedWriteReported = false;
+  bool NamesWriteReported = false;
+  // The ranking screen: the difficulty shown (Left/Right switch it) and its
+  // table and names as read when it was chosen.
+  struct {
+    bool Open = false;
+    TDifficulty Level = TDifficulty::Normal;
+    std::array<int32_t, 5> Table{};
+    std::array<std::string, 5> Names, Dates;
+  } RankingView;
+  // The name being typed for a score that entered the ranking (see
+  // main/name_entry.h).
+  struct {
+    bool Active = false;
+    std::string Typed;  // A-Z, 0-9 and "-", at most 8
+    int32_t Score = 0;
+    int Place = 0;
+  } NameEntry;
   // Stages this run cleared (bit N-1 for stage N): the only flags it adds to
   // clear.clr, merged into the file as it is at the time of writing.
   int ClearsToKeep = 0;

@@ -39,15 +39,17 @@ std::string ErrorOf(const std::vector<std::string>& lines) {
 TEST(KeysScript, PressAndTypeExpandIntoOrderedEvents) {
   std::vector<std::string> lines = {
       "# comment",    "",          "10 type Ab-\r", "  3 press space", "11 down escape",
-      "12 up ESCAPE", "3 down f4",
+      "12 up ESCAPE", "3 down f4", "20 type 7-",
   };
   std::vector<TTimedKey> keys;
   std::string error;
   ASSERT_TRUE(ParseKeyScript(lines, "k.txt", keys, error)) << error;
   std::vector<TFlat> want = {
-      {3, vk::Space, true},  {3, vk::F4, true},       {4, vk::Space, false},  {10, vk::A, true},
-      {11, vk::A, false},    {11, kB, true},          {11, vk::Escape, true}, {12, kB, false},
-      {12, vk::Minus, true}, {12, vk::Escape, false}, {13, vk::Minus, false},
+      {3, vk::Space, true},        {3, vk::F4, true},      {4, vk::Space, false},
+      {10, vk::A, true},           {11, vk::A, false},     {11, kB, true},
+      {11, vk::Escape, true},      {12, kB, false},        {12, vk::Minus, true},
+      {12, vk::Escape, false},     {13, vk::Minus, false}, {20, vk::Digit0 + 7, true},
+      {21, vk::Digit0 + 7, false}, {21, vk::Minus, true},  {22, vk::Minus, false},
   };
   EXPECT_EQ(Flat(keys), want);
 }
@@ -57,7 +59,7 @@ TEST(KeysScript, BadLinesNameTheirFileAndLine) {
   EXPECT_EQ(ErrorOf({"5 hold a"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_NE(ErrorOf({"5 down ctrl"}).find("ctrl"), std::string::npos);
   EXPECT_EQ(ErrorOf({"", "0 down a"}).rfind("k.txt:2: ", 0), 0u);  // frames start at 1
-  EXPECT_EQ(ErrorOf({"5 type a1"}).rfind("k.txt:1: ", 0), 0u);
+  EXPECT_EQ(ErrorOf({"5 type a1!"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 focus-out a"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 down"}).rfind("k.txt:1: ", 0), 0u);
   EXPECT_EQ(ErrorOf({"5 press a b"}).rfind("k.txt:1: ", 0), 0u);
@@ -70,6 +72,7 @@ TEST(KeysScript, EveryKeyNameRoundTrips) {
                                     "right", "escape", "backspace", "pause", "tab",  "f1",
                                     "f2",    "f3",     "f4",        "f5"};
   for (char c = 'a'; c <= 'z'; ++c) names.push_back(std::string(1, c));
+  for (char c = '0'; c <= '9'; ++c) names.push_back(std::string(1, c));  // names in the ranking
   std::vector<int> codes;
   for (const std::string& n : names) {
     int code = KeyCodeOfName(n);
@@ -81,6 +84,7 @@ TEST(KeysScript, EveryKeyNameRoundTrips) {
   EXPECT_EQ(std::unique(codes.begin(), codes.end()), codes.end());
   EXPECT_EQ(KeyCodeOfName("enter"), vk::Return);
   EXPECT_EQ(KeyCodeOfName("f6"), 0);
+  EXPECT_EQ(KeyCodeOfName("10"), 0);
   EXPECT_EQ(KeyNameOfCode(12), "");
 }
 

@@ -89,9 +89,13 @@ TEST(SdlKeys, KeysThatAreNotTypedGoByPosition) {
   EXPECT_EQ(VirtualKeyOfKey(SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE), vk::Backspace);
   EXPECT_EQ(VirtualKeyOfKey(SDLK_PAUSE, SDL_SCANCODE_PAUSE), vk::Pause);
   EXPECT_EQ(VirtualKeyOfKey(SDLK_F6, SDL_SCANCODE_F6), 0);
-  // Digits type nothing, except French AZERTY's 6, which is its "-"; the
-  // keypad's minus always is.
-  EXPECT_EQ(VirtualKeyOfKey(SDLK_6, SDL_SCANCODE_6), 0);
+  // Digits (names in the ranking) go by position, whatever the layout prints
+  // there unshifted, except French AZERTY's 6, which is its "-"; the keypad's
+  // digits are digits and its minus always is "-".
+  EXPECT_EQ(VirtualKeyOfKey(SDLK_6, SDL_SCANCODE_6), vk::Digit0 + 6);
+  EXPECT_EQ(VirtualKeyOfKey(SDLK_AMPERSAND, SDL_SCANCODE_1), vk::Digit0 + 1);
+  EXPECT_EQ(VirtualKeyOfKey(SDLK_0, SDL_SCANCODE_0), vk::Digit0);
+  EXPECT_EQ(VirtualKeyOfKey(SDLK_KP_9, SDL_SCANCODE_KP_9), vk::Digit9);
   EXPECT_EQ(VirtualKeyOfKey(SDLK_6, SDL_SCANCODE_6, true), vk::Minus);
   EXPECT_EQ(VirtualKeyOfKey(SDLK_KP_MINUS, SDL_SCANCODE_KP_MINUS), vk::Minus);
   // Special keys that SDL names by position never count as another script.

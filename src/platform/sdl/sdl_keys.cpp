@@ -2,7 +2,7 @@
 // keyboard layout (SDL's key symbols), so AZERTY, QWERTZ, Dvorak and Colemak
 // type what their keys show; a layout without Latin letters (Russian,
 // Greek...) types the letter of the key's position instead. Function keys,
-// arrows, Space, Escape, Backspace and Pause go by position.
+// arrows, Space, Escape, Backspace, Pause and the digits go by position.
 #include <SDL.h>
 
 #include "platform/sdl/sdl_platform.h"
@@ -49,6 +49,13 @@ int VirtualKeyOfKey(int keycode, int scancode, bool minusOnSix) {
   // SDL names the number row 0..9 on every layout; on French AZERTY the
   // unshifted 6 key is "-".
   if (minusOnSix && scancode == SDL_SCANCODE_6) return vk::Minus;
+  // Digits (names in the ranking) by position on the number row, whatever
+  // the layout prints there unshifted, and from the keypad.
+  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9)
+    return vk::Digit0 + 1 + (scancode - SDL_SCANCODE_1);
+  if (scancode == SDL_SCANCODE_0 || scancode == SDL_SCANCODE_KP_0) return vk::Digit0;
+  if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
+    return vk::Digit0 + 1 + (scancode - SDL_SCANCODE_KP_1);
   // A symbol that is no Latin character (and no special key): a layout of
   // another script, whose letter keys type the letters of their places.
   const bool otherScript = keycode >= 0x80 && (keycode & SDLK_SCANCODE_MASK) == 0;
