@@ -1,10 +1,13 @@
-// The bitmaps of the abc folder: the typed letters (10 x 14 on black) and the
-// seamless 40 x 40 backdrop tiles of the typed prompt window.
+// The bitmaps of the abc folder: the typed letters (10 x 14 on black, shapes
+// from window_letters) and the seamless 40 x 40 backdrop tiles of the window.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "gen_pictures/art.h"
+#include "gen_pictures/window_letters.h"
 
 namespace {
 
@@ -97,33 +100,18 @@ TRaster DrawTile(const std::string& name) {
   return r;
 }
 
-TRaster DrawLetter(TArt& art, const std::string& letter) {
-  TRaster cov(10, 14);
-  if (letter == "＊") {
-    // The hidden-letter mark: a bold six-armed asterisk.
-    for (int i = 0; i < 3; ++i) {
-      float a = i * kTau / 6 + kTau / 4;
-      Line(cov, 5 - 3.6f * std::cos(a), 7 - 3.6f * std::sin(a), 5 + 3.6f * std::cos(a),
-           7 + 3.6f * std::sin(a), 2.2f, Rgb(255, 255, 255));
-    }
-  } else if (letter == "-") {
-    FillRect(cov, 1.5f, 6, 8.5f, 8.5f, Rgb(255, 255, 255));
-  } else {
-    // Draw the glyph large, then shrink it into the cell by area averaging.
-    TRaster big = art.Fonts.Text(letter, TFace::Latin, 64, 2.5f);
-    float h = 12, w = std::min(9.5f, big.W * h / big.H);
-    Stamp(cov, big, (10 - w) / 2, 1, w, h);
-  }
-  // Bright face: white at the top shading to warm yellow, edges blended
-  // towards black so the letter keeps a soft dark rim.
+TRaster DrawLetter(TArt&, const std::string& letter) {
+  // The hand-drawn core at (1, 1) with a bright face, white at the top shading
+  // to warm yellow, and a one-pixel dark rim all round that keeps the letter
+  // apart from bright window tiles.
   TRaster out(10, 14);
-  for (int y = 0; y < 14; ++y)
-    for (int x = 0; x < 10; ++x) {
-      float a = cov.At(x, y).A;
-      if (a < 0.2f) continue;
-      TRgba face = Mix(Rgb(255, 255, 250), Rgb(255, 215, 90), std::clamp((y - 3) / 9.0f, 0.f, 1.f));
-      float k = std::min(1.0f, a * 1.25f);
-      out.At(x, y) = {face.R * k, face.G * k, face.B * k, 1};
-    }
+  std::array<std::string, kWindowLetterHeight> rows;
+  if (!WindowLetterShape(letter, rows)) return out;
+  for (int y = 0; y < kWindowLetterHeight; ++y)
+    for (int x = 0; x < kWindowLetterWidth; ++x)
+      if (rows[y][x] == '#')
+        out.At(x + 1, y + 1) =
+            Mix(Rgb(255, 255, 250), Rgb(255, 215, 90), std::clamp((y - 2) / 9.0f, 0.f, 1.f));
+  Outline(out, InkDark(), true);
   return out;
 }
