@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Writes the hand-made seeds of the save and input readers' fuzz targets: the
-# records file, settings.ini, romaji-learned.txt, own word lists, key scripts
-# and recordings.  Usage: fuzz/save_seeds.sh [CORPUS_DIR]   (default fuzz/corpus)
+# records file, settings.ini, romaji-learned.txt, ranking_names.txt, own word
+# lists, key scripts and recordings.
+# Usage: fuzz/save_seeds.sh [CORPUS_DIR]   (default fuzz/corpus)
 set -euo pipefail
 out="${1:-$(dirname "$0")/corpus}"
-mkdir -p "$out"/{records_file,settings_file,romaji_learned,own_list,key_script,recording}
+mkdir -p "$out"/{records_file,settings_file,romaji_learned,ranking_names,own_list,key_script,recording}
 
 python3 - "$out" <<'PY'
 import struct, sys
@@ -67,6 +68,14 @@ open(f"{out}/romaji_learned/learned.txt", "w").write(
 open(f"{out}/romaji_learned/damaged.txt", "wb").write(
     "[mine]\r\n  じ = ZI  \r\nか=ka\r\nabc=A\r\nっ=XTU\r\nきゃく=KYAKU\r\n=A\r\n".encode()
     + b"\x82\xa0=A\r\n")
+
+open(f"{out}/ranking_names/names.txt", "w").write(
+    "# mirutena ranking names: difficulty, score, name, date (tab-separated)\n"
+    "normal\t46368\tMIRU\t2026-12-08\nnormal\t46368\tX7-Q\t2026-12-09\n"
+    "hard\t70000\tABCDEFGH\t2024-02-29\neasy\t300\tNANASHI\t2026-01-01\n")
+open(f"{out}/ranking_names/damaged.txt", "wb").write(
+    b"normal\t500\tmiru\t2026-12-08\r\nnormal\t-4\tX\t2026-12-08\nhard\t9\tX\t2026-02-30\n"
+    b"medium\t1\tA\t2026-01-01\n\x00\xff\nnormal\t400\tX\t2026-12-08\textra\nnormal\t7")
 
 open(f"{out}/own_list/words.txt", "w").write(
     "# my words\n学校:がっこう;\n電車\tでんしゃ\n本屋さん : ほんやさん ;\nend;\n")

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "base/calendar.h"
+#include "practice/practice_goal.h"
 #include "world/window_view.h"
 
 namespace {
@@ -40,7 +41,8 @@ const char* UsageText() {
          "                       ~/.config/mirutena; in a headless run a temporary copy of\n"
          "                       the ranking, removed at the end, and default settings)\n"
          "      --seed N  --frames N  --keys FILE  --stage S  --try-script FILE\n"
-         "      --difficulty easy|normal|hard  --practice LEVEL|weakest|FILE\n"
+         "      --difficulty easy|normal|hard  --practice LEVEL|weakest|review|FILE\n"
+         "      --practice-goal 60s|120s|20w|50w   end the practice at a goal (default: free)\n"
          "      --stage-look stages|classic   each stage's own backdrops and music, or\n"
          "                       the classic ones (default: the setting; changes no play)\n"
          "      --reading on|off  --romaji-display always|hint|off  --typed keep|vanish\n"
@@ -135,6 +137,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
       if (!value(o.RomajiDisplay)) return false;
     } else if (a == "--typed") {
       if (!value(o.Typed)) return false;
+    } else if (a == "--practice-goal") {
+      if (!value(o.PracticeGoal)) return false;
+      TPracticeGoal goal;
+      if (!ParsePracticeGoal(o.PracticeGoal, goal)) {
+        error =
+            "--practice-goal: expected 60s, 120s, 20w, 50w or free, got \"" + o.PracticeGoal + "\"";
+        return false;
+      }
     } else if (a == "--date") {
       if (!value(o.Date)) return false;
       TLocalDate date;
@@ -225,6 +235,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     error = "--seed, --frames, --keys, --replay, --trace and --summary need --headless";
     return false;
   }
+  if (!o.PracticeGoal.empty() && o.Practice.empty() && o.ReplayFile.empty()) {
+    error = "--practice-goal needs --practice LIST";
+    return false;
+  }
   if (!o.Practice.empty() && (o.Stage || !o.TryScript.empty())) {
     error = "--practice does not go with --stage or --try-script";
     return false;
@@ -232,10 +246,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
   if (!o.ReplayFile.empty() &&
       (o.SeedGiven || o.Stage || !o.Difficulty.empty() || !o.Practice.empty() ||
        !o.TryScript.empty() || !o.KeysFile.empty() || !o.AutoplaySpec.empty() ||
-       !o.ReadingLine.empty() || !o.RomajiDisplay.empty() || !o.Typed.empty())) {
+       !o.ReadingLine.empty() || !o.RomajiDisplay.empty() || !o.Typed.empty() ||
+       !o.PracticeGoal.empty())) {
     error =
         "--replay takes seed, stage, difficulty, practice and keys from its file: --seed, "
-        "--stage, --difficulty, --practice, --try-script, --keys, --autoplay and the window view "
+        "--stage, --difficulty, --practice, --practice-goal, --try-script, --keys, --autoplay and "
+        "the "
+        "window view "
         "options do not go with it";
     return false;
   }

@@ -28,9 +28,10 @@ struct AppOptions {
   int Stage = 0;  // 0: not given
   std::string TryScript;
   std::string AutoplaySpec;
-  std::string Practice;    // --practice LIST: a level 1..8 or a word-list file
-  std::string Difficulty;  // easy|normal|hard; empty: not given
-  std::string StageLook;   // stages|classic; empty: the setting
+  std::string Practice;      // --practice LIST: a level 1..8 or a word-list file
+  std::string PracticeGoal;  // --practice-goal 60s|120s|20w|50w; empty: free
+  std::string Difficulty;    // easy|normal|hard; empty: not given
+  std::string StageLook;     // stages|classic; empty: the setting
   // The prompt windows' view (empty: the setting): on|off, always|hint|off,
   // keep|vanish.
   std::string ReadingLine, RomajiDisplay, Typed;

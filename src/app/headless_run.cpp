@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "app/app_setup.h"
 #include "app/png_shot.h"
@@ -17,6 +18,7 @@
 #include "main/form_keys.h"
 #include "platform/headless/headless_platform.h"
 #include "practice/practice.h"
+#include "practice/review_list.h"
 #include "world/difficulty.h"
 #include "world/game.h"
 
@@ -53,6 +55,7 @@ bool PrepareRun(const AppOptions& o, TRunSetup& run, std::string& error) {
   run.Start.TryScriptPath = o.TryScript;
   if (!o.Difficulty.empty()) run.Start.Difficulty = o.Difficulty;
   run.Start.Practice = o.Practice;
+  run.Start.PracticeGoal = o.PracticeGoal;
   run.Start.ReadingLine = o.ReadingLine;
   run.Start.RomajiDisplay = o.RomajiDisplay;
   run.Start.Typed = o.Typed;
@@ -77,7 +80,7 @@ struct TOutputs {
   std::ofstream Trace, Record;
 };
 
-bool OpenOutputs(const AppOptions& o, const TRunSetup& run, TOutputs& out, std::string& error) {
+bool OpenOutputs(const AppOptions& o, TOutputs& out, std::string& error) {
   if (!o.TraceFile.empty()) {
     out.Trace.open(o.TraceFile, std::ios::binary);
     if (!out.Trace) {
@@ -91,7 +94,6 @@ bool OpenOutputs(const AppOptions& o, const TRunSetup& run, TOutputs& out, std::
       error = o.RecordFile + ": cannot be written";
       return false;
     }
-    out.Record << FormatRecordingHead(run.Start);
   }
   return true;
 }
@@ -102,7 +104,7 @@ int RunHeadless(const AppOptions& o) {
   TRunSetup run;
   TOutputs out;
   std::string error;
-  if (!PrepareRun(o, run, error) || !OpenOutputs(o, run, out, error)) return Fail(error);
+  if (!PrepareRun(o, run, error) || !OpenOutputs(o, out, error)) return Fail(error);
 
   HeadlessPlatform platform;
   HeadlessSoundDevice sound(platform);
@@ -136,12 +138,17 @@ int RunHeadless(const AppOptions& o) {
 
   size_t errorsShown = 0;
   std::vector<KeyEvent> keys;
+  // The first frame's keys wait for the recording's head, which is written
+  // once the practice list is known (a review list is carried whole).
+  std::ostringstream early;
   for (int64_t frame = 1; frame <= run.Frames; ++frame) {
     keys.clear();
     for (auto& source : run.Sources) source->KeysBefore(frame, g, keys);
     for (const KeyEvent& k : keys) {
       DeliverKeyEvent(g, k);
-      if (out.Record.is_open()) out.Record << FormatRecordedKey({frame, k});
+      if (out.Record.is_open())
+        (frame == 1 ? static_cast<std::ostream&>(early) : out.Record)
+            << FormatRecordedKey({frame, k});
     }
     // The virtual clock moves straight to the frame's time: one frame per call.
     int64_t wait = static_cast<int32_t>(g.NextFrameTime - platform.NowMs());
@@ -153,11 +160,15 @@ int RunHeadless(const AppOptions& o) {
     }
     if (frame == 1) StartChosenStage(g, run.Start.Stage, run.Start.TryScriptPath);
     if (frame == 1 && !run.Start.Practice.empty()) {
+      FixReviewSpec(g, run.Start.Practice);
+      ParsePracticeGoal(run.Start.PracticeGoal, g.Practice.Goal);
       std::vector<std::string> problems;
       bool started = StartPracticeFromSpec(g, run.Start.Practice, problems, error);
       for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
       if (!started) return Fail(error);
     }
+    if (frame == 1 && out.Record.is_open())
+      out.Record << FormatRecordingHead(run.Start) << early.str();
     // Errors of the game go to stderr as they happen, and the run goes on.
     for (; errorsShown < platform.Errors().size(); ++errorsShown)
       std::fprintf(stderr, "mirutena: frame %lld: %s\n", static_cast<long long>(frame),

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "app/app_setup.h"
 #include "app/png_shot.h"
@@ -23,6 +24,7 @@
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_platform.h"
 #include "practice/practice.h"
+#include "practice/review_list.h"
 #include "world/difficulty.h"
 #include "world/game.h"
 
@@ -81,6 +83,7 @@ int RunWindow(const AppOptions& o) {
   start.Stage = o.Stage;
   start.TryScriptPath = o.TryScript;
   start.Practice = o.Practice;
+  start.PracticeGoal = o.PracticeGoal;
   if (!o.Difficulty.empty()) start.Difficulty = o.Difficulty;
   if (!CarryRunFiles(start, error)) return Fail(error);
   if (!o.RecordFile.empty()) {
@@ -113,7 +116,18 @@ int RunWindow(const AppOptions& o) {
   start.ReadingLine = view.Reading ? "on" : "off";
   start.RomajiDisplay = RomajiDisplayName(view.Romaji);
   start.Typed = TypedLettersName(view.Typed);
-  if (record.is_open()) record << FormatRecordingHead(start);
+  // The head is written after the first frame, once the practice list is
+  // known (a review list is carried whole); that frame's keys wait for it.
+  std::ostringstream early;
+  bool headWritten = false;
+  auto recordKey = [&](const TTimedKey& k) {
+    if (record.is_open())
+      (headWritten ? static_cast<std::ostream&>(record) : early) << FormatRecordedKey(k);
+  };
+  auto writeHead = [&] {
+    if (record.is_open() && !headWritten) record << FormatRecordingHead(start) << early.str();
+    headWritten = true;
+  };
 
   SdlPlatform platform;
   if (!platform.Open(o.ScaleGiven ? o.Scale : settings.WindowScale, error)) return Fail(error);
@@ -165,10 +179,10 @@ int RunWindow(const AppOptions& o) {
       } else if (in.Type == SdlInput::Focus) {
         KeyEvent focus{in.Focused ? vk::FocusGained : vk::FocusLost, true};
         DeliverKeyEvent(g, focus);
-        if (record.is_open()) record << FormatRecordedKey({framesRun + 1, focus});
+        recordKey({framesRun + 1, focus});
       } else if (!attract.RealKey(in.Key)) {
         DeliverKeyEvent(g, in.Key);
-        if (record.is_open()) record << FormatRecordedKey({framesRun + 1, in.Key});
+        recordKey({framesRun + 1, in.Key});
       }
     }
     if (quit) break;
@@ -179,11 +193,14 @@ int RunWindow(const AppOptions& o) {
         if (framesRun == 1) {
           StartChosenStage(g, start.Stage, start.TryScriptPath);
           if (!start.Practice.empty()) {
+            FixReviewSpec(g, start.Practice);
+            ParsePracticeGoal(start.PracticeGoal, g.Practice.Goal);
             std::vector<std::string> problems;
             if (!StartPracticeFromSpec(g, start.Practice, problems, error))
               platform.ReportError(error);
             for (const std::string& m : problems) std::fprintf(stderr, "mirutena: %s\n", m.c_str());
           }
+          writeHead();
         }
         g.Waves.PlayLog.clear();  // kept only for traces; a window would let it grow
         for (const TShotRequest& shot : o.Shots)
@@ -195,7 +212,7 @@ int RunWindow(const AppOptions& o) {
         if (bot) bot->KeysBefore(framesRun + 1, g, demoKeys);
         for (const KeyEvent& k : demoKeys) {
           DeliverKeyEvent(g, k);
-          if (record.is_open()) record << FormatRecordedKey({framesRun + 1, k});
+          recordKey({framesRun + 1, k});
         }
       }
     } catch (const StartupError& e) {
@@ -203,6 +220,7 @@ int RunWindow(const AppOptions& o) {
       return 1;
     }
   }
+  writeHead();  // closed before the first frame
   if (record.is_open()) record << FormatRecordingEnd(framesRun);
   timing.AtExit();
   attract.Stop();

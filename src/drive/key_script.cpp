@@ -239,6 +239,8 @@ std::string FormatRecordingHead(const TRecording& r) {
   if (!r.RomajiDisplay.empty() && r.RomajiDisplay != "always") view += " romaji=" + r.RomajiDisplay;
   if (r.Typed == "keep") view += " typed=keep";
   if (!view.empty()) s += "view" + view + "\n";
+  if (!r.PracticeGoal.empty() && r.PracticeGoal != "free")
+    s += "practice-goal " + r.PracticeGoal + "\n";
   if (IsListPath(r.Practice) || (!r.Practice.empty() && r.Practice[0] == '\0'))
     s += HeadFileLines("practice", r.Practice);
   else if (!r.Practice.empty())
@@ -324,6 +326,11 @@ bool ParseRecording(const std::vector<std::string>& lines, const std::string& fi
         else
           message = "bad \"view\" item \"" + w[k] + "\"";
       }
+    } else if (w[0] == "practice-goal") {
+      if (w.size() != 2 || (w[1] != "60s" && w[1] != "120s" && w[1] != "20w" && w[1] != "50w"))
+        message = "\"practice-goal\" needs 60s, 120s, 20w or 50w";
+      else
+        out.PracticeGoal = w[1];
     } else if (w[0] == "practice") {
       // A list file named by an older recording is read only from the game's folders.
       out.Practice = Trim(line.substr(8));

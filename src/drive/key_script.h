@@ -52,7 +52,8 @@ struct TRecording {
   int Stage = 0;              // 0: not started directly
   std::string TryScriptPath;  // empty: none
   std::string Difficulty = "normal";
-  std::string Practice;  // --practice: empty for none
+  std::string Practice;      // --practice: empty for none
+  std::string PracticeGoal;  // --practice-goal: empty for free
   // The prompt windows' view it was played with ("on"/"off", "always"/"hint"/
   // "off", "keep"/"vanish"; empty: the default), kept on a "view" line.
   std::string ReadingLine, RomajiDisplay, Typed;

@@ -6,6 +6,7 @@
 
 #include "base/file_bytes.h"
 #include "practice/practice.h"
+#include "practice/review_list.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ bool Unescape(const std::string& text, std::string& bytes) {
 }  // namespace
 
 bool IsListPath(const std::string& spec) {
-  return !spec.empty() && spec != kWeakestSpec &&
+  return !spec.empty() && spec != kWeakestSpec && spec != kReviewSpec &&
          !(spec.size() == 1 && spec[0] >= '1' && spec[0] <= '8') && spec[0] != '\0';
 }
 

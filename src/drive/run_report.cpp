@@ -213,6 +213,8 @@ std::string SummaryLine(const Game& g, int64_t frames) {
                                        .Int("words", r.M.Words)
                                        .Int("keys", r.M.Correct)
                                        .Int("misses", r.M.Misses)
+                                       .Raw("goal", JsonString(r.Goal))
+                                       .Raw("best", r.NewBest ? "true" : "false")
                                        .Close();
                                  }))
       .Int("retries", g.Pause.Retries)

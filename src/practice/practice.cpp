@@ -9,6 +9,7 @@
 #include "base/sjis.h"
 #include "practice/own_lists.h"
 #include "practice/practice_draw.h"
+#include "practice/review_list.h"
 #include "records/records.h"
 #include "world/backdrop.h"
 #include "world/game.h"
@@ -105,6 +106,11 @@ void RecordPractice(Game& g) {
   if (r.M.Correct + r.M.Misses == 0) return;
   TRecordEntry e = MeasuresEntry("practice", r.M);
   e.Part = g.Practice.Running.Kind == TPracticeList::TKind::Level ? g.Practice.Running.Level : 0;
+  e.List = g.Practice.Running.Name;
+  if (g.Practice.RunningGoal != TPracticeGoal::Free)
+    e.Goal = PracticeGoalName(g.Practice.RunningGoal);
+  g.Practice.Best = CompareWithRecords(g, e);
+  g.Practice.Result.NewBest = !e.Goal.empty() && g.Practice.Best.NewBest;
   AddRecord(g, std::move(e));
 }
 
@@ -236,6 +242,7 @@ void LoadPracticeLists(Game& g) {
   }
   if (weak.Refusal.empty() && weak.Words.empty()) weak.Refusal = "苦手なキーの言葉がありません";
   p.Lists.push_back(std::move(weak));
+  p.Lists.push_back(ReviewList(g));
   size_t unread = 0;
   for (const TOwnList& own :
        LoadOwnLists(OwnListFolder(g), g.Typing.KanaTable, g.Typing.LetterWidth, &unread))
@@ -262,6 +269,10 @@ void StartPractice(Game& g, const TPracticeList& list) {
   p.Running = list;
   p.Result = TPracticeResult();
   p.Result.ListName = list.Name;
+  p.Result.Goal = PracticeGoalName(p.Goal);
+  p.RunningGoal = p.Goal;
+  p.FieldFrames = 0;
+  p.Best = TGoalBest();
   SetAsideGameCounts(g);
   p.SlotWait = {1, 20, 40};
   p.EscapeWasDown = true;
@@ -286,6 +297,15 @@ bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::st
       StartPractice(g, l);
       return true;
     }
+  }
+  if (spec == kReviewSpec) {
+    TPracticeList l = ReviewList(g);
+    if (!l.Refusal.empty()) {
+      error = "--practice " + spec + ": " + l.Refusal;
+      return false;
+    }
+    StartPractice(g, l);
+    return true;
   }
   if (spec.size() == 1 && spec[0] >= '1' && spec[0] <= '8') {
     TPracticeList l = LevelList(g, spec[0] - '0');
@@ -324,11 +344,14 @@ bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::st
 
 void ScenePracticeField(Game& g) {
   TPracticeState& p = g.Practice;
-  if (EscapePressed(g)) {
+  // Escape ends any practice; a goal ends it once reached.
+  if (EscapePressed(g) || GoalReached(p.RunningGoal, p.FieldFrames, g.Records.Live.Words)) {
     FinishPractice(g);
     DrawPracticeResult(g);
+    DrawGoalResult(g);
     return;
   }
+  p.FieldFrames += 1;
   NoteFrameInPlay(g.Records.Live);
   DrawBackground(g, 1);
   for (int slot = 0; slot < 3; ++slot) {
@@ -349,6 +372,7 @@ void ScenePracticeField(Game& g) {
   p.Result.M.Misses = g.Records.Live.Misses;
   p.Result.M.Words = g.Records.Live.Words;
   DrawPracticeHud(g);
+  DrawGoalCountdown(g);
 }
 
 void ScenePracticeMenu(Game& g) {
@@ -361,7 +385,13 @@ void ScenePracticeMenu(Game& g) {
   }
   if (g.ArrowKey == 1 && p.Cursor > 0) --p.Cursor;
   if (g.ArrowKey == 3 && p.Cursor < count - 1) ++p.Cursor;
+  // Left and Right choose the goal of the next run.
+  const int goal = static_cast<int>(p.Goal);
+  if (g.ArrowKey == 4)
+    p.Goal = static_cast<TPracticeGoal>((goal + kPracticeGoals - 1) % kPracticeGoals);
+  if (g.ArrowKey == 2) p.Goal = static_cast<TPracticeGoal>((goal + 1) % kPracticeGoals);
   DrawPracticeMenu(g);
+  DrawGoalChoice(g);
   if (g.SpaceKey == 1 && p.Cursor < count && p.Lists[p.Cursor].Refusal.empty())
     StartPractice(g, p.Lists[p.Cursor]);
 }
@@ -369,5 +399,6 @@ void ScenePracticeMenu(Game& g) {
 void ScenePracticeResult(Game& g) {
   bool leave = EscapePressed(g) || g.SpaceKey == 1;
   DrawPracticeResult(g);
+  DrawGoalResult(g);
   if (leave) OpenPracticeMenu(g);
 }

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "practice/practice_goal.h"
 #include "records/measures.h"
 
 struct Game;
 
 struct TPracticeList {
-  enum class TKind { Level, Weakest, Own } Kind = TKind::Level;
+  enum class TKind { Level, Weakest, Review, Own } Kind = TKind::Level;
   std::string Name;                   // UTF-8
   int Level = 0;                      // 1..8 for the game's lists
   std::vector<std::string> Words;     // CP932 "display:reading;"
@@ -23,8 +24,10 @@ struct TPracticeList {
 
 // The result of one practice run, measured as the records measure a part.
 struct TPracticeResult {
-  std::string ListName;  // UTF-8
-  TMeasures M;           // Frames: time on the field; speed by typeable time
+  std::string ListName;       // UTF-8
+  TMeasures M;                // Frames: time on the field; speed by typeable time
+  std::string Goal = "free";  // the goal it ran to (practice/practice_goal.h)
+  bool NewBest = false;       // the best of its list and goal in the records
 };
 
 // The game's own counts while a practice runs: typing there goes through the
@@ -43,6 +46,11 @@ struct TPracticeState {
   TPracticeResult Result;
   TPracticeSaved Saved;
   std::array<int, 3> SlotWait{};  // frames until a slot gets its next word
+  // The goal chosen on the menu (or --practice-goal), that of the running
+  // practice, the frames it has spent on the field and how it compared.
+  TPracticeGoal Goal = TPracticeGoal::Free, RunningGoal = TPracticeGoal::Free;
+  int64_t FieldFrames = 0;
+  TGoalBest Best;
   bool EscapeWasDown = false;
   std::vector<TPracticeResult> Finished;  // this run's practice results
 };
@@ -57,7 +65,8 @@ void LoadPracticeLists(Game& g);
 void OpenPracticeMenu(Game& g);
 // Starts practice on a list.
 void StartPractice(Game& g, const TPracticeList& list);
-// --practice LIST: a level number 1..8 or a file of the player's own; the
+// --practice LIST: a level number 1..8, "weakest", "review" or a file of the
+// player's own; the
 // file's skipped lines go to problems; false with a message when the list
 // cannot be played.
 bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::string>& problems,

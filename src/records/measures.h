@@ -45,6 +45,7 @@ struct TWordMeasure {
   int64_t Reaction = -1, Time = 0;
   bool Finished = false;
   std::vector<TWordMiss> Misses;
+  std::string Text;  // the word as the window showed it, UTF-8 (empty: not kept)
 };
 
 struct TMeasures {

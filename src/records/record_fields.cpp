@@ -119,7 +119,10 @@ bool ParseWord(std::string_view s, TWordMeasure& w) {
   if (!Number(parts[3], w.Time)) return false;
   if (parts[4] != "0" && parts[4] != "1") return false;
   w.Finished = parts[4] == "1";
-  return ParseMisses(parts[5], w);
+  if (!ParseMisses(parts[5], w)) return false;
+  // The word's own text came later; a damaged one is only left out.
+  if (parts.size() >= 7 && !Unescape(parts[6], w.Text)) w.Text.clear();
+  return true;
 }
 
 }  // namespace
@@ -147,6 +150,10 @@ std::string FormatWordLog(const std::vector<TWordMeasure>& words) {
       out += LetterOrMark(w.Misses[k].Expected);
       out += LetterOrMark(w.Misses[k].Typed);
     }
+    if (!w.Text.empty()) {
+      out += '/';
+      AppendEscaped(out, w.Text);
+    }
   }
   return out;
 }
@@ -170,6 +177,11 @@ void AppendExtraFields(std::string& out, const TRecordEntry& e) {
   // Only what differs from the windows every older line was played with.
   if (e.RomajiDisplay == "hint" || e.RomajiDisplay == "off") out += " r=" + e.RomajiDisplay;
   if (e.ReadingLine) out += " k=on";
+  if (!e.List.empty()) {
+    out += " l=";
+    AppendEscaped(out, e.List);
+  }
+  if (!e.Goal.empty()) out += " g=" + e.Goal;
 }
 
 bool ParseExtraField(const char* begin, const char* end, TRecordEntry& e) {
@@ -189,6 +201,12 @@ bool ParseExtraField(const char* begin, const char* end, TRecordEntry& e) {
   if (key == "k") {
     if (value != "on" && value != "off") return false;
     e.ReadingLine = value == "on";
+    return true;
+  }
+  if (key == "l") return Unescape(value, e.List);
+  if (key == "g") {
+    if (value != "60s" && value != "120s" && value != "20w" && value != "50w") return false;
+    e.Goal = std::string(value);
     return true;
   }
   return true;

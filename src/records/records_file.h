@@ -31,6 +31,9 @@ struct TRecordEntry {
   // "hint" or "off"; lines without r= are "always") and the reading line.
   std::string RomajiDisplay = "always";
   bool ReadingLine = false;
+  // Practice runs: the list's name (UTF-8) and the goal ("60s", "120s",
+  // "20w", "50w"; empty: free), so that runs of one list and goal compare.
+  std::string List, Goal;
 };
 
 // The entry's keys per second as it was measured: per second of typeable

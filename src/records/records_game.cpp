@@ -2,6 +2,7 @@
 // finished part in the records file, and the results shown afterwards.
 #include <algorithm>
 
+#include "practice/review_schedule.h"
 #include "records/records.h"
 #include "records/records_stats.h"
 #include "world/game.h"
@@ -214,7 +215,10 @@ bool AddRecord(Game& g, TRecordEntry entry) {
     return false;
   }
   r.WriteReported = false;
-  if (players) r.Entries.push_back(std::move(entry));
+  if (!players) return true;
+  r.Entries.push_back(std::move(entry));
+  // The words it holds move their review cards.
+  KeepReviewTypings(g, r.Entries.back());
   return true;
 }
 

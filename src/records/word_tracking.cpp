@@ -27,6 +27,7 @@ TWordTrack& StartTrack(Game& g, const TTypeWindow& w) {
   track.OpenedAt = t.Clock;
   for (const TRomajiUnit& u : w.Word.Units) track.M.Units.push_back(SjisToUtf8(u.Kana));
   track.M.Romaji = LowerRomaji(w.CurrentRomaji);
+  track.M.Text = SjisToUtf8(w.DisplayText);
   t.Tracks.push_back(std::move(track));
   return t.Tracks.back();
 }

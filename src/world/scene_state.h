@@ -61,6 +61,7 @@ struct TSceneState {
   bool RankingWriteReported = false;
   bool ClearedWriteReported = false;
   bool NamesWriteReported = false;
+  bool ReviewWriteReported = false;
   // The ranking screen: the difficulty shown (Left/Right switch it) and its
   // table and names as read when it was chosen.
   struct {
