@@ -12,6 +12,8 @@
 #include "main/form.h"
 #include "main/scenes.h"
 #include "media/builtin_catalog.h"
+#include "media/latin_pixel_font.h"
+#include "platform/freetype/freetype_glyphs.h"
 
 uint32_t ClockSeed() {
   auto t = std::chrono::system_clock::now().time_since_epoch();
@@ -49,12 +51,13 @@ bool LoadCatalogs(Game& g, std::string& error) {
   return true;
 }
 
-bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::string& error) {
-  glyphs = FreeTypeGlyphSource::Create(error);
-  if (!glyphs) {
+bool AttachGlyphs(Game& g, std::unique_ptr<IGlyphSource>& glyphs, std::string& error) {
+  std::unique_ptr<FreeTypeGlyphSource> face = FreeTypeGlyphSource::Create(error);
+  if (!face) {
     error = "no Japanese fixed-pitch font: " + error;
     return false;
   }
+  glyphs = std::make_unique<LatinPixelGlyphSource>(std::move(face));
   g.Glyphs = glyphs.get();
   SurfaceCanvas(g.Screen, g.Glyphs);
   return true;

@@ -6,7 +6,7 @@
 
 #include "app/app_options.h"
 #include "drive/input_source.h"
-#include "platform/freetype/freetype_glyphs.h"
+#include "media/text_canvas.h"
 #include "world/game.h"
 
 // A seed for a run given none: from the wall clock, so that runs differ.
@@ -21,8 +21,9 @@ void ApplyStageLook(Game& g, const std::string& flag);
 void ApplyWindowView(Game& g, const AppOptions& o);
 // Fills the picture and sound catalogs from the compiled-in blobs.
 bool LoadCatalogs(Game& g, std::string& error);
-// Finds the Japanese font and attaches it to the game.
-bool AttachGlyphs(Game& g, std::unique_ptr<FreeTypeGlyphSource>& glyphs, std::string& error);
+// Finds the Japanese font and attaches it to the game, with our own pixel
+// font over it for the ASCII of the 12 px text; glyphs keeps them alive.
+bool AttachGlyphs(Game& g, std::unique_ptr<IGlyphSource>& glyphs, std::string& error);
 // Creates the window's state and the drawing device (the start-up before the
 // first frame); false with a message when the game cannot start.
 bool CreateForm(Game& g, std::string& error);

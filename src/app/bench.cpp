@@ -86,7 +86,7 @@ struct TBenchRun {
   HeadlessPlatform Platform;
   HeadlessSoundDevice Sound{Platform};
   HeadlessMusicDevice Music{Platform};
-  std::unique_ptr<FreeTypeGlyphSource> Glyphs;
+  std::unique_ptr<IGlyphSource> Glyphs;
   std::unique_ptr<Game> G = std::make_unique<Game>();
   std::unique_ptr<AutoplayInput> Player;
   size_t ErrorsShown = 0;

@@ -132,7 +132,7 @@ int RunHeadless(const AppOptions& o) {
   // A replay shows the windows as they were recorded.
   ParseWindowViewFlags(run.Start.ReadingLine, run.Start.RomajiDisplay, run.Start.Typed, g.ViewFlags,
                        error);
-  std::unique_ptr<FreeTypeGlyphSource> glyphs;
+  std::unique_ptr<IGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error))
     return Fail(error);
 

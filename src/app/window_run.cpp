@@ -149,7 +149,7 @@ int RunWindow(const AppOptions& o) {
   g.Seed = start.Seed;
   g.SeedGiven = true;
   ParseDifficulty(start.Difficulty, g.Difficulty.Level);
-  std::unique_ptr<FreeTypeGlyphSource> glyphs;
+  std::unique_ptr<IGlyphSource> glyphs;
   if (!LoadCatalogs(g, error) || !AttachGlyphs(g, glyphs, error) || !CreateForm(g, error)) {
     platform.ShowFatalError(error);
     return 1;
