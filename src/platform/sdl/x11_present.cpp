@@ -39,6 +39,17 @@ struct X11Presenter::TState {
   GC Gc = nullptr;
   int Factor = 0;
   int WindowW = 0, WindowH = 0;
+  // The window's size as the X server has it, and SDL's idea of it when it
+  // was asked. Without a window manager a switch to full screen changes only
+  // SDL's idea (the window keeps its size), so the picture is laid out by
+  // the server's size: read again when SDL's changes, and on ConfigureNotify.
+  int ServerW = 0, ServerH = 0;
+  int SdlW = -1, SdlH = -1;
+
+  void ReadServerSize() {
+    XWindowAttributes attrs;
+    if (XGetWindowAttributes(Dpy, Win, &attrs)) ServerW = attrs.width, ServerH = attrs.height;
+  }
   // Part of a moved picture could not be copied (covered by another window
   // or off the screen): everything is sent again.
   bool Damaged = false;
@@ -198,8 +209,13 @@ bool X11Presenter::Open(SDL_Window* window) {
 void X11Presenter::Present(const uint16_t* pixels, int w, int h, bool redrawAll) {
   if (!state_) return;
   TState& s = *state_;
-  int ww = 0, wh = 0;
-  SDL_GetWindowSize(s.SdlWindow, &ww, &wh);
+  int sw = 0, sh = 0;
+  SDL_GetWindowSize(s.SdlWindow, &sw, &sh);
+  if (sw != s.SdlW || sh != s.SdlH) {
+    s.SdlW = sw, s.SdlH = sh;
+    s.ReadServerSize();
+  }
+  const int ww = s.ServerW, wh = s.ServerH;
   const int factor = WholeScaleThatFits(w, h, ww, wh);
   if (ww < w * factor || wh < h * factor) return;  // smaller than the picture
   const int f = factor, left = (ww - w * f) / 2, top = (wh - h * f) / 2;
@@ -253,4 +269,8 @@ void X11Presenter::TakeEvent(const SDL_SysWMmsg& msg) {
   const int type = msg.msg.x11.event.type;
   if (type == state_->CompletionEvent) state_->Reading = false;
   if (type == GraphicsExpose) state_->Damaged = true;
+  if (type == ConfigureNotify && msg.msg.x11.event.xconfigure.window == state_->Win) {
+    state_->ServerW = msg.msg.x11.event.xconfigure.width;
+    state_->ServerH = msg.msg.x11.event.xconfigure.height;
+  }
 }
