@@ -5,6 +5,7 @@
 
 #include "app/run_modes.h"
 #include "app/save_folder.h"
+#include "records/rank_ladder.h"
 #include "records/records_file.h"
 #include "records/records_stats.h"
 #include "records/results_draw.h"
@@ -92,9 +93,9 @@ std::string EntryJson(const TRecordEntry& e) {
       ",\"typeable_frames\":" + std::to_string(e.TypeFrames) +
       ",\"kps\":" + FixedText(EntryKps(e), 3) +
       ",\"pace\":" + FixedText(KeysPerSecond(e.Keys, e.Frames), 3) +
-      ",\"accuracy\":" + FixedText(Accuracy(e.Keys, e.Misses), 4) +
-      ",\"words\":" + std::to_string(e.Words) + ",\"hits\":" + Counts(e.Hits) +
-      ",\"missed\":" + Counts(e.Missed) +
+      ",\"accuracy\":" + FixedText(Accuracy(e.Keys, e.Misses), 4) + ",\"rank\":\"" +
+      RankRomaji(EntryRank(e)) + "\"" + ",\"words\":" + std::to_string(e.Words) +
+      ",\"hits\":" + Counts(e.Hits) + ",\"missed\":" + Counts(e.Missed) +
       ",\"weak_keys\":" + LettersJson(WeakestKeys(e.Hits, e.Missed, 3)) + ",\"romaji_display\":\"" +
       e.RomajiDisplay + "\",\"reading_line\":\"" + (e.ReadingLine ? "on" : "off") + "\"" +
       ",\"word_log\":" + WordsJson(e.WordLog) + "}";
@@ -136,13 +137,14 @@ int RunStats(const AppOptions& o) {
   std::printf(
       "{\"summary\":true,\"parts\":%lld,\"skipped\":%d,\"frames\":%lld,\"keys\":%lld,"
       "\"misses\":%lld,\"words\":%lld,\"typeable_frames\":%lld,\"kps\":%s,\"pace\":%s,"
-      "\"accuracy\":%s,\"streak\":%lld,\"weak_keys\":%s}\n",
+      "\"accuracy\":%s,\"rank\":\"%s\",\"streak\":%lld,\"weak_keys\":%s}\n",
       static_cast<long long>(t.Parts), load.Skipped, static_cast<long long>(t.Frames),
       static_cast<long long>(t.Keys), static_cast<long long>(t.Misses),
       static_cast<long long>(t.Words), static_cast<long long>(t.TypeFrames),
       FixedText(KeysPerSecond(t.TypedKeys, t.TypeFrames), 3).c_str(),
       FixedText(KeysPerSecond(t.Keys, t.Frames), 3).c_str(),
-      FixedText(Accuracy(t.Keys, t.Misses), 4).c_str(), static_cast<long long>(streak),
+      FixedText(Accuracy(t.Keys, t.Misses), 4).c_str(),
+      RankRomaji(RankOf(t.TypedKeys, t.Misses, t.TypeFrames)), static_cast<long long>(streak),
       LettersJson(WeakestKeys(hits, missed, 5)).c_str());
   return 0;
 }

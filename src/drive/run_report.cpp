@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/sjis.h"
+#include "records/rank_ladder.h"
 #include "world/game.h"
 #include "world/window_view.h"
 
@@ -195,6 +196,7 @@ std::string SummaryLine(const Game& g, int64_t frames) {
       .Raw("pace", FixedText(PaceKps(run), 3))
       .Int("typeable_frames", run.TypeFrames)
       .Raw("accuracy", FixedText(Accuracy(run.Correct, run.Misses), 4))
+      .Raw("rank", JsonString(RankRomaji(RankOf(run.Correct, run.Misses, run.TypeFrames))))
       .Int("streak", run.LongestStreak)
       .Raw("weak_keys", LettersJson(WeakestKeys(run.Hits, run.Missed, 3)))
       .Raw("stages_cleared", JsonArray(g.StagesCleared, [](int v) { return std::to_string(v); }))
@@ -214,6 +216,8 @@ std::string SummaryLine(const Game& g, int64_t frames) {
                                        .Int("keys", r.M.Correct)
                                        .Int("misses", r.M.Misses)
                                        .Raw("goal", JsonString(r.Goal))
+                                       .Raw("rank", JsonString(RankRomaji(RankOf(
+                                                        r.M.Correct, r.M.Misses, r.M.TypeFrames))))
                                        .Raw("best", r.NewBest ? "true" : "false")
                                        .Close();
                                  }))

@@ -20,7 +20,7 @@ struct TGoalRow {
 };
 
 constexpr TGoalRow kGoals[kPracticeGoals] = {
-    {TPracticeGoal::Free, "free", "自由（Escで終わる）", 0, 0},
+    {TPracticeGoal::Free, "free", "自由", 0, 0},
     {TPracticeGoal::Seconds60, "60s", "60秒", 60 * 20, 0},
     {TPracticeGoal::Seconds120, "120s", "120秒", 120 * 20, 0},
     {TPracticeGoal::Words20, "20w", "20語", 0, 20},
@@ -102,9 +102,9 @@ void DrawGoalCountdown(Game& g) {
 }
 
 void DrawGoalChoice(Game& g) {
-  const std::string line =
-      std::string("目標：") + PracticeGoalLabel(g.Practice.Goal) + "　←→で変える";
-  DrawShadowedText(g.Screen, g.Glyphs, 20, 372, Sjis(line), kGoalColour, TRgb{0, 0, 0});
+  // Beside the menu's key line, which ends short of it.
+  const std::string line = std::string("目標：") + PracticeGoalLabel(g.Practice.Goal) + " ←→";
+  DrawTextRow(g.Screen, g.Glyphs, 288, 366, Sjis(line), kGoalColour);
 }
 
 void DrawGoalResult(Game& g) {

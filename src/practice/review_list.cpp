@@ -79,7 +79,7 @@ TPracticeList ReviewList(Game& g) {
     if (l.Words.size() >= kReviewListWords) break;
     if (std::find(l.Words.begin(), l.Words.end(), w) == l.Words.end()) l.Words.push_back(w);
   }
-  l.Name = due.empty() ? "復習：今日の分はありません（苦手なかなの言葉）"
+  l.Name = due.empty() ? "復習：今日はなし（苦手なかなの言葉）"
                        : "復習（今日 " + std::to_string(due.size()) + " 語）";
   if (l.Words.empty()) l.Refusal = "今日の復習はありません。苦手なかなもまだ分かりません";
   return l;

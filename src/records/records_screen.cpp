@@ -9,6 +9,7 @@
 #include "media/ui_kit.h"
 #include "records/records.h"
 #include "records/results_draw.h"
+#include "records/trouble_page.h"
 #include "world/backdrop.h"
 #include "world/game.h"
 #include "world/stage_table.h"
@@ -126,6 +127,7 @@ TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entrie
   }
   LetterTotals(entries, d.Hits, d.Missed);
   d.Weak = WeakestKeys(d.Hits, d.Missed, 5);
+  d.Troubles = FindTroubles(entries);
   return d;
 }
 
@@ -141,9 +143,16 @@ void SceneRecords(Game& g) {
   }
   DrawBackground(g, 1);
   BlendFillArea(g.Screen, MakeRect(0, 0, 430, 400), TRgb{0, 0, 16}, 190);
-  const TRecordsScreenData& d = g.Records.Screen;
-  Text(g, 203, 4, "記録", kWhite);
+  TRecordsScreenData& d = g.Records.Screen;
+  if (g.ArrowKey == 2 || g.ArrowKey == 4) d.Page = 1 - d.Page;
+  Text(g, 4, 4, d.Page == 0 ? "←→ 苦手な言葉" : "←→ 記録", kDim);
   Text(g, 316, 4, "Space/Esc もどる", kDim);
+  if (d.Page == 1) {
+    Text(g, 173, 4, "苦手な言葉", kWhite);
+    DrawTroublePage(g, d.Troubles);
+    return;
+  }
+  Text(g, 203, 4, "記録", kWhite);
   StageTable(g, d, 22);
   Totals(g, d, 156);
   Graph(g, d, MakeRect(4, 174, 426, 292));

@@ -139,7 +139,7 @@ TEST_F(ReviewGameTest, TheReviewListIsTheDueWordsThenWeakKanaWords) {
   Played(words);
   EXPECT_EQ(LoadReviewCards(g()).size(), 2u);
   TPracticeList today_ = ReviewList(g());
-  EXPECT_NE(today_.Name.find("今日の分はありません"), std::string::npos) << today_.Name;
+  EXPECT_NE(today_.Name.find("今日はなし"), std::string::npos) << today_.Name;
   ASSERT_FALSE(today_.Words.empty());  // the weak-kana words are offered
   for (const std::string& w : today_.Words) EXPECT_NE(w.find(Sjis("っ")), std::string::npos) << w;
 
