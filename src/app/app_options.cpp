@@ -51,7 +51,7 @@ const char* UsageText() {
          "      --date YYYY-MM-DD  today's date for the ranking's entries (default: the\n"
          "                       local date)\n"
          "      --autoplay KPS[:MISS]  --record FILE  --replay FILE\n"
-         "      --shot N:PATH  --trace FILE  --summary\n"
+         "      --shot N:PATH  --trace FILE  --summary  --card PATH (the last result's card)\n"
          "  mirutena --check-data [DIR]\n"
          "  mirutena [--data DIR] --romaji READING\n"
          "  mirutena --catalog\n"
@@ -145,6 +145,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
             "--practice-goal: expected 60s, 120s, 20w, 50w or free, got \"" + o.PracticeGoal + "\"";
         return false;
       }
+    } else if (a == "--card") {
+      if (!value(o.CardPath)) return false;
+      runOnly = true;
     } else if (a == "--date") {
       if (!value(o.Date)) return false;
       TLocalDate date;
@@ -232,7 +235,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, AppOptions& o, std::
     return false;
   }
   if (o.Mode == AppOptions::TMode::Window && runOnly) {
-    error = "--seed, --frames, --keys, --replay, --trace and --summary need --headless";
+    error = "--seed, --frames, --keys, --replay, --trace, --summary and --card need --headless";
     return false;
   }
   if (!o.PracticeGoal.empty() && o.Practice.empty() && o.ReplayFile.empty()) {

@@ -36,7 +36,8 @@ struct AppOptions {
   // keep|vanish.
   std::string ReadingLine, RomajiDisplay, Typed;
   std::string RecordFile, ReplayFile, TraceFile;
-  std::string Date;  // --date YYYY-MM-DD: today for the saves; empty: the clock
+  std::string Date;      // --date YYYY-MM-DD: today for the saves; empty: the clock
+  std::string CardPath;  // --card PATH: the last result's card as a PNG (headless)
   std::vector<TShotRequest> Shots;
   bool Summary = false;
   // Tools.

@@ -19,6 +19,7 @@
 #include "platform/headless/headless_platform.h"
 #include "practice/practice.h"
 #include "practice/review_list.h"
+#include "records/result_card.h"
 #include "world/difficulty.h"
 #include "world/game.h"
 
@@ -127,6 +128,9 @@ int RunHeadless(const AppOptions& o) {
   // names.
   g.EntersNames = !o.SaveDir.empty();
   SetLocalClock(g, o.Date);
+  // Cards of the C key stay in the run's own save folder.
+  g.PicturesFolder = folders.SaveFolder;
+  g.WritePicture = WritePng;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
   // A replay shows the windows as they were recorded.
@@ -179,6 +183,11 @@ int RunHeadless(const AppOptions& o) {
       if (shot.Frame == frame && !WritePng(g.Screen, shot.Path, error)) return Fail(error);
   }
   if (out.Record.is_open()) out.Record << FormatRecordingEnd(run.Frames);
+  if (!o.CardPath.empty()) {
+    const TCardResult card = CurrentCardResult(g);
+    if (!card.Valid) return Fail("--card: the run has no result to make a card of");
+    if (!WritePng(DrawResultCard(g, card), o.CardPath, error)) return Fail(error);
+  }
   FormClose(g);
   for (; errorsShown < platform.Errors().size(); ++errorsShown)
     std::fprintf(stderr, "mirutena: %s\n", platform.Errors()[errorsShown].c_str());

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/app_setup.h"
+#include "app/pictures_folder.h"
 #include "app/png_shot.h"
 #include "app/process_age.h"
 #include "app/run_modes.h"
@@ -106,6 +107,8 @@ int RunWindow(const AppOptions& o) {
   g.KeepsResults = folders.ResultsKept;
   g.EntersNames = folders.ResultsKept;
   SetLocalClock(g, o.Date);
+  g.PicturesFolder = PicturesFolder(ProcessEnvironment(), folders.SaveFolder);
+  g.WritePicture = WritePng;
   OpenSettings(g, folders.SettingsFile);
   ApplyStageLook(g, o.StageLook);
   ApplyWindowView(g, o);

@@ -9,6 +9,7 @@
 #include "main/name_entry.h"
 #include "main/pause.h"
 #include "main/scenes.h"
+#include "records/result_card.h"
 #include "world/game.h"
 #include "world/settings_link.h"
 
@@ -79,6 +80,13 @@ void drawnKeyDown(Game& g, int code) {
       return;
     default:
       break;
+  }
+  // C on a result keeps its card (records/result_card.h).
+  if (code == vk::A + ('C' - 'A') &&
+      (g.Scene == kSceneEndingRoll || g.Scene == kScenePracticeResult ||
+       g.Scene == kSceneRecords)) {
+    SaveResultCard(g);
+    return;
   }
   if (IsTypingKey(code)) {
     int n = TypingLetter(code);

@@ -7,6 +7,7 @@
 #include "base/sjis.h"
 #include "media/ui_kit.h"
 #include "records/measures.h"
+#include "records/rank_ladder.h"
 #include "records/records.h"
 #include "world/game.h"
 
@@ -109,6 +110,9 @@ void DrawGoalChoice(Game& g) {
 
 void DrawGoalResult(Game& g) {
   const TPracticeState& p = g.Practice;
+  const TMeasures& m = p.Result.M;
+  const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);
+  if (rank >= 0) DrawTextRow(g.Screen, g.Glyphs, 262, 224, Sjis(RankLabel(rank)), kBestColour);
   if (p.RunningGoal == TPracticeGoal::Free) return;
   std::string line = std::string("目標 ") + PracticeGoalLabel(p.RunningGoal);
   TRgb colour = kDim;

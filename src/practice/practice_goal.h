@@ -35,6 +35,7 @@ TGoalBest CompareWithRecords(const Game& g, const TRecordEntry& last);
 
 // The count-down in the field's top bar (nothing when free).
 void DrawGoalCountdown(Game& g);
-// The goal line of the practice menu, and the result panel's goal and best.
+// The goal line of the practice menu, and the result panel's rank, goal and
+// best.
 void DrawGoalChoice(Game& g);
 void DrawGoalResult(Game& g);

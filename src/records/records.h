@@ -28,6 +28,7 @@ struct TResultView {
   TMeasures M;
   std::vector<int> Weak;  // the three weakest keys of this play
   bool BestKps = false, BestAccuracy = false, BestStreak = false, BestScore = false;
+  std::string Title;  // UTF-8: a heading of its own instead of the stage and part
 };
 
 struct TRecords {

@@ -7,6 +7,7 @@
 
 #include "base/sjis.h"
 #include "media/ui_kit.h"
+#include "records/rank_ladder.h"
 #include "records/records.h"
 #include "records/results_draw.h"
 #include "records/trouble_page.h"
@@ -45,7 +46,8 @@ void StageTable(Game& g, const TRecordsScreenData& d, int y) {
   Text(g, 142, y, "最高得点", kHead);
   Text(g, 206, y, "最速キー/秒", kHead);
   Text(g, 284, y, "正確さ", kHead);
-  Text(g, 338, y, "最長連続", kHead);
+  Text(g, 330, y, "最長連続", kHead);
+  Text(g, 388, y, "ランク", kHead);
   for (int s = 1; s <= 9; ++s) {
     int row = y + 14 + 13 * (s - 1);
     if (s % 2 == 1) BlendFillArea(g.Screen, MakeRect(4, row - 1, 426, row + 12), kHead, 28);
@@ -58,7 +60,8 @@ void StageTable(Game& g, const TRecordsScreenData& d, int y) {
     TextRight(g, 190, row, std::to_string(b.Score), c);
     TextRight(g, 254, row, b.Kps > 0 ? FixedText(b.Kps, 2) : "-", c);
     TextRight(g, 320, row, b.Accuracy > 0 ? FixedText(100 * b.Accuracy, 1) + "%" : "-", c);
-    TextRight(g, 380, row, std::to_string(b.Streak), c);
+    TextRight(g, 372, row, std::to_string(b.Streak), c);
+    if (b.Rank >= 0) Text(g, 388, row, kRankLadder[b.Rank].Name, c);
   }
 }
 
@@ -118,13 +121,7 @@ TRecordsScreenData MakeRecordsScreenData(const std::vector<TRecordEntry>& entrie
   TRecordsScreenData d;
   d.Bests = StageBests(StageAttempts(entries, PartsPerStage));
   d.Totals = RecordTotals(entries);
-  size_t from = entries.size() > kGraphParts ? entries.size() - kGraphParts : 0;
-  for (size_t i = from; i < entries.size(); ++i) {
-    const TRecordEntry& e = entries[i];
-    // A part where nothing was typed has a speed (0) but no accuracy.
-    const bool typed = e.Keys + e.Misses > 0;
-    d.Points.push_back({EntryKps(e), typed ? Accuracy(e.Keys, e.Misses) : -1.0});
-  }
+  d.Points = LastPlayPoints(entries, kGraphParts);
   LetterTotals(entries, d.Hits, d.Missed);
   d.Weak = WeakestKeys(d.Hits, d.Missed, 5);
   d.Troubles = FindTroubles(entries);

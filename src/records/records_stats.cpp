@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "records/rank_ladder.h"
 #include "records/records.h"
 
 std::vector<TAttemptSum> StageAttempts(const std::vector<TRecordEntry>& entries,
@@ -43,7 +44,10 @@ std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts) 
     b.Score = std::max(b.Score, a.Score);
     b.Streak = std::max(b.Streak, a.M.LongestStreak);
     if (a.M.Frames >= kMinFramesForBest) {
-      if (a.Measure == kMeasureVersion) b.Kps = std::max(b.Kps, TypingKps(a.M));
+      if (a.Measure == kMeasureVersion) {
+        b.Kps = std::max(b.Kps, TypingKps(a.M));
+        b.Rank = std::max(b.Rank, RankOf(a.M.Correct, a.M.Misses, a.M.TypeFrames));
+      }
       // A part where nothing was typed has no accuracy to be best at.
       if (a.M.Correct + a.M.Misses > 0)
         b.Accuracy = std::max(b.Accuracy, Accuracy(a.M.Correct, a.M.Misses));
@@ -66,4 +70,16 @@ TTotals RecordTotals(const std::vector<TRecordEntry>& entries) {
     }
   }
   return t;
+}
+
+std::vector<TGraphPoint> LastPlayPoints(const std::vector<TRecordEntry>& entries, size_t count) {
+  std::vector<TGraphPoint> points;
+  const size_t from = entries.size() > count ? entries.size() - count : 0;
+  for (size_t i = from; i < entries.size(); ++i) {
+    const TRecordEntry& e = entries[i];
+    // A part where nothing was typed has a speed (0) but no accuracy.
+    const bool typed = e.Keys + e.Misses > 0;
+    points.push_back({EntryKps(e), typed ? Accuracy(e.Keys, e.Misses) : -1.0});
+  }
+  return points;
 }

@@ -7,6 +7,7 @@
 
 #include "records/measures.h"
 #include "records/records_file.h"
+#include "records/records_graph.h"
 
 // Keys per second and accuracy count as bests only for plays of at least
 // this many frames in play (10 s), so a part lost in its first seconds does
@@ -36,6 +37,7 @@ struct TStageBest {
   // current way (kMeasureVersion).
   double Kps = 0, Accuracy = 0;
   int64_t Streak = 0;
+  int Rank = -1;  // the best rank of an attempt (records/rank_ladder.h); -1: none
 };
 // Index 1..10; index 0 unused.
 std::array<TStageBest, 11> StageBests(const std::vector<TAttemptSum>& attempts);
@@ -46,3 +48,7 @@ struct TTotals {
   int64_t TypedKeys = 0, TypeFrames = 0;
 };
 TTotals RecordTotals(const std::vector<TRecordEntry>& entries);
+
+// The graph points of the last `count` entries, oldest first: keys per second
+// and accuracy (none for an entry where nothing was typed).
+std::vector<TGraphPoint> LastPlayPoints(const std::vector<TRecordEntry>& entries, size_t count);

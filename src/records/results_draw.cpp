@@ -6,6 +6,7 @@
 #include "base/sjis.h"
 #include "media/draw_number.h"
 #include "media/ui_kit.h"
+#include "records/rank_ladder.h"
 #include "world/game.h"
 
 namespace {
@@ -108,8 +109,13 @@ void DrawResultPanel(Game& g, const TResultView& v, int x, int y) {
     std::snprintf(title, sizeof title, "ステージ%d の記録", v.Stage);
   else
     std::snprintf(title, sizeof title, "ステージ%d パート%d の記録", v.Stage, v.Part);
-  RecordsText(g, x, y, Sjis(title), TRgb{255, 255, 255});
+  RecordsText(g, x, y, v.Title.empty() ? Sjis(title) : Sjis(v.Title), TRgb{255, 255, 255});
   if (v.BestScore) RecordsText(g, x + 200, y, Sjis("得点 best"), kBest);
+  const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);
+  if (rank >= 0) {
+    RecordsText(g, x + 290, y, Sjis("ランク"), kLabel);
+    RecordsText(g, x + 330, y, Sjis(kRankLadder[rank].Name), TRgb{255, 200, 80});
+  }
   int r1 = y + 18, r2 = y + 37, r3 = y + 56, c2 = x + 205;
   Cell(g, x, r1, "速さ", KpsText(m), "キー/秒", v.BestKps);
   Cell(g, c2, r1, "正確さ", AccuracyText(m), "%", v.BestAccuracy);

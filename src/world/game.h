@@ -53,6 +53,10 @@ struct Game {
   // The local clock for what the saves date (the ranking's entries); the
   // shell sets it from the system clock or --date. Unset: 1970-01-01 at noon.
   std::function<TLocalTime()> LocalClock;
+  // Writes a picture as a PNG file (the shell's; unset: pictures cannot be
+  // saved), and the folder result cards go to (records/result_card.h).
+  std::function<bool(const Surface&, const std::string&, std::string&)> WritePicture;
+  std::string PicturesFolder;
   // Whether a score that enters the ranking asks for a name: plays whose
   // results are kept in the player's own folder (not the demo, not the
   // built-in player or a replay unless the run names its save folder).
