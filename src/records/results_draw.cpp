@@ -97,6 +97,8 @@ std::vector<std::string> ResultRollLines(const TResultView& v) {
   out.push_back(Sjis("最長連続 ") + std::to_string(m.LongestStreak) + best(v.BestStreak));
   out.push_back(Sjis("時間 ") + PlayTimeText(m.Frames));
   if (!v.Weak.empty()) out.push_back(Sjis("苦手 ") + LettersText(v.Weak));
+  const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);
+  if (rank >= 0) out.push_back(Sjis("ランク " + RankLabel(rank)));
   out.push_back("");  // apart from the ending text that follows
   return out;
 }
