@@ -95,6 +95,7 @@ void AttractMode::Start() {
   bot_.Rng.Seed(rng_.State() ^ 0x5bd1e995u);
 
   phase_ = TPhase::Playing;
+  g_.DemoPlaying = true;
   framesPlayed_ = 0;
   leftTitle_ = false;
   spaceHeld_ = false;
@@ -113,6 +114,7 @@ void AttractMode::Finish() {
   g_.KeepsResults = savedKeepsResults_;
   g_.EntersNames = savedEntersNames_;
   s.NameEntry.Active = false;
+  g_.DemoPlaying = false;
   phase_ = TPhase::Idle;
   idle_ = 0;
 }

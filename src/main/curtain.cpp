@@ -18,7 +18,10 @@ void ShowBanner(Game& g) {
   if (!g.BannerPending) return;
   g.BannerPending = 0;
   if (g.LastPart) {
-    SpawnStillEffect(g, 0, 172, 187, "ending", 0, 150, 11, -0.3, 0, 0, 0, 0, 100);
+    // "ENDING" opens only the real ending; the result roll of the other
+    // stages draws its own banner (ending_roll).
+    if (g.Stage == 10)
+      SpawnStillEffect(g, 0, 172, 187, "ending", 0, 150, 11, -0.3, 0, 0, 0, 0, 100);
   } else {
     SpawnStillEffect(g, 0, 178, 193, "stage", 0, 100, 11, -0.5, 0, 0, 0, 0, 100);
     SpawnStillEffect(g, 0, 241, 193, "0123456789", g.Part, 100, 11, -0.5, 0, 0, 0, 0, 100);

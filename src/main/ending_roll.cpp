@@ -14,6 +14,7 @@
 #include "main/game_over.h"
 #include "main/name_entry.h"
 #include "main/scenes.h"
+#include "media/ui_kit.h"
 #include "records/results_draw.h"
 #include "world/backdrop.h"
 #include "world/game.h"
@@ -45,6 +46,22 @@ void AddLine(TSceneState& s, const std::string& text) {
   s.Roll[s.RollCount].LineText = text;
   s.Roll[s.RollCount].LineY = 576 + 16 * s.RollCount;
   s.RollCount += 1;
+}
+
+// The banner that opens the result roll of stages 1 to 9 (stage 10 opens
+// with "ENDING"): the stage's number and its clear, rising a little and gone
+// after seven seconds, where the ending banner stood.
+void DrawResultBanner(Game& g) {
+  const int t = g.Scenes.EndingTimer;
+  if (g.Stage == 10 || t > 140) return;
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  const std::string text = "STAGE " + std::to_string(g.Stage) + " CLEAR";
+  const int w = ui.Width(text) * 18 / 12;
+  const int y = 180 - t / 5;
+  BlendFillArea(g.Screen, MakeRect(215 - w / 2 - 8, y - 4, 215 + w / 2 + 8, y + 24), TRgb{0, 0, 0},
+                120);
+  ui.SetFrame(MakeRect(215 - w / 2 - 8, y - 4, 215 + w / 2 + 8, y + 24));
+  ui.Gradient(215 - w / 2, y, text, 18, kGoldTop, kGoldBottom);
 }
 
 }  // namespace
@@ -110,6 +127,7 @@ void SceneEndingRoll(Game& g) {
   }
 
   s.EndingTimer += 1;
+  DrawResultBanner(g);
   if (s.EndingTimer >= 150)
     BlendFillArea(g.Screen, MakeRect(290, 0, 430, 400), TRgb{0, 0, 0}, 80);
   else if (s.EndingTimer > 100)
@@ -120,7 +138,10 @@ void SceneEndingRoll(Game& g) {
   if (g.SpaceKey == 1) ConfirmNameEntry(g);
   DrawNameEntry(g, 15, 340);
   int step = g.SpaceHeld ? 3 : 1;
-  bool wrote = false;
+  // The roll's column right of the dancers; lines enter and leave it at the
+  // screen's bottom and top edges.
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(MakeRect(290, -40, 430, 440));
   for (int k = 0; k < s.RollCount; ++k) {
     TRole& line = s.Roll[k];
     line.LineY -= step;
@@ -128,12 +149,9 @@ void SceneEndingRoll(Game& g) {
       if (line.LineY <= 0) ReturnToTitle(g);
       break;
     }
-    if (line.LineY >= -20 && line.LineY < 400 && !line.LineText.empty()) {
-      SurfaceCanvas(g.Screen, g.Glyphs).TextOut(300, line.LineY, line.LineText);
-      wrote = true;
-    }
+    if (line.LineY >= -20 && line.LineY < 400 && !line.LineText.empty())
+      ui.TextSjis(300, line.LineY, line.LineText, SurfaceCanvas(g.Screen).FontColor);
   }
-  if (wrote) ReleaseCanvas(g.Screen);
 
   UpdateEffects(g, g.AlphaOn != 0);
 }

@@ -11,6 +11,7 @@
 #include "main/romaji_link.h"
 #include "main/scenes.h"
 #include "media/field_size.h"
+#include "media/ui_kit.h"
 #include "world/error_note.h"
 #include "world/game.h"
 #include "world/saved_results.h"
@@ -35,13 +36,28 @@ std::string FpsText(const Game& g) {
 void ShowFrameRate(Game& g) {
   if (!g.FpsShow || !g.Platform) return;
   if (g.Platform->IsFullScreen()) {
-    FillArea(g.Screen, MakeRect(370, 380, 430, 400), 0);
-    TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-    canvas.TextOut(372, 382, FpsText(g));
-    ReleaseCanvas(g.Screen);
+    const TRect corner = MakeRect(370, 380, 430, 400);
+    FillArea(g.Screen, corner, 0);
+    TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+    ui.SetFrame(corner);
+    ui.TextSjis(372, 382, FpsText(g), SurfaceCanvas(g.Screen, g.Glyphs).FontColor);
   } else {
     g.Platform->SetCaption(FpsText(g));
   }
+}
+
+// While the title's demo plays, the screen says so and how to end it, at the
+// top centre (clear of the menus, which the demo passes through too).
+void DrawDemoLabel(Game& g) {
+  if (!g.DemoPlaying) return;
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  const TRect strip = MakeRect(150, 4, 280, 44);
+  BlendFillArea(g.Screen, strip, TRgb{0, 0, 0}, 140);
+  ui.SetFrame(strip);
+  const int w = ui.Width("DEMO") * 20 / 12;
+  ui.Gradient(215 - w / 2, 6, "DEMO", 20, kGoldTop, kGoldBottom, true);
+  // "PUSH ANY KEY" blinks: a second on, half a second off.
+  if (g.FrameNo % 30 < 20) ui.TextCentred(29, "PUSH ANY KEY", kMenuText);
 }
 
 void StartMusic(Game& g) {
@@ -173,6 +189,7 @@ void RunFrame(Game& g) {
   }
   KeepRomajiStyle(g);
   DrawErrorNote(g);
+  DrawDemoLabel(g);
   ShowFrameRate(g);
   if (!paused)
     for (int8_t& c : g.WaveCooldown)

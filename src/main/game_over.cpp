@@ -9,6 +9,7 @@
 #include "enemy/enemy.h"
 #include "main/name_entry.h"
 #include "main/scenes.h"
+#include "media/ui_kit.h"
 #include "records/results_draw.h"
 #include "world/game.h"
 #include "world/saved_results.h"
@@ -122,10 +123,10 @@ void SceneContinue(Game& g) {
   int handX = left + 8 + static_cast<int>(6 * std::sin(g.FrameNo / 5.0));
   DrawPattern(Pic(g, "hand"), g.Screen, handX, top + 75 + 36 * g.ContinueChoice, 0);
   if (s.RankPos > 0) {
-    TextCanvas& canvas = SurfaceCanvas(g.Screen, g.Glyphs);
-    canvas.TextOut(170, 90, s.RankText1);
-    canvas.TextOut(180, 120, s.RankText2);
-    ReleaseCanvas(g.Screen);
+    TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+    const TRgb colour = SurfaceCanvas(g.Screen).FontColor;
+    ui.TextSjis(170, 90, s.RankText1, colour);
+    ui.TextSjis(180, 120, s.RankText2, colour);
   }
   // The figures of the part that was lost, above the title, on a backing of
   // their own so that splashes and streaks stay behind them.

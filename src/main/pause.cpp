@@ -11,10 +11,10 @@
 #include "base/sjis.h"
 #include "main/scenes.h"
 #include "media/blit.h"
+#include "media/ui_kit.h"
 #include "records/records.h"
 #include "world/backdrop.h"
 #include "world/game.h"
-#include "media/ui_kit.h"
 
 namespace {
 
@@ -63,39 +63,33 @@ void DrawField(Game& g) {
   if (g.Pause.Field.Pixels.size() == g.Screen.Pixels.size()) g.Screen.Pixels = g.Pause.Field.Pixels;
 }
 
-void Text(Game& g, int x, int y, const char* utf8, TRgb colour = TRgb{255, 255, 255}) {
-  DrawTextRow(g.Screen, g.Glyphs, x, y, Sjis(utf8), colour);
-}
-
-void DrawPanelBox(Game& g) {
-  DrawPanel(g.Screen, g.Glyphs, MakeRect(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom),
-            TPanelStyle{TRgb{10, 20, 60}, 200, TRgb{150, 170, 255}});
-}
-
-void DrawHand(Game& g, int y) {
-  DrawSelectionHand(g.Screen, g.List, kPanelLeft + 22, y - 6, g.FrameNo, 6);
-}
-
+// The panel in the menus' look: heading, gold entries, the hand, key help.
 void DrawPausePanel(Game& g) {
   const TPauseState& p = g.Pause;
-  DrawPanelBox(g);
-  const TRgb dim{170, 180, 210};
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  // Darker glass than the menus': the field and its banners stay behind it.
+  ui.Panel(MakeRect(kPanelLeft, kPanelTop, kPanelRight, kPanelBottom),
+           TPanelStyle{kMenuPanel.Fill, 220, kMenuPanel.Frame});
+  ui.Heading(kPanelTop + 9, "ポーズ");
+  auto entry = [&](int i, int top, const char* text) {
+    ui.Gradient(kPanelLeft + 46, top + 28 * i, text, 16, kGoldTop, kGoldBottom, true);
+  };
   if (!p.Confirm) {
-    Text(g, kPanelLeft + 76, kPanelTop + 14, "ポ ー ズ", TRgb{255, 230, 120});
     const char* entries[] = {"再開", "やり直す", "タイトルへ"};
-    for (int i = 0; i < 3; ++i) Text(g, kPanelLeft + 70, kPanelTop + 48 + 28 * i, entries[i]);
-    DrawHand(g, kPanelTop + 48 + 28 * p.Cursor);
-    Text(g, kPanelLeft + 12, kPanelBottom - 46, "↑↓で選んで Space で決定", dim);
-    Text(g, kPanelLeft + 12, kPanelBottom - 28, "Tab / Pause / Esc：再開", dim);
+    for (int i = 0; i < 3; ++i) entry(i, kPanelTop + 42, entries[i]);
+    ui.Hand(kPanelLeft + 22, kPanelTop + 50 + 28 * p.Cursor);
+    ui.Rule(kPanelBottom - 58, 20);
+    ui.TextCentred(kPanelBottom - 48, "↑↓ えらぶ　Space：けってい", kMenuHelp);
+    ui.TextCentred(kPanelBottom - 30, "Tab / Pause / Esc：再開", kMenuHelp);
   } else {
-    Text(g, kPanelLeft + 34, kPanelTop + 14, "タイトルへ戻りますか？", TRgb{255, 230, 120});
-    Text(g, kPanelLeft + 34, kPanelTop + 32, "このパートの得点は残りません", dim);
+    ui.TextCentred(kPanelTop + 38, "タイトルへ戻りますか？", kMenuHeading);
+    ui.TextCentred(kPanelTop + 56, "このパートの得点は残りません", kMenuHelp);
     const char* entries[] = {"いいえ（続ける）", "はい（タイトルへ）"};
-    for (int i = 0; i < 2; ++i) Text(g, kPanelLeft + 70, kPanelTop + 64 + 28 * i, entries[i]);
-    DrawHand(g, kPanelTop + 64 + 28 * p.ConfirmCursor);
-    Text(g, kPanelLeft + 12, kPanelBottom - 28, "Esc：戻る", dim);
+    for (int i = 0; i < 2; ++i) entry(i, kPanelTop + 80, entries[i]);
+    ui.Hand(kPanelLeft + 22, kPanelTop + 88 + 28 * p.ConfirmCursor);
+    ui.Rule(kPanelBottom - 40, 20);
+    ui.TextCentred(kPanelBottom - 30, "Esc：もどる", kMenuHelp);
   }
-  ReleaseCanvas(g.Screen);
 }
 
 void EnterPause(Game& g) {

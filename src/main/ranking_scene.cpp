@@ -58,7 +58,7 @@ void SceneRanking(Game& g) {
   if (BackKeyHeld(g) || g.SpaceKey == 1) {
     v.Open = false;
     g.Scene = kSceneTitle;
-    g.Cursor = 1;
+    g.Cursor = 2;  // back on the ranking entry, as every screen of the menu
   }
   DrawBackground(g, 1);
   DrawCentredX(g, "hiscore", 60);
@@ -67,8 +67,8 @@ void SceneRanking(Game& g) {
   const int at = LevelIndex(v.Level);
   const std::string label =
       std::string(at > 0 ? "← " : "　 ") + DifficultyLabel(v.Level) + (at < 2 ? " →" : " 　");
-  DrawTextRow(g.Screen, g.Glyphs, 215 - 3 * static_cast<int>(Sjis(label).size()), 118, Sjis(label),
-              kLevelColour);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.TextCentred(118, label, kLevelColour);
   const TPictureItem& places = g.List.FindPicture("12345th");
   for (int i = 0; i < 5; ++i) {
     const int y = 170 + 30 * i;
@@ -76,7 +76,7 @@ void SceneRanking(Game& g) {
     DrawDigitsWithUnit(g.List, g.Screen, "0123456789", "pt.", std::max(0, v.Table[i]), 105, y + 4,
                        1, 3);
     if (v.Names[i].empty()) continue;
-    DrawTextRow(g.Screen, g.Glyphs, 250, y + 5, v.Names[i], kNameColour);
-    DrawTextRow(g.Screen, g.Glyphs, 310, y + 5, v.Dates[i], kDateColour);
+    ui.TextSjis(250, y + 5, v.Names[i], kNameColour);
+    ui.TextSjis(310, y + 5, v.Dates[i], kDateColour);
   }
 }

@@ -11,6 +11,7 @@
 #include "main/curtain.h"
 #include "main/ending_roll.h"
 #include "main/game_over.h"
+#include "main/howto_scene.h"
 #include "main/name_entry.h"
 #include "main/pause.h"
 #include "main/play_scene.h"
@@ -68,6 +69,9 @@ void RunSceneStep(Game& g) {
       break;
     case kSceneRanking:
       SceneRanking(g);
+      break;
+    case kSceneHowToPlay:
+      SceneHowToPlay(g);
       break;
     case kSceneRecords:
       SceneRecords(g);

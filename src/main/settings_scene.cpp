@@ -44,7 +44,7 @@ constexpr std::array<TRow, 13> kRows = {
 constexpr int kRowCount = static_cast<int>(kRows.size());
 constexpr int kVolumeStep = 10;
 constexpr int kLargestScaleOffered = 8;
-constexpr int kTop = 82, kPitch = 19, kLabelX = 96, kValueX = 236;
+constexpr int kTop = 82, kPitch = 19, kLabelX = 80, kValueX = 196;
 
 const char* Label(TRow r) {
   switch (r) {
@@ -239,34 +239,31 @@ void DrawVolumeBar(Game& g, int x, int y, int volume) {
 
 void DrawSettings(Game& g) {
   DrawBackground(g, 1);
-  DrawPanel(g.Screen, g.Glyphs, MakeRect(60, 40, 370, 372),
-            TPanelStyle{TRgb{0, 0, 0}, 150, TRgb{0, 0, 0}, false});
   // The canvas's own colour stays white for the scenes that draw after this.
   SurfaceCanvas(g.Screen, g.Glyphs).FontColor = TRgb{255, 255, 255};
-  auto text = [&g](int x, int y, const std::string& utf8, TRgb colour) {
-    DrawTextRow(g.Screen, g.Glyphs, x, y, Sjis(utf8), colour);
-  };
-  text(191, 56, "設 定", TRgb{120, 200, 255});
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.Panel(MakeRect(40, 36, 390, 376));
+  ui.Heading(44, "設定");
   for (int i = 0; i < kRowCount; ++i) {
     TRow row = kRows[i];
     int y = kTop + kPitch * i + (row == TRow::Back ? 8 : 0);
     bool chosen = i == g.Scenes.SettingsRow;
-    TRgb colour = chosen ? TRgb{255, 230, 120} : TRgb{230, 236, 250};
-    text(kLabelX, y, Label(row), colour);
+    TRgb colour = chosen ? kMenuChosen : kMenuText;
+    ui.Text(kLabelX, y, Label(row), colour);
     if (row == TRow::Back) continue;
     std::string value = Value(g, row);
     int x = kValueX;
-    if (row == TRow::Music || row == TRow::Effects) x += 96;  // after the bar
-    text(x, y, chosen ? "< " + value + " >" : "  " + value, colour);
+    if (row == TRow::Music || row == TRow::Effects) x += 94;  // after the bar
+    ui.Text(x, y, chosen ? "< " + value + " >" : "  " + value, colour);
   }
+  ui.Rule(336, 20);
   if (const char* about = About(kRows[g.Scenes.SettingsRow]))
-    text(72, 334, about, TRgb{170, 230, 170});
-  text(84, 352, "↑↓ えらぶ  ←→ かえる  Esc もどる", TRgb{170, 180, 210});
+    ui.TextCentred(341, about, TRgb{170, 230, 170});
+  ui.TextCentred(358, "↑↓ えらぶ  ←→ かえる  Esc もどる", kMenuHelp);
   DrawVolumeBar(g, kValueX, kTop, g.Settings.Values().MusicVolume);
   DrawVolumeBar(g, kValueX, kTop + kPitch, g.Settings.Values().EffectsVolume);
   int row = g.Scenes.SettingsRow;
-  int y = kTop + kPitch * row + (kRows[row] == TRow::Back ? 8 : 0);
-  DrawSelectionHand(g.Screen, g.List, 72, y, g.FrameNo, 4);
+  ui.Hand(kLabelX - 24, kTop + kPitch * row + (kRows[row] == TRow::Back ? 8 : 0) + 6);
 }
 
 }  // namespace

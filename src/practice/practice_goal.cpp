@@ -6,6 +6,7 @@
 
 #include "base/sjis.h"
 #include "media/ui_kit.h"
+#include "practice/practice_draw.h"
 #include "records/measures.h"
 #include "records/rank_ladder.h"
 #include "records/records.h"
@@ -99,13 +100,18 @@ void DrawGoalCountdown(Game& g) {
   } else {
     return;
   }
-  DrawTextRowRight(g.Screen, g.Glyphs, 422, 6, Sjis(text), kGoalColour);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(MakeRect(0, 0, 430, 48));  // the field's measures strip
+  ui.TextRight(422, 6, text, kGoalColour);
 }
 
 void DrawGoalChoice(Game& g) {
-  // Beside the menu's key line, which ends short of it.
-  const std::string line = std::string("目標：") + PracticeGoalLabel(g.Practice.Goal) + " ←→";
-  DrawTextRow(g.Screen, g.Glyphs, 288, 366, Sjis(line), kGoalColour);
+  const std::string line =
+      std::string("目標：") + PracticeGoalLabel(g.Practice.Goal) + "　←→で変える";
+  // On the list menu's panel (practice_draw), in the row kept for it.
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kPracticeMenuInside);
+  ui.Shadowed(36, 350, line, kGoalColour);
 }
 
 void DrawGoalResult(Game& g) {
@@ -124,5 +130,8 @@ void DrawGoalResult(Game& g) {
     std::snprintf(best, sizeof best, "　ベスト %.2f キー/秒", p.Best.BestKps);
     line += best;
   }
-  DrawTextRow(g.Screen, g.Glyphs, 110, 262, Sjis(line), colour);
+  // On the result panel (practice_draw), in the row kept for it.
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kPracticeResultInside);
+  ui.Text(110, 262, line, colour);
 }

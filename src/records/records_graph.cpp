@@ -1,12 +1,13 @@
 // Drawing of the progress graph and the keyboard heat map.
 #include "records/records_graph.h"
-#include "media/ui_kit.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "media/ui_kit.h"
 
 namespace {
 
@@ -34,8 +35,14 @@ void Line(Surface& s, int x0, int y0, int x1, int y1, uint16_t pixel) {
   }
 }
 
-void Text(Surface& s, IGlyphSource* glyphs, int x, int y, const std::string& sjis, TRgb colour) {
-  if (glyphs != nullptr) DrawTextRow(s, glyphs, x, y, sjis, colour);
+// A label: through the screen's kit when it has one (so it is measured
+// against the screen's frame), else straight onto the surface.
+void Text(Surface& s, IGlyphSource* glyphs, TUi* ui, int x, int y, const std::string& sjis,
+          TRgb colour) {
+  if (ui != nullptr)
+    ui->TextSjis(x, y, sjis, colour);
+  else if (glyphs != nullptr)
+    DrawTextRow(s, glyphs, x, y, sjis, colour);
 }
 
 }  // namespace
@@ -60,7 +67,7 @@ int GraphAccuracyY(const TGraphLayout& l, double accuracy) {
 }
 
 TGraphLayout DrawProgressGraph(Surface& s, IGlyphSource* glyphs, TRect area,
-                               const std::vector<TGraphPoint>& points) {
+                               const std::vector<TGraphPoint>& points, TUi* ui) {
   TGraphLayout l;
   // Room for the scales: keys per second on the left, accuracy on the right,
   // the legend above and the part numbers below.
@@ -87,20 +94,21 @@ TGraphLayout DrawProgressGraph(Surface& s, IGlyphSource* glyphs, TRect area,
   // Scale labels (a half-width character is 6 pixels wide, 12 high).
   TRgb label = kGraphAxis;
   std::string kpsTop = std::to_string(l.KpsMax), kpsMid = std::to_string(l.KpsMax / 2);
-  Text(s, glyphs, l.Plot.Left - 5 - 6 * static_cast<int>(kpsTop.size()), l.Plot.Top - 6, kpsTop,
+  Text(s, glyphs, ui, l.Plot.Left - 5 - 6 * static_cast<int>(kpsTop.size()), l.Plot.Top - 6, kpsTop,
        kGraphKps);
-  Text(s, glyphs, l.Plot.Left - 5 - 6 * static_cast<int>(kpsMid.size()),
+  Text(s, glyphs, ui, l.Plot.Left - 5 - 6 * static_cast<int>(kpsMid.size()),
        (l.Plot.Top + l.Plot.Bottom) / 2 - 6, kpsMid, kGraphKps);
-  Text(s, glyphs, l.Plot.Left - 11, l.Plot.Bottom - 7, "0", kGraphKps);
-  Text(s, glyphs, l.Plot.Right + 4, l.Plot.Top - 6, "100%", kGraphAccuracy);
-  Text(s, glyphs, l.Plot.Right + 4, (l.Plot.Top + l.Plot.Bottom) / 2 - 6, "75%", kGraphAccuracy);
-  Text(s, glyphs, l.Plot.Right + 4, l.Plot.Bottom - 7, "50%", kGraphAccuracy);
+  Text(s, glyphs, ui, l.Plot.Left - 11, l.Plot.Bottom - 7, "0", kGraphKps);
+  Text(s, glyphs, ui, l.Plot.Right + 4, l.Plot.Top - 6, "100%", kGraphAccuracy);
+  Text(s, glyphs, ui, l.Plot.Right + 4, (l.Plot.Top + l.Plot.Bottom) / 2 - 6, "75%",
+       kGraphAccuracy);
+  Text(s, glyphs, ui, l.Plot.Right + 4, l.Plot.Bottom - 7, "50%", kGraphAccuracy);
   size_t n = points.size();
   if (n > 0) {
-    Text(s, glyphs, l.Plot.Left - 2, l.Plot.Bottom + 1, "1", label);
+    Text(s, glyphs, ui, l.Plot.Left - 2, l.Plot.Bottom + 1, "1", label);
     std::string last = std::to_string(n);
-    Text(s, glyphs, l.Plot.Right - 6 * static_cast<int>(last.size()) + 1, l.Plot.Bottom + 1, last,
-         label);
+    Text(s, glyphs, ui, l.Plot.Right - 6 * static_cast<int>(last.size()) + 1, l.Plot.Bottom + 1,
+         last, label);
   }
 
   const uint16_t kpsPixel = RgbTo565(kGraphKps), accPixel = RgbTo565(kGraphAccuracy);
@@ -133,6 +141,9 @@ std::vector<TKeyCell> KeyboardLayout(int x, int y) {
       TKeyCell k;
       k.Letter = RecordLetterIndex(rows[r][i]);
       int left = x + shift[r] + i * kKeyPitch, top = y + r * kKeyPitch;
+      // "-" sits on the number row, right of 0 (half a key left of P's column
+      // and one to the right), on JIS and US boards alike.
+      if (rows[r][i] == '-') left -= kKeyPitch / 2, top -= kKeyPitch;
       k.Rect = MakeRect(left, top, left + kKeySize, top + kKeySize);
       keys.push_back(k);
     }
@@ -154,7 +165,7 @@ TRgb HeatColour(uint32_t hits, uint32_t missed) {
 }
 
 void DrawKeyboardHeatMap(Surface& s, IGlyphSource* glyphs, int x, int y, const TLetterCounts& hits,
-                         const TLetterCounts& missed) {
+                         const TLetterCounts& missed, TUi* ui) {
   const uint16_t edge = RgbTo565(20, 20, 28);
   for (const TKeyCell& k : KeyboardLayout(x, y)) {
     const TRect& r = k.Rect;
@@ -163,6 +174,6 @@ void DrawKeyboardHeatMap(Surface& s, IGlyphSource* glyphs, int x, int y, const T
              RgbTo565(HeatColour(hits[k.Letter], missed[k.Letter])));
     char name[2] = {static_cast<char>(RecordLetterChar(k.Letter)), '\0'};
     if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    Text(s, glyphs, r.Left + 7, r.Top + 4, name, TRgb{0, 0, 0});
+    Text(s, glyphs, ui, r.Left + 7, r.Top + 4, name, TRgb{0, 0, 0});
   }
 }

@@ -8,6 +8,8 @@
 #include "media/text_canvas.h"
 #include "records/measures.h"
 
+class TUi;
+
 inline constexpr TRgb kGraphAxis{170, 170, 190};
 inline constexpr TRgb kGraphGrid{70, 70, 90};
 inline constexpr TRgb kGraphKps{90, 220, 255};
@@ -31,9 +33,10 @@ int GraphKpsY(const TGraphLayout& l, double kps);
 int GraphAccuracyY(const TGraphLayout& l, double accuracy);
 
 // Draws the graph into area: the scales, grid lines, the two series (oldest
-// point on the left) and their labels (glyphs may be null: no text).
+// point on the left) and their labels (glyphs may be null: no text; with a
+// kit given, the labels are drawn and recorded through it).
 TGraphLayout DrawProgressGraph(Surface& s, IGlyphSource* glyphs, TRect area,
-                               const std::vector<TGraphPoint>& points);
+                               const std::vector<TGraphPoint>& points, TUi* ui = nullptr);
 
 // One letter key of the keyboard picture.
 struct TKeyCell {
@@ -41,10 +44,11 @@ struct TKeyCell {
   TRect Rect{};
 };
 inline constexpr int kKeySize = 19, kKeyPitch = 21;
-// The keys in three staggered rows (QWERTY, with '-' after P), top-left at (x, y).
+// The keys in three staggered rows (QWERTY), top-left at (x, y), and '-' on
+// the number row above, right of where 0 is.
 std::vector<TKeyCell> KeyboardLayout(int x, int y);
 // Grey for a key never expected; else green (no misses) through yellow to
 // red at a miss rate of 20 % or more.
 TRgb HeatColour(uint32_t hits, uint32_t missed);
 void DrawKeyboardHeatMap(Surface& s, IGlyphSource* glyphs, int x, int y, const TLetterCounts& hits,
-                         const TLetterCounts& missed);
+                         const TLetterCounts& missed, TUi* ui = nullptr);

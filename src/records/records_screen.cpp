@@ -22,13 +22,19 @@ constexpr TRgb kHead{200, 220, 255};
 constexpr TRgb kDim{140, 140, 160};
 constexpr TRgb kWeak{255, 160, 160};
 
+// The texts of the screen belong inside the panel's frame that fills it.
+constexpr TRect kInside{1, 1, 429, 399};
+
 void Text(Game& g, int x, int y, const std::string& utf8, TRgb colour) {
-  RecordsText(g, x, y, Sjis(utf8), colour);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kInside);
+  ui.Shadowed(x, y, utf8, colour);
 }
-// Right-aligned at right (half-width characters are 6 pixels).
+// Right-aligned at right.
 void TextRight(Game& g, int right, int y, const std::string& ascii, TRgb colour) {
-  DrawShadowedText(g.Screen, g.Glyphs, right - 6 * static_cast<int>(ascii.size()), y, ascii, colour,
-                   TRgb{0, 0, 0});
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kInside);
+  ui.Shadowed(right - ui.Width(ascii), y, ascii, colour);
 }
 
 std::string Duration(int64_t frames) {
@@ -67,30 +73,48 @@ void StageTable(Game& g, const TRecordsScreenData& d, int y) {
 
 void Totals(Game& g, const TRecordsScreenData& d, int y) {
   const TTotals& t = d.Totals;
+  const std::string accuracy =
+      t.Keys + t.Misses > 0 ? FixedText(100 * Accuracy(t.Keys, t.Misses), 1) + "%" : "";
   std::string line = "合計  時間 " + Duration(t.Frames) + "  打ったキー " + std::to_string(t.Keys) +
                      "  撃った言葉 " + std::to_string(t.Words);
-  if (t.Keys + t.Misses > 0)
-    line += "  正確さ " + FixedText(100 * Accuracy(t.Keys, t.Misses), 1) + "%";
+  if (!accuracy.empty()) line += "  正確さ " + accuracy;
+  // Long totals take the short labels, so every figure stays whole.
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  if (8 + ui.Width(line) > kInside.Right) {
+    line = "合計 " + Duration(t.Frames) + "  キー " + std::to_string(t.Keys) + "  言葉 " +
+           std::to_string(t.Words);
+    if (!accuracy.empty()) line += "  正確さ " + accuracy;
+  }
   Text(g, 8, y, line, kWhite);
 }
 
 void Graph(Game& g, const TRecordsScreenData& d, TRect area) {
+  if (d.Points.empty()) {
+    // No play yet: no count of plays to give, only what will show here.
+    Text(g, area.Left + 4, area.Top, "速さと正確さのうつりかわり", kWhite);
+    Text(g, area.Left + 96, area.Top + 44, "まだプレイの記録がありません", kDim);
+    Text(g, area.Left + 48, area.Top + 62, "ステージを遊ぶと、パートごとにここに出ます", kDim);
+    return;
+  }
   char head[64];
   std::snprintf(head, sizeof head, "最近%zu回の速さと正確さ", d.Points.size());
   Text(g, area.Left + 4, area.Top, head, kWhite);
   Text(g, area.Left + 170, area.Top, "■速さ(キー/秒)", kGraphKps);
   Text(g, area.Left + 272, area.Top, "■正確さ(%)", kGraphAccuracy);
-  if (d.Points.empty()) {
-    Text(g, area.Left + 120, area.Top + 50, "まだ記録がありません", kDim);
-    return;
-  }
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kInside);
   DrawProgressGraph(g.Screen, g.Glyphs, MakeRect(area.Left, area.Top + 4, area.Right, area.Bottom),
-                    d.Points);
+                    d.Points, &ui);
 }
 
 void HeatMap(Game& g, const TRecordsScreenData& d, int y) {
   Text(g, 8, y, "キーごとのミス率", kWhite);
-  DrawKeyboardHeatMap(g.Screen, g.Glyphs, 8, y + 16, d.Hits, d.Missed);
+  // The records keep letters, not keys: the map is drawn on a QWERTY board
+  // (JIS and US alike: "-" right of 0 on the number row), and says so.
+  Text(g, 110, y, "QWERTY 配列", kDim);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.SetFrame(kInside);
+  DrawKeyboardHeatMap(g.Screen, g.Glyphs, 8, y + 16, d.Hits, d.Missed, &ui);
   // The scale under the keys: no misses, 10 %, 20 % or more.
   int ly = y + 16 + 3 * kKeyPitch + 2;
   for (int i = 0; i <= 40; ++i) {
@@ -139,17 +163,18 @@ void SceneRecords(Game& g) {
     g.Cursor = 3;
   }
   DrawBackground(g, 1);
-  BlendFillArea(g.Screen, MakeRect(0, 0, 430, 400), TRgb{0, 0, 16}, 190);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.Panel(MakeRect(0, 0, 430, 400), TPanelStyle{TRgb{0, 0, 16}, 190, kMenuPanel.Frame});
   TRecordsScreenData& d = g.Records.Screen;
   if (g.ArrowKey == 2 || g.ArrowKey == 4) d.Page = 1 - d.Page;
   Text(g, 4, 4, d.Page == 0 ? "←→ 苦手な言葉" : "←→ 記録", kDim);
   Text(g, 316, 4, "Space/Esc もどる", kDim);
   if (d.Page == 1) {
-    Text(g, 173, 4, "苦手な言葉", kWhite);
+    ui.Gradient(215 - ui.Width("苦手な言葉") * 14 / 24, 3, "苦手な言葉", 14, kSkyTop, kSkyBottom);
     DrawTroublePage(g, d.Troubles);
     return;
   }
-  Text(g, 203, 4, "記録", kWhite);
+  ui.Gradient(201, 3, "記録", 14, kSkyTop, kSkyBottom);
   StageTable(g, d, 22);
   Totals(g, d, 156);
   Graph(g, d, MakeRect(4, 174, 426, 292));

@@ -19,7 +19,8 @@ constexpr TRgb kShadow{0, 0, 0};
 }  // namespace
 
 void RecordsText(Game& g, int x, int y, const std::string& sjis, TRgb colour) {
-  DrawShadowedText(g.Screen, g.Glyphs, x, y, sjis, colour, kShadow);
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.ShadowedSjis(x, y, sjis, colour, kShadow);
 }
 
 namespace {
@@ -87,14 +88,25 @@ std::vector<std::string> ResultRollLines(const TResultView& v) {
   std::vector<std::string> out;
   if (!v.Valid) return out;
   const TMeasures& m = v.M;
-  auto best = [](bool b) { return b ? std::string(" best") : std::string(); };
+  // The roll's column holds 21 half-width characters: a "best" that would
+  // run past it goes on a line of its own under its figure.
+  auto add = [&out](const std::string& line, bool best) {
+    if (!best) {
+      out.push_back(line);
+    } else if (line.size() + 5 <= kRollLineBytes) {
+      out.push_back(line + " best");
+    } else {
+      out.push_back(line);
+      out.push_back("   best");
+    }
+  };
   out.push_back("");
   out.push_back(Sjis("― 今回の記録 ―"));
-  out.push_back(Sjis("速さ ") + KpsText(m) + Sjis("キー/秒") + best(v.BestKps));
+  add(Sjis("速さ ") + KpsText(m) + Sjis("キー/秒"), v.BestKps);
   const std::string accuracy = AccuracyText(m);
-  out.push_back(Sjis("正確さ ") + accuracy + (accuracy == "-" ? "" : "%") + best(v.BestAccuracy));
+  add(Sjis("正確さ ") + accuracy + (accuracy == "-" ? "" : "%"), v.BestAccuracy);
   out.push_back(Sjis("ミス ") + std::to_string(m.Misses));
-  out.push_back(Sjis("最長連続 ") + std::to_string(m.LongestStreak) + best(v.BestStreak));
+  add(Sjis("最長連続 ") + std::to_string(m.LongestStreak), v.BestStreak);
   out.push_back(Sjis("時間 ") + PlayTimeText(m.Frames));
   if (!v.Weak.empty()) out.push_back(Sjis("苦手 ") + LettersText(v.Weak));
   const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);

@@ -19,8 +19,9 @@ std::string KpsText(const TMeasures& m);
 std::string AccuracyText(const TMeasures& m);
 std::string PlayTimeText(int64_t frames);
 
-// The roll's result lines (CP932), each at most 21 half-width characters so
-// that it fits right of x = 300.
+// The roll's result lines (CP932), each at most kRollLineBytes half-width
+// characters so that it fits right of x = 300.
+inline constexpr size_t kRollLineBytes = 21;
 std::vector<std::string> ResultRollLines(const TResultView& v);
 
 // A panel of the figures with its top-left corner at (x, y), 400 x 76

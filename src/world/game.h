@@ -18,6 +18,7 @@
 #include "media/platform.h"
 #include "media/surface.h"
 #include "media/text_canvas.h"
+#include "media/ui_kit.h"
 #include "media/wave_list.h"
 #include "practice/practice.h"
 #include "records/records.h"
@@ -61,6 +62,7 @@ struct Game {
   // results are kept in the player's own folder (not the demo, not the
   // built-in player or a replay unless the run names its save folder).
   bool EntersNames = false;
+  bool DemoPlaying = false;    // the title's attract demo runs: the screen says so
   TWindowViewFlags ViewFlags;  // --reading, --romaji-display, --typed of this run
   TSettingsStore Settings;     // the player's settings (settings/settings_file.h)
   Surface Screen;              // the screen surface of the drawing device
@@ -103,6 +105,7 @@ struct Game {
   TPauseState Pause;
   TDifficultyState Difficulty;
   TPracticeState Practice;
+  TUiRecord Ui;  // the texts the UI kit drew, while tests record them
 
   // Run statistics for summaries and traces.
   int64_t KeysTyped = 0, Misses = 0, Kills = 0, GameOvers = 0;

@@ -15,6 +15,7 @@ enum TSceneId : int32_t {
   kSceneContinue = 22,         // the continue question (TSceneState: RankText*)
   kSceneEndingRoll = 30,       // the result and ending roll (TSceneState: Roll, dancers)
   kSceneRanking = 40,          // the ranking screen (no state of its own)
+  kSceneHowToPlay = 50,        // あそびかた: the pages of how to play (Game::Cursor, the page)
   kSceneRecords = 60,          // the records screen (TRecords: screen state)
   kSceneSettings = 70,         // the settings screen (TSceneState: SettingsRow)
   kScenePracticeMenu = 80,     // practice: choosing a list (TPracticeState)

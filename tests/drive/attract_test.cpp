@@ -259,3 +259,41 @@ TEST_F(AttractTest, StopPutsThePlayerStateBackAtOnce) {
 }
 
 }  // namespace
+
+// The demo's screen says DEMO and PUSH ANY KEY in the strip at the top
+// centre, from its first frame to the key that ends it; the title after it
+// is drawn without them. (Headless shots of the screen surface.)
+TEST_F(AttractTest, TheDemoIsLabelledUntilAKeyEndsIt) {
+  if (!t->Glyphs) GTEST_SKIP() << "no Japanese font installed";
+  auto a = Make(20);
+  // Bright gold pixels of the label in the strip (the strip darkens what is
+  // under it, so only the label's letters are that bright).
+  auto labelPixels = [&] {
+    int n = 0;
+    for (int y = 6; y < 28; ++y)
+      for (int x = 150; x < 280; ++x) {
+        const uint16_t p = G().Screen.At(x, y);
+        const int r = p >> 11, gr = (p >> 5) & 63, b = p & 31;
+        n += r >= 28 && gr >= 36 && b <= 20;
+      }
+    return n;
+  };
+  Frames(*a, 19);
+  EXPECT_FALSE(G().DemoPlaying);
+  EXPECT_LT(labelPixels(), 20) << "a label on the idle title";
+  Frames(*a, 2);
+  ASSERT_TRUE(a->Playing());
+  EXPECT_TRUE(G().DemoPlaying);
+  EXPECT_GT(labelPixels(), 40);
+  ASSERT_TRUE(RunUntil(
+      *a, [&] { return G().Scene == 10; }, 300));
+  Frames(*a, 5);
+  EXPECT_GT(labelPixels(), 40) << "no label over the demo's field";
+  EXPECT_TRUE(Real(*a, vk::A, true));
+  ASSERT_TRUE(RunUntil(
+      *a, [&] { return a->Phase() == AttractMode::TPhase::Idle; }, 200));
+  Frames(*a, 3);
+  EXPECT_FALSE(G().DemoPlaying);
+  EXPECT_EQ(G().Scene, 0);
+  EXPECT_LT(labelPixels(), 20) << "the label stayed after the demo";
+}

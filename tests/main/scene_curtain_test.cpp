@@ -140,6 +140,7 @@ TEST_F(CurtainTest, HoldThenOpenWithBellAndPartBanner) {
 }
 
 TEST_F(CurtainTest, EndingBannerAfterTheFinalPart) {
+  G().Stage = 10;
   G().LastPart = 1;
   G().BannerPending = 1;
   size_t effects = G().Effects.EffectList.size();
@@ -148,6 +149,19 @@ TEST_F(CurtainTest, EndingBannerAfterTheFinalPart) {
   ASSERT_EQ(G().Effects.EffectList.size(), effects + 1);
   EXPECT_EQ(G().Effects.EffectList.back()->PictureName, "ending");
   EXPECT_EQ(G().Effects.EffectList.back()->Opacity, 150);
+}
+
+// The roll after stages 1 to 9 is no ending: it opens with its own banner
+// (drawn by the roll), never with "ENDING".
+TEST_F(CurtainTest, NoEndingBannerAfterTheOtherStages) {
+  G().Stage = 3;
+  G().LastPart = 1;
+  G().BannerPending = 1;
+  size_t effects = G().Effects.EffectList.size();
+  OpenCurtain(G());
+  for (int i = 0; i < 41; ++i) StepCurtain(G());
+  EXPECT_EQ(G().Effects.EffectList.size(), effects);
+  for (const auto& e : G().Effects.EffectList) EXPECT_NE(e->PictureName, "ending");
 }
 
 TEST_F(CurtainTest, OpeningLoadsThePieceOfThePartOrTheRoll) {

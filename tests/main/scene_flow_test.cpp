@@ -42,7 +42,7 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   EXPECT_EQ(G().Cursor, 1);
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 2);
-  // 3 records, 4 practice, 5 settings, the last.
+  // 3 records, 4 practice, 5 settings, 6 how to play, the last.
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 3);
   Press(vk::Down);
@@ -50,6 +50,10 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   Press(vk::Down);
   EXPECT_EQ(G().Cursor, 5);
   Press(vk::Down);
+  EXPECT_EQ(G().Cursor, 6);
+  Press(vk::Down);
+  EXPECT_EQ(G().Cursor, 6);
+  Press(vk::Up);
   EXPECT_EQ(G().Cursor, 5);
   Press(vk::Up);
   EXPECT_EQ(G().Cursor, 4);
@@ -59,11 +63,12 @@ TEST_F(SceneFlowTest, TitleMenuCursorStaysInside) {
   EXPECT_EQ(G().Cursor, 2);
   Press(vk::Space);
   EXPECT_EQ(G().Scene, 40);
-  EXPECT_EQ(G().Cursor, 1);
   Frame();
   EXPECT_EQ(G().Scene, 40);
   Press(vk::Space);
   EXPECT_EQ(G().Scene, 0);
+  // Back on the ranking entry, where the player left the menu.
+  EXPECT_EQ(G().Cursor, 2);
 }
 
 TEST_F(SceneFlowTest, RankingScreenLeavesOnEscape) {
@@ -73,7 +78,7 @@ TEST_F(SceneFlowTest, RankingScreenLeavesOnEscape) {
   G().Inputer.SetHeld(vk::Backspace, true);
   Frame();
   EXPECT_EQ(G().Scene, 0);
-  EXPECT_EQ(G().Cursor, 1);
+  EXPECT_EQ(G().Cursor, 2);  // on the ranking entry
 }
 
 TEST_F(SceneFlowTest, StageSelectGridEdges) {
