@@ -118,7 +118,11 @@ void DrawGoalResult(Game& g) {
   const TPracticeState& p = g.Practice;
   const TMeasures& m = p.Result.M;
   const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);
-  if (rank >= 0) DrawTextRow(g.Screen, g.Glyphs, 262, 224, Sjis(RankLabel(rank)), kBestColour);
+  if (rank >= 0) {
+    TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+    ui.SetFrame(kPracticeResultInside);
+    ui.TextSjis(262, 224, Sjis(RankLabel(rank)), kBestColour);
+  }
   if (p.RunningGoal == TPracticeGoal::Free) return;
   std::string line = std::string("目標 ") + PracticeGoalLabel(p.RunningGoal);
   TRgb colour = kDim;

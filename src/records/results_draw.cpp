@@ -110,7 +110,16 @@ std::vector<std::string> ResultRollLines(const TResultView& v) {
   out.push_back(Sjis("時間 ") + PlayTimeText(m.Frames));
   if (!v.Weak.empty()) out.push_back(Sjis("苦手 ") + LettersText(v.Weak));
   const int rank = RankOf(m.Correct, m.Misses, m.TypeFrames);
-  if (rank >= 0) out.push_back(Sjis("ランク " + RankLabel(rank)));
+  // A rank whose label runs past the column goes on a line of its own.
+  if (rank >= 0) {
+    const std::string label = Sjis(RankLabel(rank));
+    if (Sjis("ランク ").size() + label.size() <= kRollLineBytes) {
+      out.push_back(Sjis("ランク ") + label);
+    } else {
+      out.push_back(Sjis("ランク"));
+      out.push_back(" " + label);
+    }
+  }
   out.push_back("");  // apart from the ending text that follows
   return out;
 }
