@@ -68,15 +68,3 @@ std::u32string SjisToUtf32(std::string_view sjis) {
   }
   return out;
 }
-
-std::string FitSjis(const std::string& sjis, size_t bytes) {
-  if (sjis.size() <= bytes) return sjis;
-  const std::string ellipsis = Utf8ToSjis("…");
-  size_t i = 0;
-  while (i < sjis.size()) {
-    const size_t step = IsSjisLead(static_cast<unsigned char>(sjis[i])) ? 2 : 1;
-    if (i + step + ellipsis.size() > bytes) break;
-    i += step;
-  }
-  return sjis.substr(0, i) + ellipsis;
-}

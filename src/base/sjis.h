@@ -11,14 +11,6 @@ std::string SjisToUtf8(std::string_view sjis, bool* ok = nullptr);
 // CP932 to UTF-32 code points (for glyph lookup).
 std::u32string SjisToUtf32(std::string_view sjis);
 // Short name for string constants written in UTF-8 in the source.
-inline std::string Sjis(std::string_view utf8) {
-  return Utf8ToSjis(utf8);
-}
+inline std::string Sjis(std::string_view utf8) { return Utf8ToSjis(utf8); }
 // True when byte c starts a two-byte CP932 character.
-inline bool IsSjisLead(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-// CP932 text cut to at most `bytes` bytes on a character boundary, ending in
-// "…" when it was cut (the ellipsis counts in the bytes).
-std::string FitSjis(const std::string& sjis, size_t bytes);
+inline bool IsSjisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }

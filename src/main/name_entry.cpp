@@ -73,17 +73,17 @@ void ConfirmNameEntry(Game& g) {
 void DrawNameEntry(Game& g, int x, int y) {
   const auto& e = g.Scenes.NameEntry;
   if (!e.Active) return;
-  DrawPanel(g.Screen, g.Glyphs, MakeRect(x, y, x + 260, y + 44), {kPanelFill, 220, kPanelFrame});
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  ui.Panel(MakeRect(x, y, x + 260, y + 44), {kPanelFill, 220, kPanelFrame});
   // The place first: the roll shows it only later, and the entry needs it.
-  const std::string label = Sjis(std::to_string(e.Place) + "位にランクイン！ なまえ");
-  DrawTextRow(g.Screen, g.Glyphs, x + 8, y + 6, label, kLabel);
-  const int nameX = x + 14 + 6 * static_cast<int>(label.size());  // 6 pixels a byte
+  const int nameX =
+      ui.Text(x + 8, y + 6, std::to_string(e.Place) + "位にランクイン！ なまえ", kLabel) + 6;
+  const int end = ui.TextSjis(nameX, y + 6, e.Typed.empty() ? NameEntryName(g) : e.Typed,
+                              e.Typed.empty() ? kStandIn : kTyped);
   const bool blink = (g.FrameNo / 6) % 2 == 0;
-  DrawTextRow(g.Screen, g.Glyphs, nameX, y + 6, e.Typed.empty() ? NameEntryName(g) : e.Typed,
-              e.Typed.empty() ? kStandIn : kTyped);
   if (blink && e.Typed.size() < kPlayerNameMax) {
-    const int cx = nameX + 6 * static_cast<int>(e.Typed.size());
+    const int cx = e.Typed.empty() ? nameX : end;
     FillArea(g.Screen, MakeRect(cx, y + 19, cx + 6, y + 21), RgbTo565(kTyped));
   }
-  DrawTextRow(g.Screen, g.Glyphs, x + 8, y + 25, Sjis("英数字で入力・スペースで決定"), kLabel);
+  ui.Text(x + 8, y + 25, "英数字で入力・スペースで決定", kLabel);
 }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/sjis.h"
+#include "media/ui_kit.h"
 #include "records/measures.h"
-#include "records/results_draw.h"
 #include "world/game.h"
 
 namespace {
@@ -16,16 +16,11 @@ constexpr TRgb kWhite{255, 255, 255}, kHead{200, 220, 255}, kDim{140, 140, 160};
 constexpr TRgb kSlow{160, 220, 255}, kMissed{255, 160, 160};
 constexpr int kLeft = 10, kRight = 220, kTop = 24, kRow = 15;
 
-void Text(Game& g, int x, int y, const std::string& utf8, TRgb colour) {
-  RecordsText(g, x, y, Sjis(utf8), colour);
-}
-
 // "n. word" with the word cut to fit its column, then the figure.
-void WordRow(Game& g, int x, int y, size_t n, const TWordTrouble& w, const std::string& figure,
+void WordRow(TUi& ui, int x, int y, size_t n, const TWordTrouble& w, const std::string& figure,
              TRgb colour) {
-  const std::string word = FitSjis(Sjis(std::to_string(n) + ". " + w.Text), 18);
-  RecordsText(g, x, y, word, kWhite);
-  Text(g, x + 116, y, figure, colour);
+  ui.Text(x, y, ui.Fit(std::to_string(n) + ". " + w.Text, 110), kWhite);
+  ui.Text(x + 116, y, figure, colour);
 }
 
 std::string Figure(const char* format, double v) {
@@ -37,6 +32,10 @@ std::string Figure(const char* format, double v) {
 }  // namespace
 
 void DrawTroublePage(Game& g, const TTroubleReport& r) {
+  TUi ui(g.Screen, g.Glyphs, g.List, g.FrameNo, g.Ui);
+  auto Text = [&ui](Game&, int x, int y, const std::string& utf8, TRgb colour) {
+    ui.Text(x, y, utf8, colour);
+  };
   if (r.Plays == 0) {
     Text(g, kLeft, kTop + 20, "まだ言葉の記録がありません。ステージか練習を遊ぶと、", kDim);
     Text(g, kLeft, kTop + 36, "時間のかかった言葉とミスの多い言葉がここに出ます。", kDim);
@@ -45,10 +44,10 @@ void DrawTroublePage(Game& g, const TTroubleReport& r) {
   Text(g, kLeft, kTop, "遅い言葉（キー/秒）", kHead);
   Text(g, kRight, kTop, "ミスの多い言葉（ミス/回）", kHead);
   for (size_t i = 0; i < r.Slowest.size(); ++i)
-    WordRow(g, kLeft, kTop + 18 + kRow * static_cast<int>(i), i + 1, r.Slowest[i],
+    WordRow(ui, kLeft, kTop + 18 + kRow * static_cast<int>(i), i + 1, r.Slowest[i],
             Figure("%.1f", r.Slowest[i].Speed()), kSlow);
   for (size_t i = 0; i < r.MostMissed.size(); ++i)
-    WordRow(g, kRight, kTop + 18 + kRow * static_cast<int>(i), i + 1, r.MostMissed[i],
+    WordRow(ui, kRight, kTop + 18 + kRow * static_cast<int>(i), i + 1, r.MostMissed[i],
             Figure("%.2f", r.MostMissed[i].MissesPerTyping()), kMissed);
   if (r.Slowest.empty()) Text(g, kLeft, kTop + 18, "まだありません（2回打った言葉から）", kDim);
   if (r.MostMissed.empty()) Text(g, kRight, kTop + 18, "ありません", kDim);

@@ -60,7 +60,10 @@ read -r fn tn < <(sed -n 's/^timing: frame \([0-9]*\) at \([0-9.]*\) ms$/\1 \2/p
 [ -n "${f2:-}" ] && [ -n "${fn:-}" ] || fail "no timing lines: $(cat err.txt)"
 [ "$fn" -gt 60 ] || fail "only $fn frames ran"
 fps=$(awk -v a="$f2" -v b="$fn" -v ta="$t2" -v tb="$tn" 'BEGIN { printf "%.2f", (b - a) * 1000 / (tb - ta) }')
-awk -v f="$fps" 'BEGIN { exit !(f >= 19 && f <= 21) }' || fail "ran at $fps frames per second"
+# Never faster than 20 frames a second; the lower bound only catches a pacing
+# fault (a frame waiting twice gives about 10), as a loaded machine (other
+# tests side by side on two cores) slows a real window by a frame or two.
+awk -v f="$fps" 'BEGIN { exit !(f >= 15 && f <= 21) }' || fail "ran at $fps frames per second"
 frames=$(sed -n 's/^end \([0-9]*\)$/\1/p' rec.txt)
 [ "$frames" = "$fn" ] || fail "the recording ends at frame '$frames', the timing at $fn"
 

@@ -15,6 +15,7 @@
 #include "main/ending_roll.h"
 #include "main/form.h"
 #include "main/form_keys.h"
+#include "main/name_entry.h"
 #include "main/scenes.h"
 #include "practice/practice.h"
 #include "practice/practice_goal.h"
@@ -252,6 +253,30 @@ TEST_F(ScreensFit, RecordsContinueAndTheResultRoll) {
     }
     OpenRecordsScreen(t.G);
   });
+  // The troublesome words: none yet, then long words and many misses.
+  Frame("records troublesome words, none", [](TestGame& t) {
+    t.G.Records.Entries.clear();
+    OpenRecordsScreen(t.G);
+    t.G.ArrowKey = 2;
+  });
+  Frame("records troublesome words", [](TestGame& t) {
+    TRecordEntry e;
+    e.Kind = "practice";
+    for (int k = 0; k < 24; ++k) {
+      TWordMeasure w;
+      w.Units = {"しゃ", "っ", "き", "ん", std::string(k % 2 ? "ぁ" : "ゎ")};
+      w.Text = k % 3 ? "借金取り立て屋の長い長い名前" + std::to_string(k) : "ＷＷＷＷＷＷＷＷＷＷ";
+      w.Romaji = "shakkinnxa";
+      w.Reaction = 3;
+      w.Time = 400 + k;
+      w.Finished = true;
+      w.Misses.push_back({1 + k % 4, 11, 10});
+      e.WordLog.push_back(w);
+    }
+    for (int i = 0; i < 3; ++i) t.G.Records.Entries.push_back(e);
+    OpenRecordsScreen(t.G);
+    t.G.ArrowKey = 2;
+  });
   Frame("continue", [](TestGame& t) {
     auto& s = t.G.Scenes;
     t.G.Scene = kSceneContinue;
@@ -268,8 +293,17 @@ TEST_F(ScreensFit, RecordsContinueAndTheResultRoll) {
     v.Weak = {1, 2, 3};
     v.BestKps = v.BestAccuracy = v.BestStreak = v.BestScore = true;
   });
+  // A name being typed there, of the widest letters.
+  Frame("continue with a name", [](TestGame& t) {
+    t.G.EntersNames = true;
+    BeginNameEntry(t.G, 1, 99999999);
+    t.G.Scenes.NameEntry.Typed = "WWWWWWWW";
+  });
   for (int stage : {3, 10}) {
     for (TestGame* t : {real.get(), twin.get()}) {
+      t->G.EntersNames = true;
+      BeginNameEntry(t->G, 5, 23456789);
+      t->G.Scenes.NameEntry.Typed = "MMMMMMMM";
       t->G.Stage = stage;
       t->G.Records.StageResult = t->G.Records.PartResult;
       BuildRoll(t->G, 12345678, 23456789, 1);
