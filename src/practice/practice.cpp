@@ -187,7 +187,8 @@ std::vector<double> WeakKeyRates(const Game& g) {
   return rates;
 }
 
-std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count) {
+std::vector<std::pair<double, std::string>> ScoredListWords(
+    Game& g, const std::function<double(const TRomajiWord&)>& score) {
   std::vector<std::pair<double, std::string>> scored;
   TTypingEngine& t = g.Typing;
   for (int level = 1; level <= 8; ++level) {
@@ -199,19 +200,28 @@ std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rat
       const TRomajiWord word = MakeRomajiWord(
           t.KanaTable, CutReading(t.KanaTable, line.substr(colon + 1, line.size() - colon - 2)));
       if (word.Units.empty()) continue;
-      const std::string guide = PathRomaji(word, GuidePath(word, t.Style));
-      if (guide.empty()) continue;
-      // The share of the word's letters that are weak keys, by how weak.
-      double weight = 0;
-      for (char c : guide) {
-        const size_t n1 = static_cast<size_t>(RecordLetterIndex(c));
-        if (n1 >= 1 && n1 < rates.size()) weight += rates[n1];
-      }
-      scored.emplace_back(weight / static_cast<double>(guide.size()), line);
+      const double s = score(word);
+      if (s >= 0) scored.emplace_back(s, line);
     }
   }
   std::stable_sort(scored.begin(), scored.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
+  return scored;
+}
+
+std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count) {
+  const TTypingEngine& t = g.Typing;
+  const auto scored = ScoredListWords(g, [&](const TRomajiWord& word) {
+    const std::string guide = PathRomaji(word, GuidePath(word, t.Style));
+    if (guide.empty()) return -1.0;
+    // The share of the word's letters that are weak keys, by how weak.
+    double weight = 0;
+    for (char c : guide) {
+      const size_t n1 = static_cast<size_t>(RecordLetterIndex(c));
+      if (n1 >= 1 && n1 < rates.size()) weight += rates[n1];
+    }
+    return weight / static_cast<double>(guide.size());
+  });
   std::vector<std::string> out;
   for (size_t i = 0; i < scored.size() && i < count && scored[i].first > 0; ++i)
     out.push_back(scored[i].second);

@@ -5,13 +5,16 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "practice/practice_goal.h"
 #include "records/measures.h"
 
 struct Game;
+struct TRomajiWord;
 
 struct TPracticeList {
   enum class TKind { Level, Weakest, Review, Own } Kind = TKind::Level;
@@ -74,6 +77,11 @@ bool StartPracticeFromSpec(Game& g, const std::string& spec, std::vector<std::st
 // Miss rates by letter number (records/measures.h) of the letters the
 // records show missed most, the others 0; empty when no letter was missed.
 std::vector<double> WeakKeyRates(const Game& g);
+// The words of the game's eight lists ("display:reading;", CP932) that cut
+// into units, with the score `score` gives each (below 0: left out), best
+// first, equal scores in list order.
+std::vector<std::pair<double, std::string>> ScoredListWords(
+    Game& g, const std::function<double(const TRomajiWord&)>& score);
 // Words of the game's lists richest in the weak letters (rates by letter
 // number), best first, at most `count`.
 std::vector<std::string> WeakestKeyWords(Game& g, const std::vector<double>& rates, size_t count);

@@ -34,27 +34,14 @@ bool HasWords(const Game& g) {
 std::vector<std::string> WeakKanaWords(Game& g, size_t count) {
   const std::map<std::string, double> rates = WeakUnitRates(g);
   if (rates.empty()) return {};
-  std::vector<std::pair<double, std::string>> scored;
-  TTypingEngine& t = g.Typing;
-  for (int level = 1; level <= 8; ++level) {
-    const int n = std::min<int>(t.WordCounts[level], static_cast<int>(t.WordLists[level].size()));
-    for (int i = 0; i < n; ++i) {
-      const std::string& line = t.WordLists[level][i];
-      const size_t colon = line.rfind(':');
-      if (colon == std::string::npos || line.size() < colon + 2) continue;
-      const TRomajiWord word = MakeRomajiWord(
-          t.KanaTable, CutReading(t.KanaTable, line.substr(colon + 1, line.size() - colon - 2)));
-      if (word.Units.empty()) continue;
-      double weight = 0;
-      for (const TRomajiUnit& u : word.Units) {
-        const auto it = rates.find(u.Kana);
-        if (it != rates.end()) weight += it->second;
-      }
-      scored.emplace_back(weight / static_cast<double>(word.Units.size()), line);
+  const auto scored = ScoredListWords(g, [&](const TRomajiWord& word) {
+    double weight = 0;
+    for (const TRomajiUnit& u : word.Units) {
+      const auto it = rates.find(u.Kana);
+      if (it != rates.end()) weight += it->second;
     }
-  }
-  std::stable_sort(scored.begin(), scored.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
+    return weight / static_cast<double>(word.Units.size());
+  });
   std::vector<std::string> out;
   for (size_t i = 0; i < scored.size() && out.size() < count && scored[i].first > 0; ++i)
     if (std::find(out.begin(), out.end(), scored[i].second) == out.end())

@@ -19,14 +19,6 @@ std::string ReviewPath(const Game& g) {
   return SavePath(g, kReviewFile);
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::string field;
-  std::istringstream in(line);
-  while (std::getline(in, field, '\t')) out.push_back(field);
-  return out;
-}
-
 // Text of a card: no tabs or line ends, not empty, not absurdly long.
 bool PlainText(const std::string& s) {
   return !s.empty() && s.size() <= 256 && s.find_first_of("\t\r\n") == std::string::npos;
@@ -59,7 +51,7 @@ std::vector<TReviewCard> ParseReviewCards(const std::string& text) {
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    const std::vector<std::string> f = Fields(line);
+    const std::vector<std::string> f = TabFields(line);
     TReviewCard c;
     if (f.size() != 4 || f[0].size() != 1 || f[0][0] < '1' || f[0][0] > '0' + kReviewBoxes ||
         !ParseIsoDate(f[1], c.Due) || !PlainText(f[2]) || !PlainText(f[3]))

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -144,4 +145,12 @@ std::vector<std::string> RemoveStaleTemps(const std::string& folder) {
   }
   ::closedir(dir);
   return removed;
+}
+
+std::vector<std::string> TabFields(const std::string& line) {
+  std::vector<std::string> out;
+  std::string field;
+  std::istringstream in(line);
+  while (std::getline(in, field, '\t')) out.push_back(field);
+  return out;
 }

@@ -21,6 +21,9 @@ TSaveRead ReadSaveFile(const std::string& path, size_t limit, std::string& bytes
 // write leaves the old file as it was and no temporary file behind.
 bool ReplaceSaveFile(const std::string& path, const std::string& bytes, std::string& error);
 
+// The tab-separated fields of one line of a save file that keeps rows.
+std::vector<std::string> TabFields(const std::string& line);
+
 // The temporary name ReplaceSaveFile uses for path in this process.
 std::string SaveTempName(const std::string& path);
 

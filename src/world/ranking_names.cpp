@@ -24,14 +24,6 @@ std::string NamesPath(const Game& g) {
   return SavePath(g, kRankingNamesFile);
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> out;
-  std::string field;
-  std::istringstream in(line);
-  while (std::getline(in, field, '\t')) out.push_back(field);
-  return out;
-}
-
 bool ParseScore(const std::string& text, int32_t& score) {
   if (text.empty() || text.size() > 10) return false;
   int64_t v = 0;
@@ -46,7 +38,7 @@ bool ParseScore(const std::string& text, int32_t& score) {
 
 bool ParseRow(std::string line, TNameRow& row) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  const std::vector<std::string> f = Fields(line);
+  const std::vector<std::string> f = TabFields(line);
   TLocalDate date;
   if (f.size() != 4 || !ParseDifficulty(f[0], row.Level) || !ParseScore(f[1], row.Score) ||
       !IsValidPlayerName(f[2]) || !ParseIsoDate(f[3], date))
@@ -54,13 +46,6 @@ bool ParseRow(std::string line, TNameRow& row) {
   row.Name = f[2];
   row.Date = f[3];
   return true;
-}
-
-TRankingTable TableOfBytes(const std::string& bytes) {
-  TRankingTable table{};
-  const std::vector<int32_t> scores = ReadableScores(bytes);
-  for (size_t i = 0; i < scores.size() && i < table.size(); ++i) table[i] = scores[i];
-  return table;
 }
 
 // Reads the names file: false (reported) when it is there but unreadable.
@@ -92,7 +77,7 @@ bool ReadTable(Game& g, TDifficulty level, TRankingTable& table) {
     case TSaveRead::Unreadable:
       return false;
     case TSaveRead::Read:
-      table = TableOfBytes(bytes);
+      table = RankingTableOf(bytes);
       return true;
   }
   return true;

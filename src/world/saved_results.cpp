@@ -32,12 +32,6 @@ std::string RankingBytes(const std::array<int32_t, 5>& table) {
   return bytes;
 }
 
-std::array<int32_t, 5> TableOf(const std::vector<int32_t>& scores) {
-  std::array<int32_t, 5> table{};
-  for (size_t i = 0; i < scores.size() && i < table.size(); ++i) table[i] = scores[i];
-  return table;
-}
-
 }  // namespace
 
 void ReportUnreadableSave(Game& g, const std::string& path, const std::string& why) {
@@ -67,6 +61,13 @@ std::vector<int32_t> ReadableScores(const std::string& bytes) {
   return scores;
 }
 
+std::array<int32_t, 5> RankingTableOf(const std::string& bytes) {
+  const std::vector<int32_t> scores = ReadableScores(bytes);
+  std::array<int32_t, 5> table{};
+  for (size_t i = 0; i < scores.size() && i < table.size(); ++i) table[i] = scores[i];
+  return table;
+}
+
 void LoadRanking(Game& g) {
   g.Ranking.fill(0);
   const std::string path = RankingPath(g);
@@ -78,7 +79,7 @@ void LoadRanking(Game& g) {
       ReportUnreadableSave(g, path, why);
       return;
     case TSaveRead::Read:
-      g.Ranking = TableOf(ReadableScores(bytes));
+      g.Ranking = RankingTableOf(bytes);
       return;
   }
 }
@@ -92,7 +93,7 @@ int InsertRanking(Game& g) {
   if (read == TSaveRead::Unreadable) ReportUnreadableSave(g, path, why);
   // Missing: the table this game holds (what the file held at its start and
   // what it entered since).
-  if (read == TSaveRead::Read) table = TableOf(ReadableScores(bytes));
+  if (read == TSaveRead::Read) table = RankingTableOf(bytes);
   // An equal score goes below the ones already there.
   int i = 0;
   while (i < 5 && table[i] >= g.Score) ++i;

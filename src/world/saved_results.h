@@ -2,6 +2,7 @@
 // start, and each change merged into the file as it is now, under the save
 // folder's lock, so a second game on the same folder never loses the other's.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@ struct Game;
 // The scores a ranking file's bytes hold: its whole little-endian entries
 // (the first five), negative ones dropped as damage, best first.
 std::vector<int32_t> ReadableScores(const std::string& bytes);
+// The same as the five places of a table (empty places 0).
+std::array<int32_t, 5> RankingTableOf(const std::string& bytes);
 
 // Reads the ranking of the current difficulty into g.Ranking: what could be
 // read from a damaged file, nothing from a missing or unreadable one (that one
