@@ -5,14 +5,48 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace {
 
+// Opening a converter costs more than converting a short text, and the
+// screens convert texts every frame: each thread keeps the converters it has
+// opened, one per direction, and resets one before each use.
+class TConverters {
+ public:
+  ~TConverters() {
+    for (const TOpen& o : open_) iconv_close(o.Cd);
+  }
+  iconv_t For(const char* to, const char* from) {
+    for (const TOpen& o : open_)
+      if (std::strcmp(o.To, to) == 0 && std::strcmp(o.From, from) == 0) {
+        iconv(o.Cd, nullptr, nullptr, nullptr, nullptr);
+        return o.Cd;
+      }
+    iconv_t cd = iconv_open(to, from);
+    if (cd != reinterpret_cast<iconv_t>(-1)) open_.push_back(TOpen{to, from, cd});
+    return cd;
+  }
+
+ private:
+  struct TOpen {
+    const char* To;
+    const char* From;
+    iconv_t Cd;
+  };
+  std::vector<TOpen> open_;
+};
+
+iconv_t ConverterFor(const char* to, const char* from) {
+  thread_local TConverters converters;
+  return converters.For(to, from);
+}
+
 std::string Convert(const char* to, const char* from, std::string_view in, const char* bad,
                     size_t badLen, size_t skip, bool* ok) {
   if (ok) *ok = true;
-  iconv_t cd = iconv_open(to, from);
+  iconv_t cd = ConverterFor(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
     if (ok) *ok = false;
     return std::string(in);
@@ -32,9 +66,12 @@ std::string Convert(const char* to, const char* from, std::string_view in, const
       if (ok) *ok = false;
       out.append(bad, badLen);
       size_t n = skip;
-      if (skip == 0) {  // UTF-8 input: skip one whole sequence
-        unsigned char c = static_cast<unsigned char>(*src);
-        n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+      if (skip == 0) {
+        // UTF-8 input: skip the byte and the continuation bytes after it (a
+        // character with no CP932 form, or a broken one), never a byte
+        // that starts the next character.
+        n = 1;
+        while (n < srcLeft && n < 4 && (static_cast<unsigned char>(src[n]) & 0xC0) == 0x80) ++n;
       } else if (IsSjisLead(static_cast<unsigned char>(*src)) && srcLeft >= 2) {
         n = 2;
       }
@@ -44,7 +81,6 @@ std::string Convert(const char* to, const char* from, std::string_view in, const
       iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
   }
-  iconv_close(cd);
   return out;
 }
 
