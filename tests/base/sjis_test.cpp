@@ -19,9 +19,15 @@ TEST(Sjis, ConvertsBothWaysAndReplacesBadInput) {
   EXPECT_FALSE(ok);
   // A broken byte costs one replacement and never the character after it; a
   // character CP932 has no form for costs one too.
-  EXPECT_EQ(Utf8ToSjis("a\xff" "b", &ok), "a?b");
+  EXPECT_EQ(Utf8ToSjis("a\xff"
+                       "b",
+                       &ok),
+            "a?b");
   EXPECT_FALSE(ok);
-  EXPECT_EQ(Utf8ToSjis("a\xe3\x81" "b\xf0\x9f\x98\x80" "c"), "a?b?c");
+  EXPECT_EQ(Utf8ToSjis("a\xe3\x81"
+                       "b\xf0\x9f\x98\x80"
+                       "c"),
+            "a?b?c");
   EXPECT_EQ(SjisToUtf32(std::string("\x82\xa9\xff\x82\xa9", 5)), U"か\uFFFDか");
 }
 
@@ -50,8 +56,7 @@ TEST(Sjis, ThreadsConvertAtTheSameTime) {
   for (int t = 0; t < 4; ++t)
     threads.emplace_back([&, t] {
       for (int i = 0; i < 2000; ++i)
-        if (SjisToUtf8(text) != "打ち込んだ言葉は消える" ||
-            SjisToUtf32(text).size() != 11)
+        if (SjisToUtf8(text) != "打ち込んだ言葉は消える" || SjisToUtf32(text).size() != 11)
           ++wrong[t];
     });
   for (std::thread& th : threads) th.join();
