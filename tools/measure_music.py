@@ -26,7 +26,7 @@ import subprocess
 import sys
 import tempfile
 
-RATE = 44100
+RATE = 32000  # the rate render_music.sh renders at and the game plays at
 FONTS = ["/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"]
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCRIPT = os.path.join(HERE, "..", "scripts", "render_music.sh")

@@ -27,10 +27,10 @@ set -e
 python3 - capture.raw <<'PY' || exit 1
 import array, math, sys
 data = open(sys.argv[1], "rb").read()
-rate, ch = 44100, 2
+rate, ch = 32000, 2
 seconds = len(data) / (4 * ch * rate)
 if seconds < 30:
-    sys.exit(f"FAIL: only {seconds:.1f} s captured (not 32-bit float stereo at 44.1 kHz?)")
+    sys.exit(f"FAIL: only {seconds:.1f} s captured (not 32-bit float stereo at 32 kHz?)")
 x = array.array("f")
 x.frombytes(data[: len(data) // 4 * 4])
 def db(v):
