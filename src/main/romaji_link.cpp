@@ -33,6 +33,7 @@ void TakeRomajiStyle(Game& g) {
   if (read == TSaveRead::Unreadable)
     ReportError(g, "綴りの記録 " + path + " を読めません (" + why + ")");
   if (read == TSaveRead::Read) ParseLearnedSpellings(text, g.Typing.Style);
+  g.Typing.StyleKept = g.Typing.Style.Learned;
 }
 
 void SetRomajiStyle(Game& g, TRomajiStyle style) {
@@ -64,8 +65,17 @@ void KeepRomajiStyle(Game& g) {
   }
   TGuideStyle merged;
   if (read == TSaveRead::Read) ParseLearnedSpellings(text, merged);
-  for (const auto& [reading, spelling] : t.Style.Learned) merged.Learned[reading] = spelling;
+  // Only the spellings this run learned since it last read or kept the file:
+  // one it merely loaded may since have been learned anew by another game.
+  for (const auto& [reading, spelling] : t.Style.Learned) {
+    const auto kept = t.StyleKept.find(reading);
+    if (kept == t.StyleKept.end() || kept->second != spelling) merged.Learned[reading] = spelling;
+  }
   text = "# Spellings the guide learned from the player (romaji style \"mine\").\n" +
          FormatLearnedSpellings(merged);
-  if (!ReplaceSaveFile(path, text, error)) ReportError(g, "綴りを保存できません: " + error);
+  if (!ReplaceSaveFile(path, text, error)) {
+    ReportError(g, "綴りを保存できません: " + error);
+    return;
+  }
+  t.StyleKept = t.Style.Learned;
 }

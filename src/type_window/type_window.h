@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,9 +85,12 @@ struct TTypingEngine {
   double DriftSpeedX = 0, DriftSpeedY = 0;
   std::array<uint8_t, 28> TakenLetters{};  // 1 free, 0 taken
   // The guide's romanisation; the shell loads and keeps it (StyleLearned is
-  // set when "mine" learned a new spelling that is not yet kept).
+  // set when "mine" learned a new spelling that is not yet kept). StyleKept
+  // holds the spellings as last read or kept, so that only what this run
+  // learned since is merged into the file another game may have changed.
   TGuideStyle Style;
   bool StyleLearned = false;
+  std::map<std::string, std::string> StyleKept;
   // Frames left in which a letter N, typed next after a word that finished on
   // a single-N "ん", may be the second N of NN.
   int32_t AbsorbNFrames = 0;

@@ -67,6 +67,38 @@ TEST(RomajiLink, StyleAndLearnedSpellingsOutliveTheRun) {
   EXPECT_EQ(w.CurrentRomaji, "SHISHI");
 }
 
+// Types the word of the only window open as the letters say.
+void TypeWord(Game& g, const std::string& letters) {
+  ClearWindows(g);
+  OpenWindow(g);
+  for (char c : letters) TypeLetter(g, LetterNumber(std::string(1, c)));
+}
+
+TEST(RomajiLink, TwoGamesKeepEachOthersNewSpellings) {
+  // Both games start on the same folder before either has learned anything.
+  TempDataDir dir(false);
+  auto a = GameWithSettings(dir, "寿司:すし;");
+  SetRomajiStyle(a->G, TRomajiStyle::Mine);
+  auto b = GameWithSettings(dir, "獅子:しし;");
+  ASSERT_EQ(b->G.Typing.Style.Kind, TRomajiStyle::Mine);
+
+  TypeWord(a->G, "SUSI");  // A learns し = SI
+  KeepRomajiStyle(a->G);
+  TypeWord(b->G, "SHISHI");  // B learns し = SHI after A: the newer spelling
+  KeepRomajiStyle(b->G);
+  for (int n = 1; n <= 8; ++n) a->G.Typing.WordLists[n] = {Sjis("蚊:か;")};
+  TypeWord(a->G, "KA");  // A learns only か, and keeps again
+  KeepRomajiStyle(a->G);
+  EXPECT_EQ(a->G.Misses + b->G.Misses, 0);
+  EXPECT_TRUE(a->Platform.Errors().empty() && b->Platform.Errors().empty());
+
+  std::ifstream in(LearnedSpellingsPath(dir.File("config/settings.ini")));
+  const std::string text((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(text.find("し=SHI\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("か=KA\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("す=SU\n"), std::string::npos) << text;
+}
+
 TEST(RomajiLink, InMemorySettingsWriteNoFile) {
   auto t = MakeStartedGame(3);
   EXPECT_EQ(LearnedSpellingsPath(""), "");
