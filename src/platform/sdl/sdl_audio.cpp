@@ -24,13 +24,13 @@ void PutTag(std::vector<uint8_t>& out, const char* tag) {
   out.insert(out.end(), tag, tag + 4);
 }
 
-// Debian's General MIDI soundfonts, in order of preference.
 // The output rate, and the rate the build renders the music at (so the
 // renderings play without resampling): 32 kHz holds everything the General
 // MIDI soundfont plays (the renderings keep under -40 dB of their energy
 // above 16 kHz) and costs the audio thread a quarter less than 44.1 kHz.
 constexpr int kOutputRate = 32000;
 
+// Debian's General MIDI soundfonts, in order of preference.
 constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
                                        "/usr/share/sounds/sf2/default-GM.sf2"};
 
