@@ -42,3 +42,25 @@ def read_png(path):
         rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
         prev = line
     return width, height, rows
+
+
+def picture_in_window(rows, w, h, pw=430, ph=400):
+    """Where a window of w x h shows the game's pw x ph picture, laid out at
+    the largest whole scale that fits and centred, and how the shot keeps to
+    that: the scale, the picture's corner, the pixels around it that are not
+    black, the rectangle of the picture (left, top, right, bottom) and the
+    factor x factor blocks that are not one colour."""
+    f = max(1, min(w // pw, h // ph))
+    left, top = (w - pw * f) // 2, (h - ph * f) // 2
+    right, bottom = left + pw * f, top + ph * f
+    black = (0, 0, 0)
+    outside = sum(1 for y in range(h) for x in range(w)
+                  if not (left <= x < right and top <= y < bottom) and rows[y][x] != black)
+    mixed = 0
+    for by in range(ph):
+        for bx in range(pw):
+            c = rows[top + by * f][left + bx * f]
+            if any(rows[top + by * f + j][left + bx * f + i] != c for j in range(f) for i in range(f)):
+                mixed += 1
+    return {"scale": f, "left": left, "top": top, "right": right, "bottom": bottom,
+            "outside": outside, "mixed": mixed}

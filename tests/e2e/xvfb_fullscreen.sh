@@ -42,11 +42,7 @@ echo $? >rc.txt
 kill "$wm" 2>/dev/null
 EOF2
 
-on_xvfb 1280x1024x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "the run on Xvfb failed"; }
-[ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was measured"; }
-grep -q "no window" states.txt && fail "the window did not appear"
-[ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }
+run_inner_on_xvfb measured
 grep -q "^before 430x400$" states.txt || fail "the window did not open at scale 1: $(cat states.txt)"
 grep -q "^full 1280x1024$" states.txt || fail "F2 did not fill the screen: $(cat states.txt)"
 grep -q "^after 430x400$" states.txt || fail "F2 again did not give the window back: $(cat states.txt)"

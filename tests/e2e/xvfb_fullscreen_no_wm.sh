@@ -38,41 +38,31 @@ wait "$pid"
 echo $? >rc.txt
 EOF2
 
-on_xvfb 1280x1024x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "the run on Xvfb failed"; }
-[ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was measured"; }
-grep -q "no window" states.txt && fail "the window did not appear"
-[ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }
+run_inner_on_xvfb measured
 grep -q "^before 860x800$" states.txt || fail "the window did not open at scale 2: $(cat states.txt)"
 cat states.txt
 
 python3 - "$here" <<'PY'
 import sys
 sys.path.insert(0, sys.argv[1])
-from png_pixels import read_png
+from png_pixels import picture_in_window, read_png
 
 bad = []
 for name in ("full.png", "after.png"):
     w, h, rows = read_png(name)
-    f = max(1, min(w // 430, h // 400))
-    left, top = (w - 430 * f) // 2, (h - 400 * f) // 2
+    at = picture_in_window(rows, w, h)
+    f, left, top = at["scale"], at["left"], at["top"]
     black = (0, 0, 0)
-    outside = sum(1 for y in range(h) for x in range(w)
-                  if not (left <= x < left + 430 * f and top <= y < top + 400 * f)
-                  and rows[y][x] != black)
-    if outside:
-        bad.append(f"{name}: {outside} pixels around the picture are not black")
+    if at["outside"]:
+        bad.append(f"{name}: {at['outside']} pixels around the picture are not black")
     # The picture's first row and column are drawn where the window's layout
     # puts them (the title backdrop has no black there).
     lit = sum(1 for x in range(left, left + 430 * f) if rows[top][x] != black)
     lit_left = sum(1 for y in range(top, top + 400 * f) if rows[y][left] != black)
     if lit < 0.9 * 430 * f or lit_left < 0.9 * 400 * f:
         bad.append(f"{name}: the picture's top row or left column is not drawn at {left},{top}")
-    mixed = sum(1 for by in range(400) for bx in range(430)
-                if any(rows[top + by * f + j][left + bx * f + i] != rows[top + by * f][left + bx * f]
-                       for j in range(f) for i in range(f)))
-    if mixed:
-        bad.append(f"{name}: {mixed} blocks of {f}x{f} are not one colour")
+    if at["mixed"]:
+        bad.append(f"{name}: {at['mixed']} blocks of {f}x{f} are not one colour")
     print(f"{name}: {w}x{h}, scale {f} at {left},{top}")
 if bad:
     print("FAIL: " + "; ".join(bad))

@@ -35,11 +35,7 @@ wait "$pid"
 echo $? >rc.txt
 EOF
 
-on_xvfb 1280x1024x24 bash inner.sh "$bin" "$game" >xvfb.txt 2>&1 ||
-  { cat xvfb.txt; fail "the run on Xvfb failed"; }
-[ -s states.txt ] || { cat xvfb.txt err.txt 2>/dev/null; fail "nothing was shot"; }
-grep -q "no window" states.txt && fail "the window did not appear"
-[ "$(cat rc.txt 2>/dev/null)" = 0 ] || { cat err.txt; fail "the window did not exit cleanly"; }
+run_inner_on_xvfb shot
 ! grep -q "mirutena:" err.txt || fail "errors reported: $(cat err.txt)"
 [ "$(wc -l <states.txt)" -eq 3 ] || fail "states shot: $(cat states.txt)"
 grep -q "^shot_1280.png 1280 850$" states.txt || fail "the window was not resized: $(cat states.txt)"
@@ -47,7 +43,7 @@ grep -q "^shot_1280.png 1280 850$" states.txt || fail "the window was not resize
 python3 - "$here" <<'PY'
 import sys
 sys.path.insert(0, sys.argv[1])
-from png_pixels import read_png
+from png_pixels import picture_in_window, read_png
 
 bad = []
 for line in open("states.txt"):
@@ -57,14 +53,11 @@ for line in open("states.txt"):
     if (width, height) != (w, h):
         bad.append(f"{name}: shot is {width}x{height}, window {w}x{h}")
         continue
-    f = max(1, min(w // 430, h // 400))
-    left, top = (w - 430 * f) // 2, (h - 400 * f) // 2
-    right, bottom = left + 430 * f, top + 400 * f
+    at = picture_in_window(rows, w, h)
+    f, left, top, right, bottom = at["scale"], at["left"], at["top"], at["right"], at["bottom"]
     black = (0, 0, 0)
-    outside = sum(1 for y in range(h) for x in range(w)
-                  if not (left <= x < right and top <= y < bottom) and rows[y][x] != black)
-    if outside:
-        bad.append(f"{name}: {outside} pixels outside the picture are not black (scale {f})")
+    if at["outside"]:
+        bad.append(f"{name}: {at['outside']} pixels outside the picture are not black (scale {f})")
     # The picture's edge rows and columns are drawn (the backdrop is not black).
     edges = [rows[top][x] for x in range(left, right)] + [rows[bottom - 1][x] for x in range(left, right)]
     edges += [rows[y][left] for y in range(top, bottom)] + [rows[y][right - 1] for y in range(top, bottom)]
@@ -72,14 +65,8 @@ for line in open("states.txt"):
     if lit < 0.9 * len(edges):
         bad.append(f"{name}: only {lit} of {len(edges)} edge pixels of the picture are drawn")
     # Whole-number scaling: every factor x factor block is one colour.
-    mixed = 0
-    for by in range(400):
-        for bx in range(430):
-            c = rows[top + by * f][left + bx * f]
-            if any(rows[top + by * f + j][left + bx * f + i] != c for j in range(f) for i in range(f)):
-                mixed += 1
-    if mixed:
-        bad.append(f"{name}: {mixed} blocks of {f}x{f} are not one colour")
+    if at["mixed"]:
+        bad.append(f"{name}: {at['mixed']} blocks of {f}x{f} are not one colour")
     print(f"{name}: {w}x{h}, scale {f} at {left},{top}")
 if bad:
     print("FAIL: " + "; ".join(bad))
