@@ -13,15 +13,9 @@ source "$(dirname "$0")/xvfb_lib.sh.inc"
 cat >inner.sh <<'EOF2'
 set -u
 bin="$1"; game="$2"
-export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$bin" --data "$game" --save-dir save --scale 2 2>err.txt &
-pid=$!
 source "$E2E_DIR/xvfb_keys.sh.inc"
-wid=$(visible_window "$pid")
+start_window_in_corner 2
 [ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" 2>/dev/null; exit 0; }
-xdotool windowmove --sync "$wid" 0 0 2>/dev/null || xdotool windowmove "$wid" 0 0
-sleep 1
 geometry() { xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }
 echo "before $(geometry)" >>states.txt
 xdotool windowfocus --sync "$wid" 2>/dev/null || true

@@ -12,16 +12,9 @@ source "$(dirname "$0")/xvfb_lib.sh.inc"
 cat >inner.sh <<'EOF'
 set -u
 bin="$1"; game="$2"
-export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-"$bin" --data "$game" --save-dir save --scale 1 2>err.txt &
-pid=$!
 source "$E2E_DIR/xvfb_keys.sh.inc"
-wid=$(visible_window "$pid")
+start_window_in_corner 1
 [ -n "$wid" ] || { echo "no window" >states.txt; kill "$pid" 2>/dev/null; exit 0; }
-# In the screen's corner, so that every size below is wholly on the screen.
-xdotool windowmove --sync "$wid" 0 0 2>/dev/null || xdotool windowmove "$wid" 0 0
-sleep 1
 for size in "1000 900" "1280 850" "500 1000"; do
   # shellcheck disable=SC2086
   xdotool windowsize --sync "$wid" $size 2>/dev/null || xdotool windowsize "$wid" $size
